@@ -1,0 +1,22 @@
+// Constants and limits of the data file format.
+#pragma once
+
+#include <string>
+
+class TTravelerData;
+
+inline const std::string DataFileName = "qmp.dat";
+inline const std::string DataFileHeader =
+    "Quillmoor Planner Data File. Do not modify this file!!! Use the software instead.";
+inline const std::string DataFileTrailer = "EOF";
+
+// What the encodings can hold.
+constexpr int MaxTrips = 255;
+constexpr int MaxNoteLines = 255;
+constexpr int MaxListEntries = 65535;
+constexpr int MaxTextBytes = 65535;
+
+// Throws TFormatLimitError naming the first thing in the store that the data
+// file cannot represent (too many trips, note lines or entries, a text too
+// long, a note date out of range). Nothing is written when it throws.
+void CheckDataFileLimits(const TTravelerData& Store);
