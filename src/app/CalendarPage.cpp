@@ -1,0 +1,3 @@
+#include "app/CalendarPage.h"
+
+TCalendarPage::TCalendarPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

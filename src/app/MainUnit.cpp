@@ -1,0 +1,418 @@
+#include "app/MainUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/CalculatorPage.h"
+#include "app/CalendarPage.h"
+#include "app/GoShoppingPage.h"
+#include "app/StorePromptAdapter.h"
+#include "app/StoreText.h"
+#include "gear/BudgetPage.h"
+#include "gear/GearPage.h"
+#include "gear/ShoppingPage.h"
+#include "pages/ContactsPage.h"
+#include "pages/LogisticsPage.h"
+#include "pages/PermitsPage.h"
+#include "pages/RecipesPage.h"
+#include "reports/ReportsPage.h"
+#include "store/ByteFile.h"
+#include "store/DataFileFormat.h"
+#include "store/StoreErrors.h"
+
+namespace {
+
+struct TPageInfo {
+  const char* Caption;
+  const char* Picture;
+};
+
+// Tab captions in page order; the picture button of a page shows its caption
+// as its hint.
+constexpr TPageInfo Pages[TMainForm::PageCount] = {
+    {"Calendar", "calendar"},
+    {"Gear", "gear"},
+    {"Logistics", "logistics"},
+    {"Calculator", "calculator"},
+    {"Shopping List", "shopping"},
+    {"Recipes", "recipes"},
+    {"Permits Manager", "permits"},
+    {"Contact Information", "contacts"},
+    {"Budget Manager", "budget"},
+    {"Reports", "reports"},
+    {"Go Shopping!", nullptr},
+};
+
+// The picture buttons in column order, by the page each one shows.
+constexpr int ButtonColumnPages[] = {
+    TMainForm::CalendarPageIndex,  TMainForm::GearPageIndex,    TMainForm::LogisticsPageIndex,
+    TMainForm::CalculatorPageIndex, TMainForm::ShoppingPageIndex, TMainForm::RecipesPageIndex,
+    TMainForm::PermitsPageIndex,   TMainForm::ContactsPageIndex, TMainForm::BudgetPageIndex,
+    TMainForm::ReportsPageIndex};
+
+const QStringList WeightUnitNames = {"Grams", "Kilograms", "Pounds", "Ounces"};
+const QStringList VolumeUnitNames = {"Cubic Centimeters", "Cubic Feet", "Cubic Inches",
+                                     "Cubic Meters",      "Cubic Yards", "Cups",
+                                     "Gallons",           "Liters",      "Mililiters",
+                                     "Ounces"};
+
+QFont ComicFont() {
+  QFont Font("Comic Sans MS");
+  Font.setPointSize(9);
+  return Font;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
+  setWindowTitle("Quillmoor Planner");
+  resize(922, 695);
+  FTripData = std::make_unique<TTravelerData>();
+  FStorePrompt = std::make_unique<TStorePromptAdapter>(Prompts);
+  FTripData->SetPrompt(FStorePrompt.get());
+  FContext = std::make_unique<TAppContext>(*FTripData, Prompts);
+
+  auto* Central = new QWidget(this);
+  auto* Layout = new QVBoxLayout(Central);
+  Layout->setContentsMargins(0, 0, 0, 0);
+  Layout->setSpacing(0);
+  BuildTopBand(Central);
+  auto* Body = new QHBoxLayout;
+  Body->setSpacing(0);
+  Body->addWidget(BuildButtonColumn());
+  PageControl1 = new QTabWidget(Central);
+  PageControl1->setFont(ComicFont());
+  Body->addWidget(PageControl1, 1);
+  Layout->addLayout(Body, 1);
+  setCentralWidget(Central);
+  BuildPages();
+  BuildMenus();
+
+  FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
+  FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },
+                           [this] { return ComboBox3->currentIndex(); });
+  FContext->SetActivePageSource([this] { return PageControl1->currentIndex(); });
+  FContext->SetRefresh([this] { RefreshTripPages(); });
+  FContext->SetDecimalSeparator(QLocale().decimalPoint().at(0).toLatin1());
+
+  Timer1 = new QTimer(this);
+  Timer1->setSingleShot(true);
+  Timer1->setInterval(50);
+  connect(Timer1, &QTimer::timeout, this, [this] { FContext->Guarded([this] { Timer1Timer(); }); });
+  Timer1->start();
+
+  FContext->Guarded([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildTopBand(QWidget* Parent) {
+  auto* Panel1 = new QWidget(Parent);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFixedHeight(96);
+  Panel1->setFont(ComicFont());
+  PaintPanelGreen(Panel1);
+  auto* Band = new QHBoxLayout(Panel1);
+  Band->setContentsMargins(2, 2, 6, 2);
+
+  Image1 = new QLabel(Panel1);
+  Image1->setFixedSize(601, 89);
+  Image1->setScaledContents(true);
+  Image1->setAlignment(Qt::AlignCenter);
+  Band->addWidget(Image1, 0, Qt::AlignTop | Qt::AlignLeft);
+
+  auto* Selectors = new QGridLayout;
+  Selectors->setVerticalSpacing(1);
+  auto* TripLabel = new QLabel("&Trip Plans:", Panel1);
+  ComboBox1 = new QComboBox(Panel1);
+  ComboBox1->setObjectName("ComboBox1");
+  ComboBox1->setMinimumWidth(150);
+  QPalette Aqua = ComboBox1->palette();
+  Aqua.setColor(QPalette::Button, QColor(0, 255, 255));
+  Aqua.setColor(QPalette::Base, QColor(0, 255, 255));
+  ComboBox1->setPalette(Aqua);
+  TripLabel->setBuddy(ComboBox1);
+  Button1 = new QPushButton("&Add Trip", Panel1);
+  Button2 = new QPushButton("&Delete Trip", Panel1);
+  auto* TripButtons = new QHBoxLayout;
+  TripButtons->addWidget(Button1);
+  TripButtons->addWidget(Button2);
+  auto* Label11 = new QLabel("Show Weight In :", Panel1);
+  ComboBox2 = new QComboBox(Panel1);
+  ComboBox2->setObjectName("ComboBox2");
+  ComboBox2->addItems(WeightUnitNames);
+  ComboBox2->setCurrentIndex(1);
+  auto* Label14 = new QLabel("Show Volume In :", Panel1);
+  ComboBox3 = new QComboBox(Panel1);
+  ComboBox3->setObjectName("ComboBox3");
+  ComboBox3->addItems(VolumeUnitNames);
+  ComboBox3->setCurrentIndex(3);
+  Selectors->addWidget(TripLabel, 0, 0);
+  Selectors->addWidget(ComboBox1, 0, 1);
+  Selectors->addLayout(TripButtons, 1, 1);
+  Selectors->addWidget(Label11, 2, 0);
+  Selectors->addWidget(ComboBox2, 2, 1);
+  Selectors->addWidget(Label14, 3, 0);
+  Selectors->addWidget(ComboBox3, 3, 1);
+  Band->addLayout(Selectors, 1);
+  Parent->layout()->addWidget(Panel1);
+
+  // activated: only the user's pick, never an index set from code.
+  connect(ComboBox1, qOverload<int>(&QComboBox::activated), this,
+          [this] { FContext->Guarded([this] { ComboBox1Change(); }); });
+  connect(ComboBox2, qOverload<int>(&QComboBox::activated), this,
+          [this] { FContext->Guarded([this] { ComboBox2Change(); }); });
+  connect(ComboBox3, qOverload<int>(&QComboBox::activated), this,
+          [this] { FContext->Guarded([this] { ComboBox3Change(); }); });
+  connect(Button1, &QPushButton::clicked, this, [this] { FContext->Guarded([this] { Button1Click(); }); });
+  connect(Button2, &QPushButton::clicked, this, [this] { FContext->Guarded([this] { Button2Click(); }); });
+}
+
+QWidget* TMainForm::BuildButtonColumn() {
+  auto* Panel18 = new QWidget(this);
+  Panel18->setObjectName("Panel18");
+  Panel18->setFixedWidth(62);
+  PaintPanelGreen(Panel18);
+  auto* Column = new QVBoxLayout(Panel18);
+  Column->setContentsMargins(6, 4, 6, 4);
+  Column->setSpacing(4);
+  FSpeedButtonGroup = new QButtonGroup(this);
+  FSpeedButtonGroup->setExclusive(true);
+  for (int Page : ButtonColumnPages) {
+    auto* Button = new QToolButton(Panel18);
+    Button->setFixedSize(49, 49);
+    Button->setCheckable(true);
+    Button->setAutoRaise(true);
+    Button->setIcon(QIcon(QString(":/pictures/%1.png").arg(Pages[Page].Picture)));
+    Button->setIconSize(QSize(41, 41));
+    Button->setToolTip(Pages[Page].Caption);
+    FSpeedButtonGroup->addButton(Button, Page);
+    SpeedButtons[static_cast<std::size_t>(Page)] = Button;
+    Column->addWidget(Button);
+    connect(Button, &QToolButton::clicked, this, [this, Page] { SpeedButtonClick(Page); });
+  }
+  Column->addStretch(1);
+  SpeedButtons[CalendarPageIndex]->setChecked(true);
+  return Panel18;
+}
+
+void TMainForm::AddPage(TTripPage* Page, const QString& Caption) {
+  PageControl1->addTab(Page, Caption);
+}
+
+void TMainForm::BuildPages() {
+  TAppContext& Ctx = *FContext;
+  CalendarPage = new TCalendarPage(Ctx);
+  GearPage = new TGearPage(Ctx);
+  LogisticsPage = new TLogisticsPage(Ctx);
+  CalculatorPage = new TCalculatorPage(Ctx);
+  ShoppingPage = new TShoppingPage(Ctx);
+  RecipesPage = new TRecipesPage(Ctx);
+  PermitsPage = new TPermitsPage(Ctx);
+  ContactsPage = new TContactsPage(Ctx);
+  BudgetPage = new TBudgetPage(Ctx);
+  ReportsPage = new TReportsPage(Ctx);
+  GoShoppingPage = new TGoShoppingPage(Ctx);
+  const std::array<TTripPage*, PageCount> InTabOrder = {
+      CalendarPage, GearPage,    LogisticsPage, CalculatorPage, ShoppingPage,  RecipesPage,
+      PermitsPage,  ContactsPage, BudgetPage,   ReportsPage,    GoShoppingPage};
+  for (int i = 0; i < PageCount; ++i) AddPage(InTabOrder[static_cast<std::size_t>(i)], Pages[i].Caption);
+  PageControl1->setTabToolTip(GoShoppingPageIndex, "Go Shopping!");
+  FRefreshOrder = {CalendarPage, GearPage,    LogisticsPage, ShoppingPage,
+                   RecipesPage,  PermitsPage, ContactsPage,  BudgetPage};
+  PageControl1->setCurrentIndex(CalendarPageIndex);
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+    if (!FSwitchingByButton) FContext->Guarded([this] { PageControl1Change(); });
+  });
+}
+
+void TMainForm::BuildMenus() {
+  QMenu* File1 = menuBar()->addMenu("&File");
+  ImportTripPlanFromTextFile1 = File1->addAction("&Import Trip Plan From Text File...");
+  ExportCurrentTripPlanToFile1 = File1->addAction("&Export Current Trip Plan To Text File...");
+  File1->addSeparator();
+  Exit1 = File1->addAction("E&xit");
+  Updates1 = menuBar()->addAction("&Updates");
+  About1 = menuBar()->addAction("About");
+  connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+  connect(Updates1, &QAction::triggered, this, [this] { FContext->Guarded([this] { Updates1Click(); }); });
+  connect(About1, &QAction::triggered, this, [this] { FContext->Guarded([this] { About1Click(); }); });
+}
+
+// ---- Creation and close ----
+
+void TMainForm::FormCreate() {
+  const bool FileExisted = std::filesystem::exists(DataFileName);
+  bool Complete = false;
+  try {
+    Complete = FTripData->LoadFromFile();
+  } catch (const TDataFileError&) {
+    // Nothing was read. A file that exists but is not ours is kept aside
+    // before the store is saved over it.
+    FDataFileDamaged = FileExisted;
+    throw;
+  }
+  if (!Complete) {
+    // The trips read before the damage stay and are listed, so that the
+    // selector and the store keep the same order.
+    FDataFileDamaged = true;
+    ListTrips();
+    throw std::runtime_error("Error in loading data!");
+  }
+  ListTrips();
+}
+
+void TMainForm::ListTrips() {
+  ComboBox1->clear();
+  for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+  ComboBox1->setCurrentIndex(FTripData->TripCount() > 0 ? 0 : -1);
+  RefreshTripPages();
+}
+
+QString TMainForm::KeepDamagedDataFile() {
+  const std::string Suffix =
+      ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+  return FromStore(CopyFileAside(DataFileName, Suffix));
+}
+
+bool TMainForm::FormCloseQuery() {
+  try {
+    if (FDataFileDamaged && std::filesystem::exists(DataFileName)) {
+      const QString KeptAs = KeepDamagedDataFile();
+      FDataFileDamaged = false;
+      FContext->Prompts.Information("The data file that could not be read was kept as \"" + KeptAs +
+                                    "\".");
+    }
+    FTripData->SaveToFile();
+    return true;
+  } catch (const std::exception& Failure) {
+    ShowStandardError(FContext->Prompts, Failure);
+    return false;
+  }
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event) {
+  if (FormCloseQuery())
+    Event->accept();
+  else
+    Event->ignore();
+}
+
+// ---- Start-up timer ----
+
+void TMainForm::Timer1Timer() {
+  CalendarPage->ApplyCalendarMonth();
+  Timer1->stop();
+  CalculatorPage->DockCalculator();
+  FContext->Config = LoadStartupConfig();
+  Image1->setPixmap(FContext->Config.Banner);
+  UpdatesAddress = FContext->Config.UpdatesAddress;
+  ShoppingAddress = FContext->Config.ShoppingAddress;
+  ReportFooter = FContext->Config.ReportFooter;
+  AboutText = FContext->Config.AboutText;
+  GoShoppingPage->Navigate(ShoppingAddress);
+  const QDate Today = QDate::currentDate();
+  CalendarPage->ShowMonth(Today.year(), Today.month() - 1);
+  CalendarPage->FillCalendarNotes();
+}
+
+// ---- Whole-window refresh ----
+
+void TMainForm::RefreshTripPages() {
+  if (FContext->Trip() < 0) return;
+  for (TTripPage* Page : FRefreshOrder) Page->FillPage();
+}
+
+void TMainForm::ClearAllPages() {
+  for (TTripPage* Page : FRefreshOrder) Page->ClearPage();
+}
+
+// ---- Trips ----
+
+void TMainForm::Button1Click() {
+  FTripData->NewTrip();
+  const int Last = FTripData->TripCount() - 1;
+  ComboBox1->addItem(FromStore(FTripData->GetTrip(Last).Name));
+  ComboBox1->setCurrentIndex(Last);
+  RefreshTripPages();
+  PageControl1->currentWidget()->setEnabled(true);
+}
+
+void TMainForm::Button2Click() {
+  if (FTripData->TripCount() == 0) return;
+  if (!FTripData->DeleteTrip(ComboBox1->currentIndex(), true)) return;
+  const int Selected = ComboBox1->currentIndex() <= 0 ? -1 : ComboBox1->currentIndex() - 1;
+  // Select first, so the selector never names the deleted trip.
+  ComboBox1->setCurrentIndex(Selected);
+  ComboBox1->removeItem(Selected + 1);
+  if (Selected < 0) ComboBox1->setCurrentIndex(-1);
+  RefreshTripPages();
+  if (FTripData->TripCount() == 0) {
+    PageControl1->currentWidget()->setEnabled(false);
+    ClearAllPages();
+  } else if (Selected < 0) {
+    // No trip is selected: nothing may keep showing the deleted trip.
+    ClearAllPages();
+  }
+}
+
+void TMainForm::ComboBox1Change() {
+  RefreshTripPages();
+  const int Trip = ComboBox1->currentIndex();
+  if (Trip < 0) return;
+  FContext->Prompts.ShowMessage("Changed to \"" + FromStore(FTripData->GetTrip(Trip).Name) +
+                                "\" trip plan");
+}
+
+// ---- Units ----
+
+void TMainForm::ComboBox2Change() {
+  GearPage->WeightUnitChanged();
+  ShoppingPage->WeightUnitChanged();
+  BudgetPage->WeightUnitChanged();
+}
+
+void TMainForm::ComboBox3Change() { GearPage->VolumeUnitChanged(); }
+
+// ---- Pages ----
+
+void TMainForm::PageControl1Change() {
+  const int Page = PageControl1->currentIndex();
+  if (FTripData->TripCount() > 0) {
+    PageControl1->currentWidget()->setEnabled(true);
+  } else {
+    FContext->Prompts.Information("Please add a new trip");
+    PageControl1->currentWidget()->setEnabled(false);
+  }
+  if (Page == CalculatorPageIndex) CalculatorPage->FocusCalculator();
+  if (Page >= 0 && Page < GoShoppingPageIndex) SpeedButtons[static_cast<std::size_t>(Page)]->setChecked(true);
+}
+
+void TMainForm::SpeedButtonClick(int PageIndex) {
+  FSwitchingByButton = true;
+  PageControl1->setCurrentIndex(PageIndex);
+  FSwitchingByButton = false;
+}
+
+// ---- Menus ----
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::Updates1Click() { FContext->Prompts.OpenUrl(UpdatesAddress); }
+
+void TMainForm::About1Click() { FContext->Prompts.ShowMessage(AboutText); }

@@ -1,0 +1,138 @@
+// The main window: the trip selector, the unit selectors, the column of
+// picture buttons, the eleven pages, the menus, start-up and close.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "store/Traveler.h"
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class TTripPage;
+class TCalendarPage;
+class TGearPage;
+class TLogisticsPage;
+class TCalculatorPage;
+class TShoppingPage;
+class TRecipesPage;
+class TPermitsPage;
+class TContactsPage;
+class TBudgetPage;
+class TReportsPage;
+class TGoShoppingPage;
+class TStorePromptAdapter;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Page indices of PageControl1.
+  enum TPageIndex {
+    CalendarPageIndex = 0,
+    GearPageIndex,
+    LogisticsPageIndex,
+    CalculatorPageIndex,
+    ShoppingPageIndex,
+    RecipesPageIndex,
+    PermitsPageIndex,
+    ContactsPageIndex,
+    BudgetPageIndex,
+    ReportsPageIndex,
+    GoShoppingPageIndex,
+    PageCount
+  };
+
+  // Creates the store, loads qmp.dat from the working directory and shows
+  // the first trip (FormCreate).
+  explicit TMainForm(IPrompts& Prompts, QWidget* Parent = nullptr);
+  ~TMainForm() override;
+
+  TTravelerData& TripData() { return *FTripData; }
+  TAppContext& Context() { return *FContext; }
+
+  // Shows the selected trip on every page, in the fixed order.
+  void RefreshTripPages();
+
+  // Event handlers.
+  void Timer1Timer();
+  void Button1Click();
+  void Button2Click();
+  void ComboBox1Change();
+  void ComboBox2Change();
+  void ComboBox3Change();
+  void PageControl1Change();
+  void SpeedButtonClick(int PageIndex);
+  void Exit1Click();
+  void Updates1Click();
+  void About1Click();
+
+  // Controls, named as the pages and tests know them.
+  QComboBox* ComboBox1 = nullptr;  // trip selector
+  QComboBox* ComboBox2 = nullptr;  // weight unit
+  QComboBox* ComboBox3 = nullptr;  // volume unit
+  QPushButton* Button1 = nullptr;  // "&Add Trip"
+  QPushButton* Button2 = nullptr;  // "&Delete Trip"
+  QLabel* Image1 = nullptr;        // banner
+  QTabWidget* PageControl1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  QAction* ImportTripPlanFromTextFile1 = nullptr;
+  QAction* ExportCurrentTripPlanToFile1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Updates1 = nullptr;
+  QAction* About1 = nullptr;
+  // SpeedButtons[i] is the picture button of page i (none for Go Shopping!).
+  std::array<QToolButton*, PageCount - 1> SpeedButtons{};
+
+  TCalendarPage* CalendarPage = nullptr;
+  TGearPage* GearPage = nullptr;
+  TLogisticsPage* LogisticsPage = nullptr;
+  TCalculatorPage* CalculatorPage = nullptr;
+  TShoppingPage* ShoppingPage = nullptr;
+  TRecipesPage* RecipesPage = nullptr;
+  TPermitsPage* PermitsPage = nullptr;
+  TContactsPage* ContactsPage = nullptr;
+  TBudgetPage* BudgetPage = nullptr;
+  TReportsPage* ReportsPage = nullptr;
+  TGoShoppingPage* GoShoppingPage = nullptr;
+
+  // The start-up configuration values, set by the start-up timer.
+  QString UpdatesAddress;
+  QString ShoppingAddress;
+  QString ReportFooter;
+  QString AboutText;
+
+ protected:
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  void FormCreate();
+  // Saves the store at close; false (after telling the user) when it failed.
+  bool FormCloseQuery();
+  void BuildTopBand(QWidget* Parent);
+  QWidget* BuildButtonColumn();
+  void BuildPages();
+  void BuildMenus();
+  void ListTrips();
+  void ClearAllPages();
+  void AddPage(TTripPage* Page, const QString& Caption);
+  QString KeepDamagedDataFile();
+
+  std::unique_ptr<TTravelerData> FTripData;
+  std::unique_ptr<TStorePromptAdapter> FStorePrompt;
+  std::unique_ptr<TAppContext> FContext;
+  QButtonGroup* FSpeedButtonGroup = nullptr;
+  // Pages in the order of the whole-window refresh.
+  std::vector<TTripPage*> FRefreshOrder;
+  bool FSwitchingByButton = false;
+  // An existing qmp.dat that could not be loaded: kept aside before saving.
+  bool FDataFileDamaged = false;
+};

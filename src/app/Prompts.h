@@ -1,0 +1,54 @@
+// Everything the program asks or tells the user goes through IPrompts, so that
+// tests can answer the dialogs and check the exact texts shown.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <exception>
+
+class QPrinter;
+class QWidget;
+
+class IPrompts {
+ public:
+  virtual ~IPrompts() = default;
+
+  // The simple box: the application title and OK.
+  virtual void ShowMessage(const QString& Text) = 0;
+  // The information box (OK).
+  virtual void Information(const QString& Text) = 0;
+  // The confirmation box (Yes, No); true only for Yes.
+  virtual bool Confirm(const QString& Text) = 0;
+  // The error box (error icon, OK), showing Text as given.
+  virtual void Error(const QString& Text) = 0;
+
+  // The one-line text input dialog. Value holds the initial text and, when
+  // the user confirms, the text typed; returns whether the user confirmed.
+  virtual bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) = 0;
+
+  // The note dialog: shows Lines for editing; returns the lines as displayed
+  // when confirmed with Ok, and an empty list when closed in any other way.
+  virtual QStringList EditNote(const QStringList& Lines) = 0;
+
+  // Open and save dialogs. Filter uses the form "Text File (*.txt)|*.txt";
+  // an empty result means the dialog was cancelled.
+  virtual QString OpenFileName(const QString& Title, const QString& Filter,
+                               const QString& DefaultSuffix) = 0;
+  virtual QString SaveFileName(const QString& Title, const QString& Filter,
+                               const QString& DefaultSuffix) = 0;
+  // The print dialog for Printer; true when the user confirms.
+  virtual bool PrintDialog(QPrinter& Printer) = 0;
+
+  // Hands a web address or a mailto: link to the desktop shell.
+  virtual void OpenUrl(const QString& Url) = 0;
+
+  virtual QString ClipboardText() = 0;
+  virtual void SetClipboardText(const QString& Text) = 0;
+};
+
+// The text of the standard error box: the message, with a full stop appended
+// when its last character sorts after ".".
+QString StandardErrorText(const QString& Message);
+
+// Shows a failure that escaped an event handler in the standard error box.
+void ShowStandardError(IPrompts& Prompts, const std::exception& Failure);

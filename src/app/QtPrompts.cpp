@@ -1,0 +1,83 @@
+#include "app/QtPrompts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QUrl>
+
+namespace {
+
+void Box(QWidget* Parent, QMessageBox::Icon Icon, const QString& Text) {
+  QMessageBox Message(Icon, QApplication::applicationDisplayName(), Text, QMessageBox::Ok, Parent);
+  Message.exec();
+}
+
+QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString& Title,
+                   const QString& Filter, const QString& DefaultSuffix) {
+  QFileDialog Dialog(Parent, Title, QString(), QtPrompts::QtFilter(Filter));
+  Dialog.setAcceptMode(Mode);
+  Dialog.setDefaultSuffix(DefaultSuffix);
+  if (Mode == QFileDialog::AcceptSave) {
+    // Replacing an existing file is not questioned.
+    Dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  } else {
+    Dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return QString();
+  return Dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString QtPrompts::QtFilter(const QString& Filter) {
+  const QStringList Parts = Filter.split('|');
+  QStringList Entries;
+  for (int i = 0; i + 1 < Parts.size(); i += 2) {
+    const QString& Caption = Parts[i];
+    Entries.append(Caption.contains('(') ? Caption : Caption + " (" + Parts[i + 1] + ")");
+  }
+  return Entries.join(";;");
+}
+
+void QtPrompts::ShowMessage(const QString& Text) { Box(FParent, QMessageBox::NoIcon, Text); }
+void QtPrompts::Information(const QString& Text) { Box(FParent, QMessageBox::Information, Text); }
+void QtPrompts::Error(const QString& Text) { Box(FParent, QMessageBox::Critical, Text); }
+
+bool QtPrompts::Confirm(const QString& Text) {
+  QMessageBox Message(QMessageBox::Question, QApplication::applicationDisplayName(), Text,
+                      QMessageBox::Yes | QMessageBox::No, FParent);
+  return Message.exec() == QMessageBox::Yes;
+}
+
+bool QtPrompts::InputQuery(const QString& Caption, const QString& Prompt, QString& Value) {
+  bool Accepted = false;
+  const QString Typed = QInputDialog::getText(FParent, Caption, Prompt, QLineEdit::Normal, Value, &Accepted);
+  if (Accepted) Value = Typed;
+  return Accepted;
+}
+
+QStringList QtPrompts::EditNote(const QStringList& Lines) {
+  return FNoteEditor ? FNoteEditor(Lines) : QStringList();
+}
+
+QString QtPrompts::OpenFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) {
+  return FileDialog(FParent, QFileDialog::AcceptOpen, Title, Filter, DefaultSuffix);
+}
+
+QString QtPrompts::SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) {
+  return FileDialog(FParent, QFileDialog::AcceptSave, Title, Filter, DefaultSuffix);
+}
+
+bool QtPrompts::PrintDialog(QPrinter& Printer) {
+  QPrintDialog Dialog(&Printer, FParent);
+  return Dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompts::OpenUrl(const QString& Url) { QDesktopServices::openUrl(QUrl(Url)); }
+
+QString QtPrompts::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+void QtPrompts::SetClipboardText(const QString& Text) { QGuiApplication::clipboard()->setText(Text); }

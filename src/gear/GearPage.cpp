@@ -1,0 +1,3 @@
+#include "gear/GearPage.h"
+
+TGearPage::TGearPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

@@ -1,0 +1,3 @@
+#include "pages/ContactsPage.h"
+
+TContactsPage::TContactsPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

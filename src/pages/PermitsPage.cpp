@@ -1,0 +1,3 @@
+#include "pages/PermitsPage.h"
+
+TPermitsPage::TPermitsPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

@@ -1,0 +1,3 @@
+#include "pages/RecipesPage.h"
+
+TRecipesPage::TRecipesPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

@@ -1,0 +1,3 @@
+#include "reports/ReportsPage.h"
+
+TReportsPage::TReportsPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}

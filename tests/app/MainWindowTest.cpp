@@ -1,0 +1,240 @@
+// The main window's life cycle: start-up, trips, pages, close.
+#include <sys/stat.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <filesystem>
+
+#include "pages/RecipesPage.h"
+#include "store/DataFileFormat.h"
+#include "support/MainFormFixture.h"
+
+namespace {
+
+QStringList SelectorEntries(QComboBox* Box) {
+  QStringList Entries;
+  for (int i = 0; i < Box->count(); ++i) Entries.append(Box->itemText(i));
+  return Entries;
+}
+
+TEST_F(MainFormTest, FirstRunWithoutDataFile) {
+  Open();
+  EXPECT_EQ(Prompts.All(), QStringList{"error: Error in open data file!"});
+  EXPECT_EQ(Form->ComboBox1->count(), 0);
+  EXPECT_EQ(Trip(), -1);
+
+  Prompts.Clear();
+  Prompts.InputAnswers.push_back("Bahamas2007");
+  Form->Button1->click();
+  EXPECT_EQ(Prompts.Texts("input"),
+            QStringList{"Trip's Name|What do you want to call this trip (Ex: Bahamas2007)?"});
+  EXPECT_EQ(SelectorEntries(Form->ComboBox1), QStringList{"Bahamas2007"});
+  EXPECT_EQ(Trip(), 0);
+  ASSERT_TRUE(CloseForm());
+  EXPECT_TRUE(std::filesystem::exists("qmp.dat"));
+
+  Prompts.Clear();
+  Open();
+  EXPECT_TRUE(Prompts.Shown.empty()) << Prompts.All().join("\n").toStdString();
+  EXPECT_EQ(SelectorEntries(Form->ComboBox1), QStringList{"Bahamas2007"});
+  EXPECT_EQ(Trip(), 0);
+}
+
+TEST_F(MainFormTest, CancelledTripNameStillAddsTrip) {
+  OpenWithTrips({});
+  Form->Button1->click();  // no answer queued: the dialog is cancelled
+  ASSERT_EQ(Store().TripCount(), 1);
+  EXPECT_EQ(Store().GetTrip(0).Name, "");
+  EXPECT_EQ(Form->ComboBox1->count(), 1);
+}
+
+TEST_F(MainFormTest, DeleteSelectsTheTripBefore) {
+  OpenWithTrips({"A", "B", "C"});
+  Form->ComboBox1->setCurrentIndex(1);
+  Prompts.ConfirmAnswers.push_back(true);
+  Form->Button2->click();
+  EXPECT_EQ(Prompts.Texts("confirm"), QStringList{"Are you sure you want to delete this plan?"});
+  EXPECT_EQ(SelectorEntries(Form->ComboBox1), (QStringList{"A", "C"}));
+  EXPECT_EQ(Trip(), 0);
+  EXPECT_EQ(Store().TripCount(), 2);
+  EXPECT_EQ(Store().GetTrip(1).Name, "C");
+}
+
+TEST_F(MainFormTest, DeleteAnsweredNoKeepsTheTrip) {
+  OpenWithTrips({"A", "B"});
+  Prompts.ConfirmAnswers.push_back(false);
+  Form->Button2->click();
+  EXPECT_EQ(Store().TripCount(), 2);
+  EXPECT_EQ(SelectorEntries(Form->ComboBox1), (QStringList{"A", "B"}));
+  EXPECT_EQ(Trip(), 0);
+}
+
+TEST_F(MainFormTest, DeletingTheFirstTripLeavesNoneSelected) {
+  OpenWithTrips({"A", "C"});
+  Prompts.ConfirmAnswers.push_back(true);
+  Form->Button2->click();
+  EXPECT_EQ(SelectorEntries(Form->ComboBox1), QStringList{"C"});
+  EXPECT_EQ(Trip(), -1);
+  EXPECT_EQ(Form->Context().Trip(), -1);
+}
+
+TEST_F(MainFormTest, DeletingTheOnlyTripDisablesThePageShown) {
+  OpenWithTrips({"Solo"});
+  Form->SpeedButtons[TMainForm::GearPageIndex]->click();
+  Prompts.ConfirmAnswers.push_back(true);
+  Form->Button2->click();
+  EXPECT_EQ(Store().TripCount(), 0);
+  EXPECT_FALSE(Form->PageControl1->currentWidget()->isEnabled());
+  // Adding a trip enables the page again.
+  Prompts.InputAnswers.push_back("Next");
+  Form->Button1->click();
+  EXPECT_TRUE(Form->PageControl1->currentWidget()->isEnabled());
+}
+
+TEST_F(MainFormTest, PickingATripShowsChangedMessage) {
+  OpenWithTrips({"A", "B"});
+  Form->ComboBox1->setCurrentIndex(1);
+  Form->ComboBox1Change();
+  EXPECT_EQ(Prompts.Texts("message"), QStringList{"Changed to \"B\" trip plan"});
+}
+
+TEST_F(MainFormTest, PageTabWithoutTripAsksForOne) {
+  OpenWithTrips({});
+  Form->PageControl1->setCurrentIndex(TMainForm::RecipesPageIndex);
+  EXPECT_EQ(Prompts.Texts("information"), QStringList{"Please add a new trip"});
+  EXPECT_FALSE(Form->RecipesPage->isEnabled());
+  EXPECT_TRUE(Form->SpeedButtons[TMainForm::RecipesPageIndex]->isChecked());
+
+  Prompts.InputAnswers.push_back("Trip");
+  Form->Button1->click();
+  EXPECT_TRUE(Form->RecipesPage->isEnabled());
+}
+
+TEST_F(MainFormTest, TabsPutDownTheirPictureButtons) {
+  OpenWithTrips({"A"});
+  Form->PageControl1->setCurrentIndex(TMainForm::PermitsPageIndex);
+  EXPECT_TRUE(Form->SpeedButtons[TMainForm::PermitsPageIndex]->isChecked());
+  Form->PageControl1->setCurrentIndex(TMainForm::ContactsPageIndex);
+  EXPECT_TRUE(Form->SpeedButtons[TMainForm::ContactsPageIndex]->isChecked());
+  // The Go Shopping! page has no button: the last one stays down.
+  Form->PageControl1->setCurrentIndex(TMainForm::GoShoppingPageIndex);
+  EXPECT_TRUE(Form->SpeedButtons[TMainForm::ContactsPageIndex]->isChecked());
+  EXPECT_TRUE(Prompts.Shown.empty());
+}
+
+TEST_F(MainFormTest, PictureButtonSkipsTheTripCheck) {
+  OpenWithTrips({});
+  Prompts.Clear();
+  Form->SpeedButtons[TMainForm::BudgetPageIndex]->click();
+  EXPECT_EQ(Form->PageControl1->currentIndex(), TMainForm::BudgetPageIndex);
+  EXPECT_TRUE(Prompts.Shown.empty());
+}
+
+TEST_F(MainFormTest, PagesAndCaptionsInOrder) {
+  OpenWithTrips({"A"});
+  const QStringList Expected = {"Calendar", "Gear", "Logistics", "Calculator", "Shopping List",
+                                "Recipes", "Permits Manager", "Contact Information",
+                                "Budget Manager", "Reports", "Go Shopping!"};
+  ASSERT_EQ(Form->PageControl1->count(), Expected.size());
+  for (int i = 0; i < Expected.size(); ++i) {
+    EXPECT_EQ(Form->PageControl1->tabText(i), Expected[i]);
+    if (i < TMainForm::GoShoppingPageIndex)
+      EXPECT_EQ(Form->SpeedButtons[static_cast<std::size_t>(i)]->toolTip(), Expected[i]);
+  }
+  EXPECT_EQ(Form->windowTitle(), "Quillmoor Planner");
+}
+
+TEST_F(MainFormTest, MenusOpenAddressAndAbout) {
+  OpenWithTrips({"A"});
+  Form->Updates1->trigger();
+  EXPECT_EQ(Prompts.OpenedUrls, QStringList{Form->UpdatesAddress});
+  EXPECT_FALSE(Form->UpdatesAddress.isEmpty());
+  Form->About1->trigger();
+  ASSERT_EQ(Prompts.Texts("message").size(), 1);
+  EXPECT_TRUE(Prompts.Texts("message")[0].startsWith("Quillmoor Planner"));
+}
+
+TEST_F(MainFormTest, CloseSavesEveryTrip) {
+  OpenWithTrips({"A"});
+  Prompts.InputAnswers.push_back("B");
+  Form->Button1->click();
+  ASSERT_TRUE(CloseForm());
+  TTravelerData Saved;
+  ASSERT_TRUE(Saved.LoadFromFile());
+  ASSERT_EQ(Saved.TripCount(), 2);
+  EXPECT_EQ(Saved.GetTrip(1).Name, "B");
+}
+
+TEST_F(MainFormTest, StoreTooLargeForTheFileKeepsWindowOpenAndOldFile) {
+  OpenWithTrips({"A"});
+  const auto Before = Folder.Read("qmp.dat");
+  for (int i = 0; i < 255; ++i) Store().AppendTrip();
+  Prompts.Clear();
+  EXPECT_FALSE(CloseForm());
+  EXPECT_TRUE(Form->isVisible());
+  ASSERT_EQ(Prompts.Texts("error").size(), 1);
+  EXPECT_EQ(Prompts.Texts("error")[0],
+            "Cannot save the trip plans: there are 256 trips; the data file holds at most 255.");
+  EXPECT_EQ(Folder.Read("qmp.dat"), Before);
+}
+
+TEST_F(MainFormTest, FailedReplaceReportsAndKeepsWindow) {
+  OpenWithTrips({"A"});
+  // Something that cannot be replaced stands where the data file goes.
+  std::filesystem::remove("qmp.dat");
+  std::filesystem::create_directories("qmp.dat/inside");
+  Prompts.Clear();
+  EXPECT_FALSE(CloseForm());
+  EXPECT_TRUE(Form->isVisible());
+  ASSERT_EQ(Prompts.Texts("error").size(), 1);
+  EXPECT_TRUE(Prompts.Texts("error")[0].startsWith("Could not replace 'qmp.dat': "))
+      << Prompts.Texts("error")[0].toStdString();
+  // No temporary file is left behind.
+  std::vector<std::string> Expected = {"qmp.dat"};
+  EXPECT_EQ(Folder.Names(), Expected);
+}
+
+TEST_F(MainFormTest, DamagedFileIsKeptAside) {
+  TTravelerData Original;
+  Original.AppendTrip();
+  Original.GetTrip(0).Name = "Kept";
+  Original.AppendTrip();
+  Original.GetTrip(1).Name = "Lost";
+  Original.SaveToFile();
+  auto Bytes = Folder.Read("qmp.dat");
+  Bytes.resize(Bytes.size() - 20);  // cut into the second trip
+  Folder.Write("qmp.dat", Bytes);
+
+  Open();
+  EXPECT_EQ(Prompts.All(), QStringList{"error: Error in loading data!"});
+  // What was read is listed, in step with the store.
+  EXPECT_EQ(Form->ComboBox1->count(), Store().TripCount());
+  EXPECT_EQ(Form->ComboBox1->itemText(0), "Kept");
+
+  Prompts.Clear();
+  ASSERT_TRUE(CloseForm());
+  ASSERT_EQ(Prompts.Texts("information").size(), 1);
+  const QString Told = Prompts.Texts("information")[0];
+  EXPECT_TRUE(Told.startsWith("The data file that could not be read was kept as \"qmp.dat.damaged-"))
+      << Told.toStdString();
+  std::vector<std::string> Aside;
+  for (const auto& Name : Folder.Names())
+    if (Name.rfind("qmp.dat.damaged-", 0) == 0) Aside.push_back(Name);
+  ASSERT_EQ(Aside.size(), 1u);
+  EXPECT_EQ(Folder.Read(Aside[0]), Bytes);
+}
+
+TEST_F(MainFormTest, ForeignFileIsKeptAsideToo) {
+  Folder.Write("qmp.dat", {'h', 'e', 'l', 'l', 'o'});
+  Open();
+  EXPECT_EQ(Prompts.All(), QStringList{"error: Error in open data file!"});
+  Prompts.Clear();
+  ASSERT_TRUE(CloseForm());
+  EXPECT_EQ(Prompts.Texts("information").size(), 1);
+  TTravelerData Saved;
+  EXPECT_TRUE(Saved.LoadFromFile());
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// A main window in a fresh working folder, with scripted prompts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "app/MainUnit.h"
+#include "support/ScriptedPrompts.h"
+#include "support/WorkingFolder.h"
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  // Opens the main window on whatever qmp.dat the folder holds now.
+  void Open() {
+    Form = std::make_unique<TMainForm>(Prompts);
+    Form->show();
+    Form->Timer1Timer();
+  }
+  // Opens a window whose store holds trips with the given names (written to
+  // qmp.dat first, as a previous run would have).
+  void OpenWithTrips(const std::vector<std::string>& Names) {
+    {
+      TTravelerData Store;
+      for (const auto& Name : Names) {
+        Store.AppendTrip();
+        Store.GetTrip(Store.TripCount() - 1).Name = Name;
+      }
+      Store.SaveToFile();
+    }
+    Open();
+  }
+  // Closes the window as the user would; true when it closed.
+  bool CloseForm() { return Form->close(); }
+
+  TTravelerData& Store() { return Form->TripData(); }
+  int Trip() const { return Form->ComboBox1->currentIndex(); }
+
+  TWorkingFolder Folder;
+  TScriptedPrompts Prompts;
+  std::unique_ptr<TMainForm> Form;
+};
