@@ -10,8 +10,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -71,6 +73,16 @@ const QStringList VolumeUnitNames = {"Cubic Centimeters", "Cubic Feet", "Cubic I
                                      "Gallons",           "Liters",      "Mililiters",
                                      "Ounces"};
 
+// Narrower tab padding than the desktop style's, so that the eleven tabs fit
+// the window's width.
+class TCompactTabStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override {
+    if (Metric == PM_TabBarTabHSpace) return 16;
+    return QProxyStyle::pixelMetric(Metric, Option, Widget);
+  }
+};
+
 QFont ComicFont() {
   QFont Font("Comic Sans MS");
   Font.setPointSize(9);
@@ -97,6 +109,13 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   Body->addWidget(BuildButtonColumn());
   PageControl1 = new QTabWidget(Central);
   PageControl1->setFont(ComicFont());
+  // Eleven tabs share the width: keep them compact so all stay visible.
+  QFont TabFont = ComicFont();
+  TabFont.setPointSize(8);
+  PageControl1->tabBar()->setFont(TabFont);
+  auto* CompactStyle = new TCompactTabStyle;
+  CompactStyle->setParent(PageControl1);
+  PageControl1->tabBar()->setStyle(CompactStyle);
   Body->addWidget(PageControl1, 1);
   Layout->addLayout(Body, 1);
   setCentralWidget(Central);
