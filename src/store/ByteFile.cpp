@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "store/StoreErrors.h"
 
@@ -87,14 +86,26 @@ void CommitTemp(int Fd, const std::string& TempName, const std::string& Path,
 }  // namespace
 
 bool ReadWholeFile(const std::string& Path, std::vector<std::uint8_t>& Data) {
-  std::ifstream In(Path, std::ios::binary);
-  if (!In) return false;
-  In.seekg(0, std::ios::end);
-  const std::streamoff Size = In.tellg();
-  if (Size < 0) return false;
-  In.seekg(0, std::ios::beg);
-  Data.resize(static_cast<std::size_t>(Size));
-  if (Size > 0 && !In.read(reinterpret_cast<char*>(Data.data()), Size)) return false;
+  const int Fd = open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (Fd < 0) return false;
+  struct stat Info {};
+  if (fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
+    const bool Folder = S_ISDIR(Info.st_mode);
+    close(Fd);
+    errno = Folder ? EISDIR : EINVAL;
+    return false;
+  }
+  Data.resize(static_cast<std::size_t>(Info.st_size));
+  std::size_t Done = 0;
+  while (Done < Data.size()) {
+    const ssize_t Got = read(Fd, Data.data() + Done, Data.size() - Done);
+    if (Got < 0 && errno == EINTR) continue;
+    if (Got <= 0) break;
+    Done += static_cast<std::size_t>(Got);
+  }
+  close(Fd);
+  // A file that shrank while it was read yields what was there.
+  Data.resize(Done);
   return true;
 }
 
@@ -168,6 +179,11 @@ void TByteFile::CommitOutput() {
 
 void TByteFile::WriteByte(std::uint8_t Value) {
   if (!FOpen || (OpenMode != 0 && OpenMode != 2)) return;
+  if (FPosition == FBuffer.size()) {
+    FBuffer.push_back(Value);
+    ++FPosition;
+    return;
+  }
   if (FPosition < FBuffer.size())
     FBuffer[FPosition] = Value;
   else
@@ -206,12 +222,22 @@ std::uint16_t TByteFile::ReadWord() {
 }
 
 std::string TByteFile::ReadString() {
-  const std::size_t Length = ReadWord();
-  if (!FOpen) return std::string();
+  std::string Text;
+  ReadStringInto(Text);
+  return Text;
+}
+
+void TByteFile::ReadStringInto(std::string& Text) {
+  std::size_t Length;
+  if (FOpen && FBuffer.size() - FPosition >= 2) {
+    Length = FBuffer[FPosition] | (static_cast<std::size_t>(FBuffer[FPosition + 1]) << 8);
+    FPosition += 2;
+  } else {
+    Length = ReadWord();
+  }
   const std::size_t Available = FBuffer.size() - FPosition;
   const std::size_t Taken = Length < Available ? Length : Available;
-  std::string Text(reinterpret_cast<const char*>(FBuffer.data()) + FPosition, Taken);
+  Text.assign(reinterpret_cast<const char*>(FBuffer.data()) + FPosition, Taken);
   FPosition += Taken;
   if (Taken < Length) FReadFailed = true;
-  return Text;
 }

@@ -38,7 +38,13 @@ class TByteFile {
   std::uint8_t ReadByte();
   std::uint16_t ReadWord();
   std::string ReadString();
+  // ReadString into Text, reusing its storage.
+  void ReadStringInto(std::string& Text);
   bool ReadFailed() const { return FReadFailed; }
+  // Bytes not yet read.
+  std::size_t BytesLeft() const { return FPosition < FBuffer.size() ? FBuffer.size() - FPosition : 0; }
+  // Makes room for Size bytes of output.
+  void Reserve(std::size_t Size) { FBuffer.reserve(Size); }
 
   const std::string FileName;
   std::uint8_t OpenMode = 0;

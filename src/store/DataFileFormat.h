@@ -1,6 +1,7 @@
 // Constants and limits of the data file format.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class TTravelerData;
@@ -16,7 +17,8 @@ constexpr int MaxNoteLines = 255;
 constexpr int MaxListEntries = 65535;
 constexpr int MaxTextBytes = 65535;
 
-// Throws TFormatLimitError naming the first thing in the store that the data
-// file cannot represent (too many trips, note lines or entries, a text too
-// long, a note date out of range). Nothing is written when it throws.
-void CheckDataFileLimits(const TTravelerData& Store);
+// Returns the size in bytes of the data file for Store. Throws
+// TFormatLimitError naming the first thing in the store that the data file
+// cannot represent (too many trips, note lines or entries, a text too long,
+// a note date out of range).
+std::size_t CheckDataFileLimits(const TTravelerData& Store);

@@ -18,14 +18,67 @@ namespace {
 // A read past the end of the file: the rest of the file is missing.
 struct TTruncated {};
 
-// Reads the data file and stops at the first read past its end, so that a
-// short or damaged file cannot produce records out of nothing.
-class TCheckedReader {
+// Reads the trips of the data file straight into the store's records. It
+// stops at the first read past the end, so that a short or damaged file
+// cannot produce records out of nothing, and it never reserves room for more
+// records than the bytes left could hold.
+class TTripReader {
  public:
-  explicit TCheckedReader(TByteFile& File) : FFile(File) {}
+  explicit TTripReader(TByteFile& File) : FFile(File) {}
+
   std::uint8_t Byte() { return Checked(FFile.ReadByte()); }
   std::uint16_t Word() { return Checked(FFile.ReadWord()); }
   std::string String() { return Checked(FFile.ReadString()); }
+  void String(std::string& Text) {
+    FFile.ReadStringInto(Text);
+    Checked(0);
+  }
+
+  void ReadTrip(TTrip& Trip) {
+    String(Trip.Name);
+    ReadList(Trip.Notes, 5, [this](TDayNote& Note) {
+      Note.Lines.resize(Byte());
+      for (auto& Line : Note.Lines) String(Line);
+      Note.Day = Byte();
+      Note.Month = Byte();
+      Note.Year = Word();
+    });
+    ReadList<true>(Trip.GearCategories, 4, [this](TGearCategory& Category) {
+      String(Category.Name);
+      ReadList(Category.Items, 14, [this](TGearCategory& Item) {
+        for (std::string* Field : {&Item.Name, &Item.Weight, &Item.Cost, &Item.Own, &Item.Necessity,
+                                   &Item.Volume, &Item.Other})
+          String(*Field);
+      });
+    });
+    ReadList(Trip.Plans, 4, [this](TPlan& Plan) {
+      String(Plan.Details);
+      String(Plan.Name);
+    });
+    ReadList<true>(Trip.ShopingCategories, 4, [this](TShopingCategory& Category) {
+      String(Category.Name);
+      ReadList(Category.Items, 10, [this](TShopingItem& Item) {
+        for (std::string* Field : {&Item.Name, &Item.Price, &Item.Store, &Item.Weight, &Item.Other})
+          String(*Field);
+      });
+    });
+    ReadList(Trip.Recipes, 6, [this](TRecipe& Recipe) {
+      String(Recipe.Procedure);
+      String(Recipe.Name);
+      const std::size_t Count = Word();
+            // More lines than the bytes left could hold: the file is cut short.
+      Recipe.Ingredients.resize(Bounded(Count, 2));
+      for (auto& Ingredient : Recipe.Ingredients) String(Ingredient);
+      if (Recipe.Ingredients.size() < Count) throw TTruncated();
+    });
+    ReadList(Trip.Contacts, 2 * TContact::FieldCount, [this](TContact& Contact) {
+      for (int f = 0; f < TContact::FieldCount; ++f) String(Contact.Field(f));
+    });
+    ReadList(Trip.Permits, 2 * TPermit::FieldCount, [this](TPermit& Permit) {
+      for (int f = 0; f < TPermit::FieldCount; ++f) String(Permit.Field(f));
+    });
+    String(Trip.Budget);
+  }
 
  private:
   template <class T>
@@ -33,73 +86,35 @@ class TCheckedReader {
     if (FFile.ReadFailed()) throw TTruncated();
     return Value;
   }
+
+  // Count, but no more than the bytes left could hold at MinBytes a record.
+  std::size_t Bounded(std::size_t Count, std::size_t MinBytes) const {
+    const std::size_t Fit = FFile.BytesLeft() / MinBytes;
+    return Count < Fit ? Count : Fit;
+  }
+
+  // A word count followed by that many records. A record cut short by the
+  // end of the file is dropped, except a category, which keeps the items
+  // read before the end.
+  template <bool IsCategory = false, class T, class ReadRecord>
+  void ReadList(TOwnedList<T>& List, std::size_t MinBytes, ReadRecord&& Read) {
+    const std::size_t Count = Word();
+    List.reserve(List.size() + Bounded(Count, MinBytes));
+    for (std::size_t n = 0; n < Count; ++n) {
+      List.push_back(std::make_unique<T>());
+      try {
+        Read(*List.back());
+      } catch (const TTruncated&) {
+        bool Keep = false;
+        if constexpr (IsCategory) Keep = !List.back()->Items.empty();
+        if (!Keep) List.pop_back();
+        throw;
+      }
+    }
+  }
+
   TByteFile& FFile;
 };
-
-void ReadTrip(TTravelerData& Store, int Trip, TCheckedReader& In) {
-  Store.GetTrip(Trip).Name = In.String();
-
-  for (int n = In.Word(); n > 0; --n) {
-    TTextLines Lines(In.Byte());
-    for (auto& Line : Lines) Line = In.String();
-    const int Day = In.Byte();
-    const int Month = In.Byte();
-    const int Year = In.Word();
-    Store.AddNote(Trip, Lines, Day, Month, Year);
-  }
-
-  const int GearCategories = In.Word();
-  for (int Cat = 0; Cat < GearCategories; ++Cat) {
-    Store.AddGearCategory(Trip, In.String());
-    for (int n = In.Word(); n > 0; --n) {
-      std::string Fields[7];
-      for (auto& Field : Fields) Field = In.String();
-      Store.AddGearItem(Trip, Cat, Fields[0], Fields[1], Fields[2], Fields[3], Fields[4],
-                        Fields[5], Fields[6]);
-    }
-  }
-
-  for (int n = In.Word(); n > 0; --n) {
-    const std::string Details = In.String();
-    const std::string Name = In.String();
-    Store.AddPlan(Trip, Name, Details);
-  }
-
-  const int ShopingCategories = In.Word();
-  for (int Cat = 0; Cat < ShopingCategories; ++Cat) {
-    Store.AddShopingCategory(Trip, In.String());
-    for (int n = In.Word(); n > 0; --n) {
-      std::string Fields[5];
-      for (auto& Field : Fields) Field = In.String();
-      Store.AddShopingItem(Trip, Cat, Fields[0], Fields[1], Fields[2], Fields[3], Fields[4]);
-    }
-  }
-
-  const int Recipes = In.Word();
-  for (int r = 0; r < Recipes; ++r) {
-    const std::string Procedure = In.String();
-    const std::string Name = In.String();
-    Store.AddRecipe(Trip, Name, Procedure);
-    TRecipe& Recipe = Store.GetRecipe(Trip, r);
-    for (int n = In.Word(); n > 0; --n) Recipe.Ingredients.push_back(In.String());
-  }
-
-  const int Contacts = In.Word();
-  for (int c = 0; c < Contacts; ++c) {
-    Store.AddContact(Trip);
-    TContact& Contact = Store.GetContact(Trip, c);
-    for (int f = 0; f < TContact::FieldCount; ++f) Contact.Field(f) = In.String();
-  }
-
-  const int Permits = In.Word();
-  for (int p = 0; p < Permits; ++p) {
-    Store.AddPermit(Trip, In.String());
-    TPermit& Permit = Store.GetPermit(Trip, p);
-    for (int f = 1; f < TPermit::FieldCount; ++f) Permit.Field(f) = In.String();
-  }
-
-  Store.SetBudget(Trip, In.String());
-}
 
 void WriteTrip(const TTrip& Trip, TByteFile& Out) {
   auto Count = [&Out](std::size_t n) { Out.WriteWord(static_cast<std::uint16_t>(n)); };
@@ -169,13 +184,13 @@ bool TTravelerData::LoadFromFile(const std::string& Path) {
   TByteFile File(Path);
   File.Open(1);
   if (File.ReadString() != DataFileHeader) throw TDataFileError("Error in open data file!");
-  TCheckedReader In(File);
+  TTripReader In(File);
   bool Complete = false;
   try {
     const int Trips = In.Byte();
     for (int n = 0; n < Trips; ++n) {
       AppendTrip();
-      ReadTrip(*this, TripCount() - 1, In);
+      In.ReadTrip(GetTrip(TripCount() - 1));
     }
     Complete = In.String() == DataFileTrailer;
   } catch (const TTruncated&) {
@@ -188,10 +203,11 @@ bool TTravelerData::LoadFromFile(const std::string& Path) {
 void TTravelerData::SaveToFile() { SaveToFile(DataFileName); }
 
 void TTravelerData::SaveToFile(const std::string& Path) {
-  CheckDataFileLimits(*this);
+  const std::size_t Size = CheckDataFileLimits(*this);
   TByteFile File(Path);
   if (!File.Open(0))
     throw TFileIOError("Could not create '" + Path + "': " + std::strerror(errno));
+  File.Reserve(Size);
   File.WriteString(DataFileHeader);
   File.WriteByte(static_cast<std::uint8_t>(TripCount()));
   for (int Trip = 0; Trip < TripCount(); ++Trip) WriteTrip(GetTrip(Trip), File);
