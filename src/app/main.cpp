@@ -1,6 +1,4 @@
 // Program entry: the application, its windows and the message loop.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QFont>
 #include <QScreen>
@@ -11,13 +9,11 @@
 
 #include "app/Fonts.h"
 #include "app/MainUnit.h"
+#include "app/Platform.h"
 #include "app/QtPrompts.h"
 
 int main(int argc, char* argv[]) {
-#ifdef QMP_HAVE_WEBENGINE
-  // The web view's sandbox cannot run as root; keep it for everyone else.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
+  PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
   Q_INIT_RESOURCE(resources);
   Application.setApplicationName("Quillmoor Planner");

@@ -2,11 +2,13 @@
 #include <sys/stat.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/GoShoppingPage.h"
 #include "pages/RecipesPage.h"
 #include "store/DataFileFormat.h"
 #include "support/MainFormFixture.h"
@@ -235,6 +237,31 @@ TEST_F(MainFormTest, ForeignFileIsKeptAsideToo) {
   EXPECT_EQ(Prompts.Texts("information").size(), 1);
   TTravelerData Saved;
   EXPECT_TRUE(Saved.LoadFromFile());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainFormTest, GoShoppingPageShowsTheShoppingAddress) {
+  OpenWithTrips({"A"});
+  EXPECT_EQ(Form->ShoppingAddress, "https://quillmoor.example/shop");
+  EXPECT_EQ(Form->GoShoppingPage->Address(), Form->ShoppingAddress);
+  Form->PageControl1->setCurrentIndex(TMainForm::GoShoppingPageIndex);
+  if (!Form->GoShoppingPage->HasWebView()) {
+    auto* Open = Form->GoShoppingPage->findChild<QPushButton*>();
+    ASSERT_NE(Open, nullptr);
+    Open->click();
+    EXPECT_EQ(Prompts.OpenedUrls, QStringList{"https://quillmoor.example/shop"});
+  }
+}
+
+TEST_F(MainFormTest, StartupConfigurationComesFromResources) {
+  OpenWithTrips({"A"});
+  EXPECT_EQ(Form->UpdatesAddress, "https://quillmoor.example/updates");
+  EXPECT_FALSE(Form->ReportFooter.isEmpty());
+  EXPECT_FALSE(Form->Image1->pixmap().isNull());
+  EXPECT_TRUE(Form->AboutText.contains(QMP_TEST_VERSION)) << Form->AboutText.toStdString();
 }
 
 }  // namespace

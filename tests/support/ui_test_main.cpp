@@ -7,9 +7,11 @@
 #include <clocale>
 
 #include "app/Fonts.h"
+#include "app/Platform.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
   Q_INIT_RESOURCE(resources);
   Application.setApplicationName("Quillmoor Planner");

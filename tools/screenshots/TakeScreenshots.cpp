@@ -12,6 +12,7 @@
 
 #include "SampleTrip.h"
 #include "app/Fonts.h"
+#include "app/Platform.h"
 #include "app/MainUnit.h"
 #include "app/Prompts.h"
 
@@ -42,6 +43,7 @@ const char* const PageFiles[TMainForm::PageCount] = {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
   Q_INIT_RESOURCE(resources);
   Application.setApplicationDisplayName("Quillmoor Planner");
