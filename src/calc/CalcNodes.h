@@ -1,0 +1,52 @@
+// Nodes of a parsed formula and the table that owns them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calc/CalcVariables.h"
+
+namespace calc {
+
+struct TCalcNode {
+  int Index = 0;  // slot in the node table, 1-based
+  int Op = 0;     // operation code (CalcOp)
+  std::string Text;
+  TCalcNode* Left = nullptr;
+  TCalcNode* Right = nullptr;
+  unsigned char Kind = 0;  // CalcKind
+  // An assignment ("@@" name): its body and its pending entry in the variables.
+  std::string Body;
+  TCalcVariables::TEntryId PendingEntry = TCalcVariables::NoEntry;
+
+  bool IsAssignment() const { return PendingEntry != TCalcVariables::NoEntry; }
+};
+
+// Owns every node created during a parse, whether or not it ended up in the
+// tree. Slot 0 is never used. Releasing is iterative, so no tree is too deep.
+class TCalcNodeTable {
+ public:
+  TCalcNodeTable() { Clear(); }
+
+  // A registered node with every field empty.
+  TCalcNode* NewNode();
+  // Releases a node and its subtree when the table owns them; Node becomes null.
+  void FreeTree(TCalcNode*& Node);
+  // Releases every node.
+  void Clear();
+
+  int NodeCount() const { return static_cast<int>(Nodes.size()) - 1; }
+  int NodeCapacity() const { return Capacity; }
+
+ private:
+  static constexpr int GrowthStep = 50;
+
+  void RegisterNode(std::unique_ptr<TCalcNode> Node);
+  std::unique_ptr<TCalcNode> UnregisterNode(TCalcNode* Node);
+
+  std::vector<std::unique_ptr<TCalcNode>> Nodes;
+  int Capacity = 0;
+};
+
+}  // namespace calc

@@ -1,0 +1,132 @@
+#include "calc/CalcNumbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "calc/CalcFault.h"
+#include "calc/CalcText.h"
+
+namespace calc {
+
+namespace {
+
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+
+// Powers of ten that a long double holds exactly (5^27 < 2^64).
+constexpr int ExactPowers = 27;
+
+long double PowerOfTen(int Exponent) {
+  long double Power = 1;
+  for (int i = 0; i < Exponent; ++i) Power *= 10;
+  return Power;
+}
+
+}  // namespace
+
+std::optional<long double> ParseDecimal(std::string_view Text) {
+  std::size_t i = 0;
+  bool Negative = false;
+  if (i < Text.size() && (Text[i] == '+' || Text[i] == '-')) Negative = Text[i++] == '-';
+  const std::size_t MantissaStart = i;
+  std::uint64_t Mantissa = 0;
+  int Significant = 0;
+  int DecimalShift = 0;  // exponent correction for digits after "." or dropped
+  bool ManyDigits = false;
+  std::size_t DigitCount = 0;
+  for (; i < Text.size() && IsDigit(Text[i]); ++i, ++DigitCount) {
+    if (Significant < 19) {
+      Mantissa = Mantissa * 10 + static_cast<unsigned>(Text[i] - '0');
+      if (Mantissa != 0) ++Significant;
+    } else {
+      ManyDigits = true;
+      ++DecimalShift;
+    }
+  }
+  bool Point = false;
+  if (i < Text.size() && Text[i] == '.') {
+    Point = true;
+    for (++i; i < Text.size() && IsDigit(Text[i]); ++i, ++DigitCount) {
+      if (Significant < 19) {
+        Mantissa = Mantissa * 10 + static_cast<unsigned>(Text[i] - '0');
+        if (Mantissa != 0) ++Significant;
+        --DecimalShift;
+      } else {
+        ManyDigits = true;
+      }
+    }
+  }
+  if (DigitCount == 0 && !Point) return std::nullopt;
+  const std::size_t MantissaEnd = i;
+  long long Exponent = 0;
+  if (i < Text.size() && (Text[i] == 'e' || Text[i] == 'E')) {
+    ++i;
+    bool NegativeExponent = false;
+    if (i < Text.size() && (Text[i] == '+' || Text[i] == '-')) NegativeExponent = Text[i++] == '-';
+    if (i == Text.size() || !IsDigit(Text[i])) return std::nullopt;
+    for (; i < Text.size() && IsDigit(Text[i]); ++i)
+      if (Exponent < 100000000) Exponent = Exponent * 10 + (Text[i] - '0');
+    if (NegativeExponent) Exponent = -Exponent;
+  }
+  if (i != Text.size()) return std::nullopt;
+  if (DigitCount == 0 || Mantissa == 0) return Negative ? -0.0L : 0.0L;
+
+  // Fast path: one exact operation on exact operands rounds correctly.
+  const long long Scale = Exponent + DecimalShift;
+  if (!ManyDigits && Scale >= -ExactPowers && Scale <= ExactPowers) {
+    const long double Value = static_cast<long double>(Mantissa);
+    const long double Scaled =
+        Scale >= 0 ? Value * PowerOfTen(static_cast<int>(Scale)) : Value / PowerOfTen(static_cast<int>(-Scale));
+    return Negative ? -Scaled : Scaled;
+  }
+
+  std::string Plain(Text.substr(MantissaStart, MantissaEnd - MantissaStart));
+  if (Plain == ".") Plain = "0";
+  Plain += 'e';
+  Plain += std::to_string(Exponent);
+  long double Value = 0;
+  const auto Read = std::from_chars(Plain.data(), Plain.data() + Plain.size(), Value);
+  if (Read.ec == std::errc::result_out_of_range) {
+    // The decimal magnitude tells an underflow (reads as zero) from an overflow.
+    if (Significant + Scale < 0) return Negative ? -0.0L : 0.0L;
+    return std::nullopt;
+  }
+  if (Read.ec != std::errc() || !std::isfinite(Value)) return std::nullopt;
+  return Negative ? -Value : Value;
+}
+
+std::string FormatNumber(long double Value) {
+  CheckFinite(Value);
+  // Fixed notation of the largest long double has about 4950 digits.
+  char Small[64];
+  std::vector<char> Large;
+  char* First = Small;
+  char* Last = Small + sizeof(Small);
+  if (std::fabs(Value) >= 1e30L) {
+    Large.resize(5100);
+    First = Large.data();
+    Last = First + Large.size();
+  }
+  const auto Written = std::to_chars(First, Last, Value, std::chars_format::fixed, 12);
+  std::string Text(First, Written.ptr);
+  // 12 decimals always follow the point: drop trailing zeros, then a lone ".0".
+  std::size_t Length = Text.size();
+  const std::size_t Point = Text.find('.');
+  if (Point != std::string::npos) {
+    while (Length > Point + 2 && Text[Length - 1] == '0') --Length;
+    if (Length == Point + 2 && Text[Length - 1] == '0') Length = Point;
+    Text.resize(Length);
+  }
+  if (Text == "-0") Text = "0";
+  return Text;
+}
+
+std::string FormatInteger(long long Value) { return std::to_string(Value); }
+
+bool IsQuoted(std::string_view Text) {
+  const std::string_view Trimmed = TrimBlanks(Text);
+  return !Trimmed.empty() && Trimmed.front() == '"' && Trimmed.back() == '"';
+}
+
+}  // namespace calc

@@ -1,0 +1,388 @@
+#include "calc/uCalcul.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "calc/CalcDates.h"
+#include "calc/CalcFault.h"
+#include "calc/CalcNumbers.h"
+#include "calc/CalcOpCodes.h"
+#include "calc/CalcParser.h"
+#include "calc/CalcPattern.h"
+#include "calc/CalcText.h"
+#include "calc/CalcTokenizer.h"
+
+using namespace calc;
+
+namespace {
+
+constexpr const char* TrueText = "1";
+constexpr const char* FalseText = "0";
+
+const char* Truth(bool Value) { return Value ? TrueText : FalseText; }
+
+// Rolls the shared variables back when a nested evaluator ends.
+class TUndoScope {
+ public:
+  explicit TUndoScope(TCalcVariables& Variables) : Variables(Variables), Mark(Variables.BeginUndo()) {}
+  ~TUndoScope() { Variables.RollBack(Mark); }
+  TUndoScope(const TUndoScope&) = delete;
+  TUndoScope& operator=(const TUndoScope&) = delete;
+
+ private:
+  TCalcVariables& Variables;
+  std::size_t Mark;
+};
+
+// Integral powers by squaring; anything else through the logarithm.
+long double RaiseToPower(long double Base, long double Exponent) {
+  if (Exponent == 0) return 1;
+  if (Base == 0 && Exponent > 0) return 0;
+  if (std::trunc(Exponent) == Exponent && std::fabs(Exponent) <= 2147483647.0L) {
+    auto Count = static_cast<std::uint64_t>(std::fabs(Exponent));
+    long double Result = 1;
+    long double Factor = Base;
+    while (Count > 0) {
+      if (Count & 1) Result = CheckFinite(Result * Factor);
+      Count >>= 1;
+      if (Count > 0) Factor = CheckFinite(Factor * Factor);
+    }
+    if (Exponent > 0) return Result;
+    if (Result == 0) throw TCalcFault();
+    return CheckFinite(1 / Result);
+  }
+  if (Base <= 0) throw TCalcFault();
+  return CheckFinite(std::exp(Exponent * std::log(Base)));
+}
+
+// The locale-aware, case-sensitive relation of two texts that are not both numbers.
+bool Holds(int Op, int Sign) {
+  switch (Op) {
+    case CalcOp::Less: return Sign < 0;
+    case CalcOp::LessEqual: return Sign <= 0;
+    case CalcOp::Greater: return Sign > 0;
+    default: return Sign >= 0;
+  }
+}
+
+std::optional<long double> NumberInText(const std::string& Text) {
+  std::string Plain(TrimBlanks(Text));
+  for (char& C : Plain)
+    if (C == ',') C = '.';
+  return ParseDecimal(Plain);
+}
+
+}  // namespace
+
+TCalcul::TCalcul()
+    : OwnVariables(std::make_unique<TCalcVariables>()),
+      VariableList(OwnVariables.get()),
+      OwnLimits(std::make_unique<TCalcRunLimits>()),
+      Limits(OwnLimits.get()) {}
+
+TCalcul::TCalcul(TCalcul& Parent)
+    : VariableList(Parent.VariableList), Limits(Parent.Limits), IsSubEvaluator(true) {}
+
+TCalcul::~TCalcul() = default;
+
+void TCalcul::SetVariablesText(const std::string& Text) { VariableList->SetText(Text); }
+
+void TCalcul::Calculate(std::string& Result) {
+  ArgStack.clear();
+  FResultKind = Formula.find('"') != std::string::npos ? CalcKind::Text : CalcKind::Number;
+  while (!Formula.empty() && (Formula.back() == ' ' || Formula.back() == ';')) Formula.pop_back();
+  Errors.Clear();
+  PendingEntries.clear();
+  if (!IsSubEvaluator) Limits->StartRun(Formula.size());
+  try {
+    const std::string Wrapped = WrapArguments(Formula);
+    Prepare(Wrapped, true);
+    std::string Value = Evaluate(Root);
+    if (!Errors.HasError()) {
+      FResultKind = Root->Kind;
+      if (FResultKind == CalcKind::Text && !IsQuoted(Value)) Value = '"' + Value + '"';
+      Result = std::move(Value);
+    }
+  } catch (...) {
+    SetError("");
+  }
+  DropUnusedPendingEntries();
+}
+
+int TCalcul::Prepare(const std::string& Text, bool RefreshDates) {
+  Nodes.FreeTree(Root);
+  Nodes.Clear();
+  Errors.Clear();
+  if (RefreshDates) RefreshDateVariables();
+  TCalcTokenizer Tokenizer(Text, Errors, *VariableList, PendingEntries);
+  TCalcParser Parser(Tokenizer, Nodes, Errors, *Limits);
+  Root = Parser.ParseExpression();
+  ParenDepth = Parser.ParenDepth;
+  if (!Root)
+    SetError("");
+  else
+    Root->Kind = FResultKind;
+  if (ParenDepth != 0 || Errors.HasError()) {
+    // Evaluate then reports "Invalid formula (..)" unless a fault is recorded.
+    Nodes.FreeTree(Root);
+    Nodes.Clear();
+    return -1;
+  }
+  return Nodes.NodeCount();
+}
+
+void TCalcul::RefreshDateVariables() {
+  VariableList->Assign("date", '"' + DateToText(CurrentStamp()) + '"');
+  VariableList->Assign("now", '"' + DateTimeToText(CurrentStamp()) + '"');
+  VariableList->Assign("time", '"' + TimeToText(CurrentStamp()) + '"');
+}
+
+// Assignments that the run did not reach leave no entry behind, so no later
+// run can pick up their bodies.
+void TCalcul::DropUnusedPendingEntries() {
+  for (const auto Id : PendingEntries) VariableList->Remove(Id);
+  PendingEntries.clear();
+}
+
+long double TCalcul::ToNumber(const std::string& Text) {
+  if (const auto Value = NumberInText(Text)) return *Value;
+  SetError(std::string(CalcMessage::ConvertToNumeric) + Text);
+  return 0;
+}
+
+int TCalcul::ToInteger(const std::string& Text) {
+  if (Errors.HasError()) return 0;
+  long double Value = ToNumber(Text);
+  // Taken 1e-7 away from zero, so 2.99999999 counts as 3.
+  if (Value > 0) Value += 0.0000001L;
+  if (Value < 0) Value -= 0.0000001L;
+  Value = std::trunc(Value);
+  if (Value > std::numeric_limits<int>::max() || Value < std::numeric_limits<int>::min())
+    throw TCalcFault();
+  return static_cast<int>(Value);
+}
+
+std::string TCalcul::Evaluate(TCalcNode* Node) {
+  if (Errors.HasError()) return std::string();
+  if (!Node) {
+    SetError(CalcMessage::InvalidFormula);
+    return std::string();
+  }
+  TDepthScope Depth(*Limits);
+  switch (KindRuleOf(Node->Op)) {
+    case TKindRule::Number: Node->Kind = CalcKind::Number; break;
+    case TKindRule::Text: Node->Kind = CalcKind::Text; break;
+    case TKindRule::Keep: break;
+  }
+  std::string Value = Dispatch(Node);
+  Limits->Spend(Value.size() + 1);
+  return Value;
+}
+
+std::string TCalcul::Dispatch(TCalcNode* Node) {
+  switch (Node->Op) {
+    case CalcOp::Add:
+    case CalcOp::Subtract:
+    case CalcOp::Multiply:
+    case CalcOp::Negate:
+      return EvaluateArithmetic(Node);
+    case CalcOp::Divide: return EvaluateDivision(Node);
+    case CalcOp::Power: return EvaluatePower(Node);
+    case CalcOp::Number:
+    case CalcOp::Text:
+      return Node->Text;
+    case CalcOp::Name: return EvaluateName(Node);
+    case CalcOp::IntDivide: return EvaluateIntegerDivision(Node);
+    case CalcOp::Modulo: return EvaluateModulo(Node);
+    case CalcOp::Concat: return EvaluateConcat(Node);
+    case CalcOp::And:
+    case CalcOp::Or:
+      return EvaluateLogic(Node);
+    case CalcOp::Equal:
+    case CalcOp::NotEqual:
+      return EvaluateEquality(Node);
+    case CalcOp::Less:
+    case CalcOp::LessEqual:
+    case CalcOp::Greater:
+    case CalcOp::GreaterEqual:
+      return EvaluateComparison(Node);
+    case CalcOp::Like:
+    case CalcOp::Wildcard:
+      return EvaluateMatch(Node);
+    case CalcOp::Semicolon:
+      Evaluate(Node->Left);
+      return Evaluate(Node->Right);
+    case CalcOp::Comma: return EvaluateComma(Node);
+    default:
+      break;
+  }
+  if (IsFunctionCode(Node->Op)) return EvaluateFunction(Node);
+  SetError(std::string(CalcMessage::InternalOperCode) + std::to_string(Node->Op));
+  return std::string();
+}
+
+std::string TCalcul::EvaluateArithmetic(TCalcNode* Node) {
+  const long double Left = NumberOf(Node->Left);
+  if (Node->Op == CalcOp::Negate) return Errors.HasError() ? std::string() : FormatNumber(-Left);
+  const long double Right = NumberOf(Node->Right);
+  if (Errors.HasError()) return std::string();
+  switch (Node->Op) {
+    case CalcOp::Add: return FormatNumber(Left + Right);
+    case CalcOp::Subtract: return FormatNumber(Left - Right);
+    default: return FormatNumber(Left * Right);
+  }
+}
+
+// A divisor below 1e-8 in magnitude gives 0, without evaluating the dividend.
+std::string TCalcul::EvaluateDivision(TCalcNode* Node) {
+  const long double Divisor = NumberOf(Node->Right);
+  if (Errors.HasError()) return std::string();
+  if (std::fabs(Divisor) < 0.00000001L) return FalseText;
+  const long double Dividend = NumberOf(Node->Left);
+  if (Errors.HasError()) return std::string();
+  return FormatNumber(Dividend / Divisor);
+}
+
+std::string TCalcul::EvaluateIntegerDivision(TCalcNode* Node) {
+  const long long Divisor = IntegerOf(Node->Right);
+  if (Errors.HasError()) return std::string();
+  if (Divisor == 0) return FalseText;
+  const long long Dividend = IntegerOf(Node->Left);
+  if (Errors.HasError()) return std::string();
+  return FormatInteger(Dividend / Divisor);
+}
+
+std::string TCalcul::EvaluateModulo(TCalcNode* Node) {
+  const long long Dividend = IntegerOf(Node->Left);
+  const long long Divisor = IntegerOf(Node->Right);
+  if (Errors.HasError()) return std::string();
+  if (Divisor == 0) throw TCalcFault();
+  return FormatInteger(Dividend % Divisor);
+}
+
+std::string TCalcul::EvaluatePower(TCalcNode* Node) {
+  const long double Base = NumberOf(Node->Left);
+  const long double Exponent = NumberOf(Node->Right);
+  if (Errors.HasError()) return std::string();
+  return FormatNumber(RaiseToPower(Base, Exponent));
+}
+
+std::string TCalcul::EvaluateConcat(TCalcNode* Node) {
+  const std::string Right = Evaluate(Node->Right);
+  std::string Left = Evaluate(Node->Left);
+  Limits->CheckTextLength(Left.size() + Right.size());
+  return Left += Right;
+}
+
+// Truth values: a text is true when its number is at least 1.
+std::string TCalcul::EvaluateLogic(TCalcNode* Node) {
+  const bool IsAnd = Node->Op == CalcOp::And;
+  const bool Left = NumberOf(Node->Left) >= 1;
+  if (Errors.HasError()) return std::string();
+  if (IsAnd != Left) return Truth(Left);  // "and" of false, "or" of true
+  const bool Right = NumberOf(Node->Right) >= 1;
+  if (Errors.HasError()) return std::string();
+  return Truth(Right);
+}
+
+std::string TCalcul::EvaluateEquality(TCalcNode* Node) {
+  const std::string Left = Evaluate(Node->Left);
+  const std::string Right = Evaluate(Node->Right);
+  if (Errors.HasError()) return std::string();
+  return Truth((Left == Right) == (Node->Op == CalcOp::Equal));
+}
+
+// Numbers compare as numbers (53-bit doubles); when either side is not a
+// number, the texts compare by the locale's collation. Each side is
+// evaluated once.
+std::string TCalcul::EvaluateComparison(TCalcNode* Node) {
+  const std::string Left = Evaluate(Node->Left);
+  const std::string Right = Evaluate(Node->Right);
+  if (Errors.HasError()) return std::string();
+  const auto LeftNumber = NumberInText(Left);
+  const auto RightNumber = NumberInText(Right);
+  if (LeftNumber && RightNumber) {
+    const auto A = static_cast<double>(*LeftNumber);
+    const auto B = static_cast<double>(*RightNumber);
+    return Truth(Holds(Node->Op, A < B ? -1 : (A > B ? 1 : 0)));
+  }
+  return Truth(Holds(Node->Op, CollateCompare(Left, Right)));
+}
+
+std::string TCalcul::EvaluateMatch(TCalcNode* Node) {
+  std::string Pattern = Evaluate(Node->Right);
+  if (Node->Op == CalcOp::Like) {
+    for (char& C : Pattern) {
+      if (C == '%') C = '*';
+      if (C == '_') C = '?';
+    }
+  }
+  const std::string Text = Evaluate(Node->Left);
+  if (Errors.HasError()) return std::string();
+  const TMaskPattern Mask(Pattern);
+  Limits->Spend(Mask.Cost(Text.size()));
+  return Truth(Mask.Matches(Text));
+}
+
+// "," puts its right side just below the two top entries of ArgStack (the
+// code and marker of the call being evaluated) and yields its left side.
+std::string TCalcul::EvaluateComma(TCalcNode* Node) {
+  std::string Right = Evaluate(Node->Right);
+  if (ArgStack.size() < 2) throw TCalcFault();
+  ArgStack.insert(ArgStack.end() - 2, std::move(Right));
+  return Evaluate(Node->Left);
+}
+
+std::string TCalcul::EvaluateName(TCalcNode* Node) {
+  if (Node->IsAssignment()) return EvaluateAssignment(Node);
+  const std::string& Name = Node->Text;
+  if (Name.empty()) throw TCalcFault();
+  const bool Valid = Name[0] == '\'' || (Name[0] >= 'A' && Name[0] <= 'z') || Name.rfind("@@", 0) == 0;
+  if (!Valid) {
+    SetError(std::string(CalcMessage::UnknownVariable) + Name +
+             std::string(CalcMessage::InvalidCharacterInName));
+    return std::string();
+  }
+  const std::string* Entry = VariableList->Find(Name);
+  if (!Entry) {
+    SetError(std::string(CalcMessage::UnknownVariable) + Name);
+    return std::string();
+  }
+  std::string Value(TrimLeftBlanks(std::string_view(*Entry).substr(Entry->find('=') + 1)));
+  Node->Kind = CalcKind::Text;
+  if (Value.empty()) return Value;
+  if (Value.front() == '"') {
+    if (Value.back() == '"') Value.pop_back();
+    if (!Value.empty() && Value.front() == '"') Value.erase(0, 1);
+  } else {
+    Node->Kind = CalcKind::Number;
+  }
+  return Value;
+}
+
+// "x:=body": the body runs in a nested evaluator; only x is written back.
+// Each assignment runs its own body, even when the name was assigned before.
+std::string TCalcul::EvaluateAssignment(TCalcNode* Node) {
+  const std::string Name = Node->Text.substr(2);
+  unsigned char Kind = Node->Kind;
+  std::string Value = RunSubEvaluator(std::string(TrimBlanks(Node->Body)), Kind);
+  Node->Kind = Kind;
+  VariableList->Remove(Node->PendingEntry);
+  VariableList->Assign(Name, Value);
+  return Value;
+}
+
+std::string TCalcul::RunSubEvaluator(const std::string& SubFormula, unsigned char& Kind) {
+  std::string Result;
+  {
+    TDepthScope Depth(*Limits, TCalcRunLimits::SubEvaluatorDepth);
+    TUndoScope Undo(*VariableList);
+    TCalcul Sub(*this);
+    Sub.Formula = SubFormula;
+    Sub.Calculate(Result);
+    Kind = Sub.FResultKind;
+  }
+  if (Limits->WasExceeded()) throw TCalcFault();
+  return Result;
+}

@@ -1,0 +1,100 @@
+// TCalcul: evaluates one formula text and hands back the result as text.
+//
+// Every value is a text; numbers are converted with ToNumber and written back
+// with FormatNumber. A run (Calculate) parses the formula into a tree
+// (Prepare) and walks it (Evaluate). The first failure of a run is recorded
+// with its message; nothing escapes to the caller, whose result is then left
+// as it was. Variables persist from one run to the next.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/CalcMessages.h"
+#include "calc/CalcNodes.h"
+#include "calc/CalcRunLimits.h"
+#include "calc/CalcVariables.h"
+
+class TCalcul {
+ public:
+  TCalcul();
+  ~TCalcul();
+  TCalcul(const TCalcul&) = delete;
+  TCalcul& operator=(const TCalcul&) = delete;
+
+  // The formula to evaluate; Calculate strips its trailing blanks and ";".
+  std::string Formula = "0";
+
+  // Replaces the variables by the lines of Text (CR LF, LF or CR end a line).
+  void SetVariablesText(const std::string& Text);
+  // Evaluates Formula. On success writes Result (text results in double
+  // quotes) and ResultKind; on failure leaves Result untouched.
+  void Calculate(std::string& Result);
+
+  // State of the last run.
+  bool HasError() const { return Errors.HasError(); }
+  const std::string& ErrorMessage() const { return Errors.Message(); }
+  unsigned char ResultKind() const { return FResultKind; }  // 1 number, 2 text
+
+  // Every variable entry ("name=value"), in order.
+  std::vector<std::string> Variables() const { return VariableList->Entries(); }
+
+ private:
+  // A nested evaluator (assignment body, "eval(") sharing the parent's
+  // variables, whose changes are rolled back, and the parent's run limits.
+  explicit TCalcul(TCalcul& Parent);
+
+  int Prepare(const std::string& Text, bool RefreshDates);
+  void RefreshDateVariables();
+  void DropUnusedPendingEntries();
+  void SetError(std::string_view Message) { Errors.Set(Message); }
+
+  long double ToNumber(const std::string& Text);
+  int ToInteger(const std::string& Text);
+  long double NumberOf(calc::TCalcNode* Node) { return ToNumber(Evaluate(Node)); }
+  int IntegerOf(calc::TCalcNode* Node) { return ToInteger(Evaluate(Node)); }
+
+  std::string Evaluate(calc::TCalcNode* Node);
+  std::string Dispatch(calc::TCalcNode* Node);
+  std::string EvaluateArithmetic(calc::TCalcNode* Node);
+  std::string EvaluateDivision(calc::TCalcNode* Node);
+  std::string EvaluateIntegerDivision(calc::TCalcNode* Node);
+  std::string EvaluateModulo(calc::TCalcNode* Node);
+  std::string EvaluatePower(calc::TCalcNode* Node);
+  std::string EvaluateConcat(calc::TCalcNode* Node);
+  std::string EvaluateLogic(calc::TCalcNode* Node);
+  std::string EvaluateEquality(calc::TCalcNode* Node);
+  std::string EvaluateComparison(calc::TCalcNode* Node);
+  std::string EvaluateMatch(calc::TCalcNode* Node);
+  std::string EvaluateComma(calc::TCalcNode* Node);
+  std::string EvaluateName(calc::TCalcNode* Node);
+  std::string EvaluateAssignment(calc::TCalcNode* Node);
+  std::string RunSubEvaluator(const std::string& SubFormula, unsigned char& Kind);
+
+  // Built-in functions.
+  std::string EvaluateFunction(calc::TCalcNode* Node);
+  std::string EvaluateMathFunction(int Code, long double X);
+  std::string EvaluateTextFunction(int Code, const std::string& X);
+  std::string EvaluateDateFunction(int Code, const std::string& X);
+  std::string EvaluateEval(calc::TCalcNode* Node, const std::string& X);
+  std::string EvaluateSeveralArguments(calc::TCalcNode* Node);
+  std::string EvaluateAggregate(int Code);
+  std::string ComputeSeveralArguments(int Code, const std::vector<std::string>& Args);
+  std::string PopArgument();
+
+  std::unique_ptr<calc::TCalcVariables> OwnVariables;
+  calc::TCalcVariables* VariableList;
+  std::unique_ptr<calc::TCalcRunLimits> OwnLimits;
+  calc::TCalcRunLimits* Limits;
+  bool IsSubEvaluator = false;
+
+  calc::TCalcErrorState Errors;
+  calc::TCalcNodeTable Nodes;
+  calc::TCalcNode* Root = nullptr;
+  int ParenDepth = 0;
+  std::vector<std::string> ArgStack;  // argument stack of several-argument calls
+  std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
+  unsigned char FResultKind = 1;
+};
