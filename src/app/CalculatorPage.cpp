@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/Unit3.h"
+
 namespace {
 
 // Reference lines only: no conversion of the program uses these figures.
@@ -40,8 +42,15 @@ TCalculatorPage::TCalculatorPage(TAppContext& Context, QWidget* Parent) : TTripP
   }
   Chart->addStretch(1);
   Layout->addWidget(ChartPanel, 1);
+
+  FCalculator = std::make_unique<TfrmCalc>();
 }
 
-void TCalculatorPage::DockCalculator() {}
+TCalculatorPage::~TCalculatorPage() = default;
 
-void TCalculatorPage::FocusCalculator() {}
+void TCalculatorPage::DockCalculator() { FCalculator->DockInto(Panel7); }
+
+void TCalculatorPage::FocusCalculator() {
+  if (FCalculator->isWindow()) FCalculator->activateWindow();
+  FCalculator->setFocus(Qt::OtherFocusReason);
+}

@@ -4,12 +4,16 @@
 
 #include "app/TripPage.h"
 
+#include <memory>
+
 class QFrame;
+class TfrmCalc;
 
 class TCalculatorPage : public TTripPage {
   Q_OBJECT
  public:
   explicit TCalculatorPage(TAppContext& Context, QWidget* Parent = nullptr);
+  ~TCalculatorPage() override;
 
   // Docks the calculator window into Panel7 (start-up).
   void DockCalculator();
@@ -17,4 +21,9 @@ class TCalculatorPage : public TTripPage {
   void FocusCalculator();
 
   QFrame* Panel7 = nullptr;
+  // The calculator window, docked or floating; owned by the page.
+  TfrmCalc* Calculator() const { return FCalculator.get(); }
+
+ private:
+  std::unique_ptr<TfrmCalc> FCalculator;
 };

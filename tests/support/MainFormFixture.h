@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 

@@ -1,0 +1,57 @@
+// The pocket calculator's keys: they build a formula in the evaluator, keep the
+// display text, the tape lines, the last result and the memory. Operators act
+// in the order they are entered, as on a pocket calculator: the formula built
+// so far is put in parentheses before "*", "/" and " mod ".
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TCalcul;
+
+class TCalculatorKeypad {
+ public:
+  static constexpr const char* Heading = "Quillmoor Planner Calculator";
+  static constexpr const char* Underline = "_______________________________";
+
+  // Calc is the window's evaluator; its Formula is emptied here.
+  explicit TCalculatorKeypad(TCalcul& Calc);
+
+  void Digit(char d);
+  void Point();
+  void ChangeSign();
+  // "+" and "-".
+  void AddOperator(const std::string& Operator);
+  // "*", "/" and " mod ".
+  void MultiplyOperator(const std::string& Operator);
+  void Equals();
+  void Clear();
+  void DeleteLast();
+  void MemoryPlus();
+  void MemoryMinus();
+
+  const std::string& Display() const { return FDisplay; }
+  const std::vector<std::string>& Tape() const { return FTape; }
+  const std::string& LastResult() const { return FLastResult; }
+  const std::string& Memory() const { return FMemory; }
+  const std::string& Formula() const;
+  bool Negative() const { return FNegative; }
+  bool FormulaStart() const { return FFormulaStart; }
+
+  // The display text cleaned up after a digit, point or sign key.
+  std::string Normalize(std::string Text) const;
+  static bool IsNumberChar(char c);
+
+ private:
+  void ClearTape();
+  // The display as an operand: "0" when empty, in parentheses when negative.
+  std::string Operand() const;
+
+  TCalcul& FCalc;
+  std::string FDisplay = "0";
+  std::vector<std::string> FTape;
+  std::string FLastResult;
+  std::string FMemory;
+  bool FNegative = false;
+  bool FFormulaStart = true;
+};

@@ -1,0 +1,105 @@
+// The pocket calculator window: keypad, keyboard, tape and memory. It is
+// normally docked into a panel of the Calculator page and can float as a small
+// tool window that stays on top.
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "calc/CalculatorKeypad.h"
+#include "calc/uCalcul.h"
+
+class QFrame;
+class QTextEdit;
+class QToolButton;
+
+class TfrmCalc : public QWidget {
+  Q_OBJECT
+ public:
+  // Where the floating window goes, and its size with its frame.
+  static constexpr int FloatLeft = 200;
+  static constexpr int FloatTop = 200;
+  static constexpr int FloatWidth = 320;
+  static constexpr int FloatHeight = 478;
+
+  explicit TfrmCalc(QWidget* Parent = nullptr);
+  ~TfrmCalc() override;
+
+  // Remembers Panel as the dock panel, docks the window into it and shows it.
+  void DockInto(QWidget* Panel);
+  bool IsDocked() const;
+  QWidget* DockPanel() const { return FDockPanel; }
+
+  TCalculatorKeypad& Keypad() { return *FKeypad; }
+  // The text of the display and the lines of the tape, as shown.
+  QString DisplayText() const;
+  QStringList TapeLines() const;
+
+  // The key SpeedButton1 .. SpeedButton24 of the given number.
+  QToolButton* SpeedButton(int Number) const;
+
+  // Key handlers, named by their buttons.
+  void SpeedButton17Click();  // Dock
+  void SpeedButton20Click();  // UnDock
+
+  QTextEdit* RichEdit1 = nullptr;  // the tape
+  QTextEdit* Memo1 = nullptr;  // the display
+
+ protected:
+  void keyPressEvent(QKeyEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+  void moveEvent(QMoveEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+
+ private:
+  void BuildControls();
+  QFrame* Panel(int Left, int Top, int Width, int Height);
+  void AddKey(int Number, QWidget* Parent, const QString& Caption, int Left, int Top, int Width,
+              int Height, void (TfrmCalc::*Action)());
+  void Press(void (TCalculatorKeypad::*Key)());
+  void ShowState();
+  void Float(const QPoint& TopLeft);
+  // True when the point (global coordinates) lies over the dock panel.
+  bool OverDockPanel(const QPoint& Global) const;
+  void DockAfterWindowMove();
+
+  // One handler per key.
+  void Digit0() { DigitKey('0'); }
+  void Digit1() { DigitKey('1'); }
+  void Digit2() { DigitKey('2'); }
+  void Digit3() { DigitKey('3'); }
+  void Digit4() { DigitKey('4'); }
+  void Digit5() { DigitKey('5'); }
+  void Digit6() { DigitKey('6'); }
+  void Digit7() { DigitKey('7'); }
+  void Digit8() { DigitKey('8'); }
+  void Digit9() { DigitKey('9'); }
+  void DigitKey(char Digit);
+  void PointKey();
+  void SignKey();
+  void PlusKey();
+  void MinusKey();
+  void TimesKey();
+  void DivideKey();
+  void ModKey();
+  void EqualsKey();
+  void ClearKey();
+  void DeleteKey();
+  void MemoryPlusKey();
+  void MemoryMinusKey();
+
+  std::unique_ptr<TCalcul> Calc;
+  std::unique_ptr<TCalculatorKeypad> FKeypad;
+  QPointer<QWidget> FDockPanel;
+  std::array<QToolButton*, 25> FButtons{};
+  // Dragging the window by its background: into or out of the dock panel.
+  bool FDragging = false;
+  QPoint FPressPosition;  // in the window
+  QPoint FPressGlobal;
+  QTimer FMoveSettled;
+};
