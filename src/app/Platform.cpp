@@ -2,11 +2,36 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFont>
+#include <clocale>
+#include <locale>
+
+#include "app/Fonts.h"
+
+// The resources live in the UI library; outside any namespace, as Qt needs.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
 
 void PrepareApplicationEnvironment() {
 #ifdef QMP_HAVE_WEBENGINE
   if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 #endif
+}
+
+void ConfigureApplication(QApplication& Application) {
+  InitResources();
+  Application.setApplicationName("Quillmoor Planner");
+  Application.setApplicationDisplayName("Quillmoor Planner");
+  std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "C");
+  try {
+    std::locale::global(std::locale(std::locale(""), std::locale::classic(), std::locale::numeric));
+  } catch (const std::exception&) {
+    // An unknown regional setting: keep the classic locale.
+  }
+  RegisterFontSubstitutes();
+  QFont Default("MS Sans Serif");
+  Default.setPointSize(8);
+  Application.setFont(Default);
 }

@@ -1,7 +1,14 @@
-// Process set-up that must happen before the application object exists.
+// Process set-up shared by the program, its tests and its tools.
 #pragma once
 
-// Lets the web view run when the program runs as root (its sandbox cannot),
-// keeping the sandbox for everyone else, and shares OpenGL contexts as the
-// web view requires.
+class QApplication;
+
+// Before the application object exists: lets the web view run when the
+// program runs as root (its sandbox cannot), keeping the sandbox for everyone
+// else, and shares OpenGL contexts as the web view requires.
 void PrepareApplicationEnvironment();
+
+// Right after the application object exists: the title, the resources, the
+// regional settings for collation (number text keeps its own rules), the
+// fonts that stand in for the window's fonts, and the default font.
+void ConfigureApplication(QApplication& Application);

@@ -1,13 +1,7 @@
 // Program entry: the application, its windows and the message loop.
 #include <QApplication>
-#include <QFont>
 #include <QScreen>
-#include <QStyle>
-#include <clocale>
-#include <cstdlib>
-#include <locale>
 
-#include "app/Fonts.h"
 #include "app/MainUnit.h"
 #include "app/Platform.h"
 #include "app/QtPrompts.h"
@@ -15,21 +9,7 @@
 int main(int argc, char* argv[]) {
   PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
-  Q_INIT_RESOURCE(resources);
-  Application.setApplicationName("Quillmoor Planner");
-  Application.setApplicationDisplayName("Quillmoor Planner");
-  // Collation and case mapping follow the user's regional settings; number
-  // text is parsed with its own rules.
-  std::setlocale(LC_ALL, "");
-  std::setlocale(LC_NUMERIC, "C");
-  try {
-    std::locale::global(std::locale(std::locale(""), std::locale::classic(), std::locale::numeric));
-  } catch (const std::exception&) {
-  }
-  RegisterFontSubstitutes();
-  QFont Default("MS Sans Serif");
-  Default.setPointSize(8);
-  Application.setFont(Default);
+  ConfigureApplication(Application);
 
   QtPrompts Prompts;
   TMainForm MainForm(Prompts);

@@ -2,16 +2,13 @@
 // folder given (docs/). Runs without a display.
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <clocale>
 #include <filesystem>
 #include <iostream>
 
 #include "SampleTrip.h"
-#include "app/Fonts.h"
 #include "app/Platform.h"
 #include "app/MainUnit.h"
 #include "app/Prompts.h"
@@ -45,13 +42,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
-  Q_INIT_RESOURCE(resources);
-  Application.setApplicationDisplayName("Quillmoor Planner");
-  std::setlocale(LC_NUMERIC, "C");
-  RegisterFontSubstitutes();
-  QFont Default("MS Sans Serif");
-  Default.setPointSize(8);
-  Application.setFont(Default);
+  ConfigureApplication(Application);
 
   const QDir Output(QDir::current().absoluteFilePath(argc > 1 ? argv[1] : "docs"));
   QTemporaryDir Work;
