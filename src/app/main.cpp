@@ -12,6 +12,7 @@
 #include "app/Fonts.h"
 #include "app/MainUnit.h"
 #include "app/QtPrompts.h"
+#include "app/Unit2.h"
 
 int main(int argc, char* argv[]) {
 #ifdef QMP_HAVE_WEBENGINE
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
   QtPrompts Prompts;
   TMainForm MainForm(Prompts);
   Prompts.SetParent(&MainForm);
+  TfrmInput frmInput(&MainForm);
+  Prompts.SetNoteEditor([&frmInput](const QStringList& Lines) { return frmInput.EditNote(Lines); });
   MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
   return Application.exec();
