@@ -86,7 +86,7 @@ QWidget* TCalendarPage::BuildMonthBar() {
   Grid->setVerticalSpacing(2);
   Grid->setHorizontalSpacing(4);
   Button3 = ArrowButton("<", Bar);
-  Edit1 = ReadOnlyBox("2004", 64, Bar);
+  Edit1 = ReadOnlyBox("2004", 96, Bar);
   Button4 = ArrowButton(">", Bar);
   Button6 = ArrowButton("<", Bar);
   Edit2 = ReadOnlyBox("January", 96, Bar);
