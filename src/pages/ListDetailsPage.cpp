@@ -1,16 +1,15 @@
 #include "pages/ListDetailsPage.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
 #include "app/StoreText.h"
+#include "pages/CheckedListGroup.h"
 #include "pages/ListEditing.h"
 #include "widgets/CheckListBox.h"
 
@@ -33,30 +32,21 @@ TListDetailsPage::TListDetailsPage(TAppContext& Context, const TListDetailsCapti
   Layout->addLayout(NameRow);
 
   Body = new QHBoxLayout;
-  ListGroup = new QGroupBox(Captions.ListGroup, this);
-  auto* ListColumn = new QVBoxLayout(ListGroup);
-  List = new TCheckListBox(ListGroup);
-  DeleteCheckedButton = new QPushButton(Captions.DeleteChecked, ListGroup);
-  ListColumn->addWidget(List, 1);
-  ListColumn->addWidget(DeleteCheckedButton);
+  ListGroup = new TCheckedListGroup(Captions.ListGroup, Captions.DeleteChecked, Captions.DeleteSelected, this);
+  List = ListGroup->List;
+  DeleteCheckedButton = ListGroup->DeleteCheckedButton;
+  ListMenu = ListGroup->Menu;
+  DeleteSelectedItem = ListGroup->DeleteSelectedItem;
   DetailsGroup = new QGroupBox(Captions.DetailsGroup, this);
   Body->addWidget(ListGroup, 2);
   Body->addWidget(DetailsGroup, 3);
   Layout->addLayout(Body, 1);
-
-  ListMenu = new QMenu(this);
-  DeleteSelectedItem = ListMenu->addAction(Captions.DeleteSelected);
-  DeleteSelectedItem->setShortcut(QKeySequence(Qt::Key_Delete));
-  ListMenu->setDefaultAction(DeleteSelectedItem);
-  List->SetPopupMenu(ListMenu);
 
   connect(AddButton, &QPushButton::clicked, this, [this] { this->Context.Guarded([this] { AddClick(); }); });
   connect(ModifyButton, &QPushButton::clicked, this,
           [this] { this->Context.Guarded([this] { ModifyClick(); }); });
   connect(DeleteCheckedButton, &QPushButton::clicked, this,
           [this] { this->Context.Guarded([this] { DeleteCheckedClick(); }); });
-  // The popup item deletes the checked entries, as the button does.
-  connect(DeleteSelectedItem, &QAction::triggered, DeleteCheckedButton, &QPushButton::click);
   connect(List, &TCheckListBox::EntryClicked, this, [this] { ListClick(); });
 }
 

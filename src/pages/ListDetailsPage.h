@@ -21,6 +21,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class TCheckListBox;
+class TCheckedListGroup;
 
 struct TListDetailsCaptions {
   QString NameLabel;       // label of the name box, e.g. "Plan:"
@@ -51,7 +52,7 @@ class TListDetailsPage : public TTripPage {
   QLineEdit* NameBox = nullptr;
   QPushButton* AddButton = nullptr;
   QPushButton* ModifyButton = nullptr;
-  QGroupBox* ListGroup = nullptr;
+  TCheckedListGroup* ListGroup = nullptr;
   TCheckListBox* List = nullptr;
   QPushButton* DeleteCheckedButton = nullptr;
   QMenu* ListMenu = nullptr;

@@ -21,7 +21,7 @@ class TLogisticsPage : public TTextDetailsPage {
   QLineEdit* Edit7 = nullptr;          // plan name
   QPushButton* Button11 = nullptr;     // "Add"
   QPushButton* Button15 = nullptr;     // "Modify"
-  QGroupBox* GroupBox3 = nullptr;      // "Plans"
+  TCheckedListGroup* GroupBox3 = nullptr;  // "Plans"
   TCheckListBox* CheckListBox1 = nullptr;
   QPushButton* Button14 = nullptr;     // "Delete Checked"
   QMenu* PopupMenu3 = nullptr;
