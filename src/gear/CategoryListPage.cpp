@@ -87,10 +87,11 @@ void TCategoryListPage::BuildControls() {
   AddItemButton->setEnabled(false);
   Editor = new TValueListEditor(FieldKeys(*FList), "Property", "Value", ItemGroup);
   Editor->setEnabled(false);
+  Editor->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   DeleteSelectedButton = new QPushButton("D&elete Selected", ItemGroup);
   auto* ItemLayout = new QVBoxLayout(ItemGroup);
   ItemLayout->addWidget(AddItemButton, 0, Qt::AlignLeft);
-  ItemLayout->addWidget(Editor, 1);
+  ItemLayout->addWidget(Editor);
   ItemLayout->addWidget(DeleteSelectedButton, 0, Qt::AlignLeft);
 
   StatisticsGroup = new QGroupBox("Statistics", this);
@@ -113,7 +114,8 @@ void TCategoryListPage::BuildControls() {
   }
 
   auto* Right = new QVBoxLayout;
-  Right->addWidget(ItemGroup, 1);
+  Right->addWidget(ItemGroup);
+  Right->addStretch(1);
   Right->addWidget(StatisticsGroup);
 
   auto* PageLayout = new QHBoxLayout(this);

@@ -27,10 +27,16 @@ void TCategoryTree::ClearRows() {
   FQuiet = false;
 }
 
-void TCategoryTree::AddCategoryRow(const QString& Text) { addTopLevelItem(NewRowItem(Text)); }
+void TCategoryTree::AddCategoryRow(const QString& Text) {
+  QTreeWidgetItem* Category = NewRowItem(Text);
+  addTopLevelItem(Category);
+  Category->setExpanded(true);
+}
 
 void TCategoryTree::AddItemRow(int Category, const QString& Text) {
-  RowItem({Category, -1})->addChild(NewRowItem(Text));
+  QTreeWidgetItem* Parent = RowItem({Category, -1});
+  Parent->addChild(NewRowItem(Text));
+  Parent->setExpanded(true);  // the new row is in sight
 }
 
 void TCategoryTree::AddCategoryRows(const QString& Text, const QStringList& Items) {
@@ -40,6 +46,7 @@ void TCategoryTree::AddCategoryRows(const QString& Text, const QStringList& Item
   for (const QString& Item : Items) Children.append(NewRowItem(Item));
   Category->addChildren(Children);
   addTopLevelItem(Category);
+  Category->setExpanded(true);
 }
 
 int TCategoryTree::ItemRowCount(int Category) const { return RowItem({Category, -1})->childCount(); }

@@ -117,6 +117,14 @@ int TValueListEditor::CurrentRow() const {
   return Current.isValid() ? Current.row() : -1;
 }
 
+QSize TValueListEditor::sizeHint() const {
+  QSize Hint = QTableWidget::sizeHint();
+  int Height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
+  for (int Row = 0; Row < rowCount(); ++Row) Height += rowHeight(Row);
+  Hint.setHeight(Height);
+  return Hint;
+}
+
 void TValueListEditor::ValueEdited(QTableWidgetItem* Item) {
   if (!FSettingValue && Item->column() == ValueColumn) FChangedRow = Item->row();
 }

@@ -34,6 +34,9 @@ class TValueListEditor : public QTableWidget {
   // The row of the current cell, or -1.
   int CurrentRow() const;
 
+  // Tall enough for the titles and every row.
+  QSize sizeHint() const override;
+
   // What a user does, for tests: TypeValue selects the value cell of Row,
   // opens its editor, replaces the text and presses Enter (the cell stays
   // current, so no validation yet); LeaveEditor moves the focus out of the
