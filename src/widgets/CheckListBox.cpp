@@ -21,8 +21,10 @@ class TQuietScope {
 
 TCheckListBox::TCheckListBox(QWidget* Parent) : QListWidget(Parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(this, &QListWidget::currentRowChanged, this, [this](int Row) {
-    if (!FQuiet && Row >= 0) emit EntryClicked();
+  // A selection made by the user; the view's own moves of the current entry
+  // (on focus, say) select nothing and are not reported.
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!FQuiet && SelectedIndex() >= 0) emit EntryClicked();
   });
   connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* Item) {
     if (!FQuiet) emit CheckClicked(row(Item));
@@ -113,13 +115,12 @@ void TCheckListBox::SetPopupMenu(QMenu* Menu) {
 }
 
 void TCheckListBox::mousePressEvent(QMouseEvent* Event) {
-  const int Before = currentRow();
+  const QListWidgetItem* Pressed = itemAt(Event->position().toPoint());
+  const bool WasSelected = Pressed && Pressed->isSelected();
   QListWidget::mousePressEvent(Event);
-  // A click on the entry already selected is reported too; a change of
-  // entry was reported by the current-row notification.
-  if (Event->button() == Qt::LeftButton && Before >= 0 && currentRow() == Before &&
-      itemAt(Event->position().toPoint()) == item(Before))
-    emit EntryClicked();
+  // A click on the entry already selected is reported too; a new selection
+  // was reported as it changed.
+  if (Event->button() == Qt::LeftButton && WasSelected && Pressed->isSelected()) emit EntryClicked();
 }
 
 void TCheckListBox::contextMenuEvent(QContextMenuEvent* Event) {
