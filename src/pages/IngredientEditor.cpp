@@ -19,6 +19,8 @@ TIngredientEditor::TIngredientEditor(TAppContext& Context, std::function<TTextLi
   NameBox = new QLineEdit(this);
   AddButton = new QPushButton("Add", this);
   ModifyButton = new QPushButton("Modify", this);
+  NameBox->setMinimumWidth(100);
+  for (QPushButton* Button : {AddButton, ModifyButton}) Button->setMaximumWidth(60);
   NameRow->addWidget(NameBox, 1);
   NameRow->addWidget(AddButton);
   NameRow->addWidget(ModifyButton);
