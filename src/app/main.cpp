@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/Platform.h"
 #include "app/QtPrompts.h"
+#include "app/Unit2.h"
 
 int main(int argc, char* argv[]) {
   PrepareApplicationEnvironment();
@@ -14,6 +15,8 @@ int main(int argc, char* argv[]) {
   QtPrompts Prompts;
   TMainForm MainForm(Prompts);
   Prompts.SetParent(&MainForm);
+  TfrmInput frmInput(&MainForm);
+  Prompts.SetNoteEditor([&frmInput](const QStringList& Lines) { return frmInput.EditNote(Lines); });
   MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
   return Application.exec();

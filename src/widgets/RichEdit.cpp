@@ -1,0 +1,27 @@
+#include "widgets/RichEdit.h"
+
+TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent) {
+  // Pasted formatting would be lost on storing: take text only.
+  setAcceptRichText(false);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+QString TRichEdit::PlainText() const {
+  QString Text = toPlainText();
+  Text.replace(QChar::LineSeparator, '\n');
+  Text.replace(QChar::ParagraphSeparator, '\n');
+  Text.replace('\n', "\r\n");
+  return Text;
+}
+
+void TRichEdit::SetPlainText(const QString& Text) {
+  QString Lines = Text;
+  Lines.replace("\r\n", "\n");
+  Lines.replace('\r', '\n');
+  setPlainText(Lines);
+}
+
+bool TRichEdit::Modified() const { return document()->isModified(); }
+
+void TRichEdit::SetModified(bool Modified) { document()->setModified(Modified); }
