@@ -237,7 +237,8 @@ void TByteFile::ReadStringInto(std::string& Text) {
   }
   const std::size_t Available = FBuffer.size() - FPosition;
   const std::size_t Taken = Length < Available ? Length : Available;
-  Text.assign(reinterpret_cast<const char*>(FBuffer.data()) + FPosition, Taken);
+  Text.clear();
+  Text.append(reinterpret_cast<const char*>(FBuffer.data()) + FPosition, Taken);
   FPosition += Taken;
   if (Taken < Length) FReadFailed = true;
 }
