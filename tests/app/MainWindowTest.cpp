@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,7 +10,11 @@
 #include <filesystem>
 
 #include "app/GoShoppingPage.h"
+#include "app/CalendarPage.h"
+#include "pages/LogisticsPage.h"
 #include "pages/RecipesPage.h"
+#include "widgets/CheckListBox.h"
+#include "widgets/MonthGrid.h"
 #include "store/DataFileFormat.h"
 #include "support/MainFormFixture.h"
 
@@ -73,13 +78,44 @@ TEST_F(MainFormTest, DeleteAnsweredNoKeepsTheTrip) {
   EXPECT_EQ(Trip(), 0);
 }
 
-TEST_F(MainFormTest, DeletingTheFirstTripLeavesNoneSelected) {
+// Every day text of the calendar, cell by cell.
+QStringList AllDayTexts(TMonthGrid* Grid) {
+  QStringList Texts;
+  for (int Row = 1; Row < 7; ++Row)
+    for (int Column = 0; Column < 7; ++Column) Texts += Grid->CellLines(Column, Row);
+  return Texts;
+}
+
+// Gives trip 0 a plan and a note of today, shown on the pages.
+void ShowSomethingOnThePages(TMainForm& Form) {
+  const QDate Today = QDate::currentDate();
+  Form.TripData().AddPlan(0, "Drive", "");
+  Form.TripData().AddNote(0, {"Start"}, Today.day(), Today.month(), Today.year());
+  Form.RefreshTripPages();
+  ASSERT_EQ(Form.LogisticsPage->List->Count(), 1);
+  ASSERT_EQ(AllDayTexts(Form.CalendarPage->StringGrid1), QStringList{"Start"});
+}
+
+TEST_F(MainFormTest, DeletingTheFirstTripLeavesNoneSelectedAndEmptiesThePages) {
   OpenWithTrips({"A", "C"});
+  ShowSomethingOnThePages(*Form);
   Prompts.ConfirmAnswers.push_back(true);
   Form->Button2->click();
   EXPECT_EQ(SelectorEntries(Form->ComboBox1), QStringList{"C"});
   EXPECT_EQ(Trip(), -1);
   EXPECT_EQ(Form->Context().Trip(), -1);
+  // Nothing may go on showing the deleted trip.
+  EXPECT_EQ(Form->LogisticsPage->List->Count(), 0);
+  EXPECT_TRUE(AllDayTexts(Form->CalendarPage->StringGrid1).isEmpty());
+}
+
+TEST_F(MainFormTest, DeletingTheOnlyTripEmptiesEveryPage) {
+  OpenWithTrips({"Solo"});
+  ShowSomethingOnThePages(*Form);
+  Prompts.ConfirmAnswers.push_back(true);
+  Form->Button2->click();
+  EXPECT_EQ(Form->LogisticsPage->List->Count(), 0);
+  EXPECT_TRUE(AllDayTexts(Form->CalendarPage->StringGrid1).isEmpty());
 }
 
 TEST_F(MainFormTest, DeletingTheOnlyTripDisablesThePageShown) {
