@@ -10,13 +10,6 @@
 
 namespace {
 
-void ExpectAll(const std::vector<TFormulaCase>& Cases) {
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Formula);
-    EXPECT_EQ(Outcome(Case.Formula), Case.Expected);
-  }
-}
-
 TEST(CalcDates, StampsOfDateTexts) {
   ExpectAll({
       {"strtostamp(\"2000/1/1\")", "36526"},

@@ -8,13 +8,6 @@
 
 namespace {
 
-void ExpectAll(const std::vector<TFormulaCase>& Cases) {
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Formula);
-    EXPECT_EQ(Outcome(Case.Formula), Case.Expected);
-  }
-}
-
 const std::string InvalidFormule = Failure("invalid formule");
 
 TEST(CalcFunctions, Mathematics) {
