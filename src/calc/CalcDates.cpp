@@ -79,6 +79,12 @@ std::size_t FindAfterFirst(std::string_view Text, char C) {
   return Found != std::string_view::npos && Found > 0 ? Found : std::string_view::npos;
 }
 
+// The time of day of a stamp's magnitude in milliseconds, rounded to the
+// nearest; a full day (86400000) means the time rounds up to the next day.
+long long MillisecondsOfDay(long double Magnitude) {
+  return std::llround((Magnitude - std::trunc(Magnitude)) * MillisecondsPerDay);
+}
+
 }  // namespace
 
 TStampParts SplitStamp(long double Stamp) {
@@ -90,7 +96,7 @@ TStampParts SplitStamp(long double Stamp) {
   long long Milliseconds = 0;
   long long Days = 0;
   if (Magnitude < 1e15L) {
-    Milliseconds = std::llround((Magnitude - std::fabs(Whole)) * MillisecondsPerDay);
+    Milliseconds = MillisecondsOfDay(Magnitude);
     Days = static_cast<long long>(Whole);
     if (Milliseconds >= MillisecondsPerDay) {
       Milliseconds -= MillisecondsPerDay;
@@ -217,9 +223,9 @@ long double ParseDateTime(std::string_view Input) {
   const long double WholeDays = std::trunc(Time);
   if (Time >= 0) return Date + WholeDays - (Time - WholeDays);
   // Both negative: the time of day counts away from zero from the date.
-  const TStampParts Parts = SplitStamp(std::fabs(Time));
-  const long long Rest = (23 - Parts.Hour) * 3600000LL + (59 - Parts.Minute) * 60000LL +
-                         (59 - Parts.Second) * 1000LL + 999;
+  const long long OfDay = MillisecondsOfDay(std::fabs(Time)) % MillisecondsPerDay;
+  const long long Rest = (23 - OfDay / 3600000) * 3600000LL + (59 - OfDay / 60000 % 60) * 60000LL +
+                         (59 - OfDay / 1000 % 60) * 1000LL + 999;
   return Date + WholeDays - 1 - static_cast<long double>(Rest) / MillisecondsPerDay;
 }
 
