@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "calc/CalcFault.h"
@@ -115,22 +114,60 @@ TStampParts SplitStamp(long double Stamp) {
   return Parts;
 }
 
+namespace {
+
+// Value with leading zeros to at least Width digits (Value is not negative).
+void AppendDigits(std::string& Text, long long Value, int Width) {
+  char Digits[24];
+  int Count = 0;
+  do {
+    Digits[Count++] = static_cast<char>('0' + Value % 10);
+    Value /= 10;
+  } while (Value > 0);
+  for (int i = Count; i < Width; ++i) Text += '0';
+  while (Count > 0) Text += Digits[--Count];
+}
+
+void AppendDate(std::string& Text, const TStampParts& Parts) {
+  AppendDigits(Text, Parts.Year, 4);
+  Text += '/';
+  AppendDigits(Text, Parts.Month, 2);
+  Text += '/';
+  AppendDigits(Text, Parts.Day, 2);
+}
+
+void AppendTime(std::string& Text, const TStampParts& Parts) {
+  AppendDigits(Text, Parts.Hour, 2);
+  Text += ':';
+  AppendDigits(Text, Parts.Minute, 2);
+  Text += ':';
+  AppendDigits(Text, Parts.Second, 2);
+  Text += '.';
+  AppendDigits(Text, Parts.Millisecond, 3);
+}
+
+}  // namespace
+
 std::string DateToText(long double Stamp) {
-  const TStampParts Parts = SplitStamp(Stamp);
-  char Text[32];
-  std::snprintf(Text, sizeof(Text), "%04d/%02d/%02d", Parts.Year, Parts.Month, Parts.Day);
+  std::string Text;
+  AppendDate(Text, SplitStamp(Stamp));
   return Text;
 }
 
 std::string TimeToText(long double Stamp) {
-  const TStampParts Parts = SplitStamp(Stamp);
-  char Text[32];
-  std::snprintf(Text, sizeof(Text), "%02d:%02d:%02d.%03d", Parts.Hour, Parts.Minute, Parts.Second,
-                Parts.Millisecond);
+  std::string Text;
+  AppendTime(Text, SplitStamp(Stamp));
   return Text;
 }
 
-std::string DateTimeToText(long double Stamp) { return DateToText(Stamp) + " " + TimeToText(Stamp); }
+std::string DateTimeToText(long double Stamp) {
+  const TStampParts Parts = SplitStamp(Stamp);
+  std::string Text;
+  AppendDate(Text, Parts);
+  Text += ' ';
+  AppendTime(Text, Parts);
+  return Text;
+}
 
 long double ParseDate(std::string_view Input) {
   std::string Text(DropEnclosingQuotes(TrimBlanks(Input)));

@@ -98,6 +98,9 @@ std::optional<long double> ParseDecimal(std::string_view Text) {
 
 std::string FormatNumber(long double Value) {
   CheckFinite(Value);
+  // Whole numbers (the common case) need no fixed-point conversion.
+  if (std::fabs(Value) < 1e18L && std::trunc(Value) == Value)
+    return FormatInteger(static_cast<long long>(Value));
   // Fixed notation of the largest long double has about 4950 digits.
   char Small[64];
   std::vector<char> Large;
