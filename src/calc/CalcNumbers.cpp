@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "calc/CalcFault.h"
@@ -123,6 +124,13 @@ std::string FormatNumber(long double Value) {
   }
   if (Text == "-0") Text = "0";
   return Text;
+}
+
+double ToDouble(long double Value) {
+  constexpr long double Largest = std::numeric_limits<double>::max();
+  if (Value > Largest) return std::numeric_limits<double>::infinity();
+  if (Value < -Largest) return -std::numeric_limits<double>::infinity();
+  return static_cast<double>(Value);
 }
 
 std::string FormatInteger(long long Value) { return std::to_string(Value); }

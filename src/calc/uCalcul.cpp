@@ -376,8 +376,8 @@ std::string TCalcul::FinishComparison(TCalcNode* Node, const std::string& Left) 
   const auto LeftNumber = NumberInText(Left);
   const auto RightNumber = NumberInText(Right);
   if (LeftNumber && RightNumber) {
-    const auto A = static_cast<double>(*LeftNumber);
-    const auto B = static_cast<double>(*RightNumber);
+    const auto A = ToDouble(*LeftNumber);
+    const auto B = ToDouble(*RightNumber);
     return Truth(Holds(Node->Op, A < B ? -1 : (A > B ? 1 : 0)));
   }
   return Truth(Holds(Node->Op, CollateCompare(Left, Right)));

@@ -113,6 +113,7 @@ TEST(CalcOperators, ComparisonsFallBackToCollation) {
       {"\"a\" >= \"b\"", "0"},
       {"\"1,5\" < 2", "1"},
       {"\" 3 \" > 2", "1"},
+      {"1e4000 < 2", "0"},
       {"x < 1", Failure("Unknown variable:x")},
   });
 }
