@@ -71,7 +71,7 @@ long long BaseToInt(const std::string& Text, int Base) {
     if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
     if (Digit < 0) return -1;
     const long double Power = std::trunc(std::pow(static_cast<long double>(Base), Place) + 0.1L);
-    if (Power > std::numeric_limits<int>::max()) return Digit == 0 ? Sum : -1;
+    if (Power > std::numeric_limits<int>::max()) return -1;
     Sum += Digit * static_cast<long long>(Power);
     if (Sum > std::numeric_limits<int>::max()) return -1;
   }
