@@ -64,6 +64,8 @@ TEST(CalcLimits, LongFormulasAreReadInOnePass) {
   EXPECT_EQ(Outcome("length(\"" + Text + "\")"), "1000000");
   EXPECT_EQ(Outcome(Repeat("\"", 100001)), Failure("String value end error"));
   EXPECT_EQ(Outcome(Repeat(",", 100000)), Failure("? operand "));
+  const std::string Wrong = Repeat("1.+", 100000) + "1";
+  EXPECT_EQ(Outcome(Wrong), Failure("Wrong number in " + Wrong));
   EXPECT_EQ(Outcome("pos(\"" + std::string(50000, 'a') + "b\",\"" + std::string(100000, 'a') + "\")"), "0");
 }
 
