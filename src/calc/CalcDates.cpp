@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <initializer_list>
 
 #include "calc/CalcFault.h"
 #include "calc/CalcText.h"
@@ -128,22 +129,27 @@ void AppendDigits(std::string& Text, long long Value, int Width) {
   while (Count > 0) Text += Digits[--Count];
 }
 
+// Numbers with leading zeros, each followed by its separator (if any).
+struct TTextField {
+  long long Value;
+  int Width;
+  char Separator;
+};
+
+void AppendFields(std::string& Text, std::initializer_list<TTextField> Fields) {
+  for (const TTextField& Field : Fields) {
+    AppendDigits(Text, Field.Value, Field.Width);
+    if (Field.Separator) Text += Field.Separator;
+  }
+}
+
 void AppendDate(std::string& Text, const TStampParts& Parts) {
-  AppendDigits(Text, Parts.Year, 4);
-  Text += '/';
-  AppendDigits(Text, Parts.Month, 2);
-  Text += '/';
-  AppendDigits(Text, Parts.Day, 2);
+  AppendFields(Text, {{Parts.Year, 4, '/'}, {Parts.Month, 2, '/'}, {Parts.Day, 2, 0}});
 }
 
 void AppendTime(std::string& Text, const TStampParts& Parts) {
-  AppendDigits(Text, Parts.Hour, 2);
-  Text += ':';
-  AppendDigits(Text, Parts.Minute, 2);
-  Text += ':';
-  AppendDigits(Text, Parts.Second, 2);
-  Text += '.';
-  AppendDigits(Text, Parts.Millisecond, 3);
+  AppendFields(Text, {{Parts.Hour, 2, ':'}, {Parts.Minute, 2, ':'}, {Parts.Second, 2, '.'},
+                      {Parts.Millisecond, 3, 0}});
 }
 
 }  // namespace
