@@ -36,6 +36,23 @@ TEST(CalcOperators, Arithmetic) {
   });
 }
 
+TEST(CalcOperators, KeypadFormulas) {
+  // What the calculator window builds: operators in the order entered.
+  ExpectAll({
+      {"(2+3)*4", "20"},
+      {"2*3+4", "10"},
+      {"7 mod 3", "1"},
+      {"(-5)*2", "-10"},
+      {"10/4", "2.5"},
+      {"(2-3)*4", "-4"},
+      {"8/0", "0"},
+      {"7 mod 0", Failure("invalid formule")},
+      {"2+0", "2"},
+      {"0*", Failure("? operand ")},
+      {"((1+2)*3) mod 4", "1"},
+  });
+}
+
 TEST(CalcOperators, DivisionDoesNotEvaluateTheDividendOfAZeroDivisor) {
   ExpectAll({{"x/0", "0"}, {"x div 0", "0"}, {"x/y", Failure("Unknown variable:y")}});
 }

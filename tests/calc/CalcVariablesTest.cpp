@@ -84,6 +84,17 @@ TEST(CalcVariables, EachAssignmentRunsItsOwnBody) {
   EXPECT_EQ(Outcome("0 and x:=1; x:=2; x"), "2");
 }
 
+TEST(CalcVariables, LongBodiesAndNamesAreKeptWhole) {
+  TCalcul Calc;
+  const std::string Body = "length(\"" + std::string(70000, 'a') + "\")";
+  EXPECT_EQ(Outcome(Calc, "x:=" + Body), "70000");
+  EXPECT_TRUE(HasEntry(Calc, "x=70000"));
+  const std::string Name = "n" + std::string(300, '_');
+  EXPECT_EQ(Outcome(Calc, Name + ":=5"), "5");
+  EXPECT_TRUE(HasEntry(Calc, Name + "=5"));
+  EXPECT_EQ(Outcome(Calc, Name + "*2"), "10");
+}
+
 TEST(CalcVariables, TextValuesKeepTheirLineBreaks) {
   TCalcul Calc;
   EXPECT_EQ(Outcome(Calc, "s:=\"a\nb\""), Quoted("a\nb"));
