@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
+#include <initializer_list>
 
 #include "calc/CalcFault.h"
 #include "calc/CalcText.h"
@@ -79,6 +79,12 @@ std::size_t FindAfterFirst(std::string_view Text, char C) {
   return Found != std::string_view::npos && Found > 0 ? Found : std::string_view::npos;
 }
 
+// The time of day of a stamp's magnitude in milliseconds, rounded to the
+// nearest; a full day (86400000) means the time rounds up to the next day.
+long long MillisecondsOfDay(long double Magnitude) {
+  return std::llround((Magnitude - std::trunc(Magnitude)) * MillisecondsPerDay);
+}
+
 }  // namespace
 
 TStampParts SplitStamp(long double Stamp) {
@@ -90,7 +96,7 @@ TStampParts SplitStamp(long double Stamp) {
   long long Milliseconds = 0;
   long long Days = 0;
   if (Magnitude < 1e15L) {
-    Milliseconds = std::llround((Magnitude - std::fabs(Whole)) * MillisecondsPerDay);
+    Milliseconds = MillisecondsOfDay(Magnitude);
     Days = static_cast<long long>(Whole);
     if (Milliseconds >= MillisecondsPerDay) {
       Milliseconds -= MillisecondsPerDay;
@@ -109,22 +115,65 @@ TStampParts SplitStamp(long double Stamp) {
   return Parts;
 }
 
+namespace {
+
+// Value with leading zeros to at least Width digits (Value is not negative).
+void AppendDigits(std::string& Text, long long Value, int Width) {
+  char Digits[24];
+  int Count = 0;
+  do {
+    Digits[Count++] = static_cast<char>('0' + Value % 10);
+    Value /= 10;
+  } while (Value > 0);
+  for (int i = Count; i < Width; ++i) Text += '0';
+  while (Count > 0) Text += Digits[--Count];
+}
+
+// Numbers with leading zeros, each followed by its separator (if any).
+struct TTextField {
+  long long Value;
+  int Width;
+  char Separator;
+};
+
+void AppendFields(std::string& Text, std::initializer_list<TTextField> Fields) {
+  for (const TTextField& Field : Fields) {
+    AppendDigits(Text, Field.Value, Field.Width);
+    if (Field.Separator) Text += Field.Separator;
+  }
+}
+
+void AppendDate(std::string& Text, const TStampParts& Parts) {
+  AppendFields(Text, {{Parts.Year, 4, '/'}, {Parts.Month, 2, '/'}, {Parts.Day, 2, 0}});
+}
+
+void AppendTime(std::string& Text, const TStampParts& Parts) {
+  AppendFields(Text, {{Parts.Hour, 2, ':'}, {Parts.Minute, 2, ':'}, {Parts.Second, 2, '.'},
+                      {Parts.Millisecond, 3, 0}});
+}
+
+}  // namespace
+
 std::string DateToText(long double Stamp) {
-  const TStampParts Parts = SplitStamp(Stamp);
-  char Text[32];
-  std::snprintf(Text, sizeof(Text), "%04d/%02d/%02d", Parts.Year, Parts.Month, Parts.Day);
+  std::string Text;
+  AppendDate(Text, SplitStamp(Stamp));
   return Text;
 }
 
 std::string TimeToText(long double Stamp) {
-  const TStampParts Parts = SplitStamp(Stamp);
-  char Text[32];
-  std::snprintf(Text, sizeof(Text), "%02d:%02d:%02d.%03d", Parts.Hour, Parts.Minute, Parts.Second,
-                Parts.Millisecond);
+  std::string Text;
+  AppendTime(Text, SplitStamp(Stamp));
   return Text;
 }
 
-std::string DateTimeToText(long double Stamp) { return DateToText(Stamp) + " " + TimeToText(Stamp); }
+std::string DateTimeToText(long double Stamp) {
+  const TStampParts Parts = SplitStamp(Stamp);
+  std::string Text;
+  AppendDate(Text, Parts);
+  Text += ' ';
+  AppendTime(Text, Parts);
+  return Text;
+}
 
 long double ParseDate(std::string_view Input) {
   std::string Text(DropEnclosingQuotes(TrimBlanks(Input)));
@@ -217,9 +266,9 @@ long double ParseDateTime(std::string_view Input) {
   const long double WholeDays = std::trunc(Time);
   if (Time >= 0) return Date + WholeDays - (Time - WholeDays);
   // Both negative: the time of day counts away from zero from the date.
-  const TStampParts Parts = SplitStamp(std::fabs(Time));
-  const long long Rest = (23 - Parts.Hour) * 3600000LL + (59 - Parts.Minute) * 60000LL +
-                         (59 - Parts.Second) * 1000LL + 999;
+  const long long OfDay = MillisecondsOfDay(std::fabs(Time)) % MillisecondsPerDay;
+  const long long Rest = (23 - OfDay / 3600000) * 3600000LL + (59 - OfDay / 60000 % 60) * 60000LL +
+                         (59 - OfDay / 1000 % 60) * 1000LL + 999;
   return Date + WholeDays - 1 - static_cast<long double>(Rest) / MillisecondsPerDay;
 }
 

@@ -71,7 +71,7 @@ long long BaseToInt(const std::string& Text, int Base) {
     if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
     if (Digit < 0) return -1;
     const long double Power = std::trunc(std::pow(static_cast<long double>(Base), Place) + 0.1L);
-    if (Power > std::numeric_limits<int>::max()) return Digit == 0 ? Sum : -1;
+    if (Power > std::numeric_limits<int>::max()) return -1;
     Sum += Digit * static_cast<long long>(Power);
     if (Sum > std::numeric_limits<int>::max()) return -1;
   }
@@ -195,7 +195,7 @@ std::string TCalcul::EvaluateDateFunction(int Code, const std::string& X) {
       return Errors.HasError() ? std::string() : FormatInteger(DaysInMonth(Stamp));
     }
     case CalcOp::StrToStamp:
-      return FormatNumber(static_cast<double>(ParseDateTime(X)));
+      return FormatNumber(ToDouble(ParseDateTime(X)));
     case CalcOp::StampToDateStr:
     case CalcOp::StampToTimeStr:
     case CalcOp::StampToStr: {
@@ -273,7 +273,7 @@ std::string TCalcul::EvaluateAggregate(int Code) {
   double Result = 0;
   double Sum = 0;
   while (!Errors.HasError() && !ArgStack.empty() && ArgStack.back() != CallMarker) {
-    const auto Value = static_cast<double>(ToNumber(PopArgument()));
+    const auto Value = ToDouble(ToNumber(PopArgument()));
     if (Errors.HasError()) break;
     if (Count == 0 || (Code == CalcOp::MaxVal && Value > Result) || (Code == CalcOp::MinVal && Value < Result))
       Result = Value;

@@ -10,10 +10,8 @@ TCalcNode* TCalcNodeTable::NewNode() {
 }
 
 void TCalcNodeTable::RegisterNode(std::unique_ptr<TCalcNode> Node) {
-  if (NodeCount() + 1 > Capacity) {
-    Capacity += GrowthStep;
-    Nodes.reserve(static_cast<std::size_t>(Capacity) + 1);
-  }
+  // Slots are counted in steps of 50; the vector itself grows geometrically.
+  if (NodeCount() + 1 > Capacity) Capacity += GrowthStep;
   Node->Index = static_cast<int>(Nodes.size());
   Nodes.push_back(std::move(Node));
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "calc/CalcFault.h"
@@ -98,6 +99,9 @@ std::optional<long double> ParseDecimal(std::string_view Text) {
 
 std::string FormatNumber(long double Value) {
   CheckFinite(Value);
+  // Whole numbers (the common case) need no fixed-point conversion.
+  if (std::fabs(Value) < 1e18L && std::trunc(Value) == Value)
+    return FormatInteger(static_cast<long long>(Value));
   // Fixed notation of the largest long double has about 4950 digits.
   char Small[64];
   std::vector<char> Large;
@@ -120,6 +124,13 @@ std::string FormatNumber(long double Value) {
   }
   if (Text == "-0") Text = "0";
   return Text;
+}
+
+double ToDouble(long double Value) {
+  constexpr long double Largest = std::numeric_limits<double>::max();
+  if (Value > Largest) return std::numeric_limits<double>::infinity();
+  if (Value < -Largest) return -std::numeric_limits<double>::infinity();
+  return static_cast<double>(Value);
 }
 
 std::string FormatInteger(long long Value) { return std::to_string(Value); }

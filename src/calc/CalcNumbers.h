@@ -16,6 +16,9 @@ std::optional<long double> ParseDecimal(std::string_view Text);
 // Throws TCalcFault for infinity and NaN.
 std::string FormatNumber(long double Value);
 
+// Rounded to a 53-bit double; beyond its range, an infinity of that sign.
+double ToDouble(long double Value);
+
 // Plain decimal integer.
 std::string FormatInteger(long long Value);
 

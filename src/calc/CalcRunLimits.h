@@ -16,10 +16,10 @@ class TCalcRunLimits {
   // Levels that one nested evaluator (an assignment body, "eval(") costs.
   static constexpr int SubEvaluatorDepth = 50;
   // The longest text a single operation may produce.
-  static constexpr std::size_t MaxTextLength = std::size_t(16) << 20;
+  static constexpr std::size_t MaxTextLength = std::size_t(4) << 20;
   // Units of work (bytes produced, nodes evaluated) a run may spend beyond
   // a share proportional to its formula.
-  static constexpr std::uint64_t BaseWork = std::uint64_t(256) << 20;
+  static constexpr std::uint64_t BaseWork = std::uint64_t(64) << 20;
   static constexpr std::uint64_t WorkPerFormulaByte = 64;
 
   // Starts a top-level run of a formula of this length.

@@ -138,7 +138,8 @@ std::string TCalcTokenizer::ScanNumber() {
     while (IsDigitAt(Position)) ++Position;
   };
   auto WrongNumber = [&] {
-    Errors.Set(std::string(CalcMessage::WrongNumber) + Formula);
+    // The message holds the whole formula: build it once only.
+    if (!Errors.HasError()) Errors.Set(std::string(CalcMessage::WrongNumber) + Formula);
     return Formula.substr(Start, Position - Start);
   };
   ReadDigits();

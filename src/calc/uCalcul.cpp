@@ -66,6 +66,25 @@ bool Holds(int Op, int Sign) {
   }
 }
 
+bool IsBinaryOperator(int Op) {
+  switch (Op) {
+    case CalcOp::Add: case CalcOp::Subtract: case CalcOp::Multiply: case CalcOp::Divide:
+    case CalcOp::Power: case CalcOp::IntDivide: case CalcOp::Modulo: case CalcOp::Concat:
+    case CalcOp::And: case CalcOp::Or: case CalcOp::Equal: case CalcOp::Less:
+    case CalcOp::LessEqual: case CalcOp::Greater: case CalcOp::GreaterEqual:
+    case CalcOp::NotEqual: case CalcOp::Like: case CalcOp::Wildcard: case CalcOp::Comma:
+    case CalcOp::Semicolon:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool EvaluatesRightFirst(int Op) {
+  return Op == CalcOp::Divide || Op == CalcOp::IntDivide || Op == CalcOp::Concat || Op == CalcOp::Like ||
+         Op == CalcOp::Wildcard || Op == CalcOp::Comma;
+}
+
 std::optional<long double> NumberInText(const std::string& Text) {
   std::string Plain(TrimBlanks(Text));
   for (char& C : Plain)
@@ -90,6 +109,7 @@ void TCalcul::SetVariablesText(const std::string& Text) { VariableList->SetText(
 
 void TCalcul::Calculate(std::string& Result) {
   ArgStack.clear();
+  ChainLinks.clear();
   FResultKind = Formula.find('"') != std::string::npos ? CalcKind::Text : CalcKind::Number;
   while (!Formula.empty() && (Formula.back() == ' ' || Formula.back() == ';')) Formula.pop_back();
   Errors.Clear();
@@ -170,50 +190,32 @@ std::string TCalcul::Evaluate(TCalcNode* Node) {
     return std::string();
   }
   TDepthScope Depth(*Limits);
-  switch (KindRuleOf(Node->Op)) {
-    case TKindRule::Number: Node->Kind = CalcKind::Number; break;
-    case TKindRule::Text: Node->Kind = CalcKind::Text; break;
-    case TKindRule::Keep: break;
-  }
+  if (IsBinaryOperator(Node->Op)) return EvaluateChain(Node);
+  ApplyKindRule(Node);
   std::string Value = Dispatch(Node);
   Limits->Spend(Value.size() + 1);
   return Value;
 }
 
+void TCalcul::ApplyKindRule(TCalcNode* Node) {
+  switch (KindRuleOf(Node->Op)) {
+    case TKindRule::Number: Node->Kind = CalcKind::Number; break;
+    case TKindRule::Text: Node->Kind = CalcKind::Text; break;
+    case TKindRule::Keep: break;
+  }
+}
+
 std::string TCalcul::Dispatch(TCalcNode* Node) {
   switch (Node->Op) {
-    case CalcOp::Add:
-    case CalcOp::Subtract:
-    case CalcOp::Multiply:
-    case CalcOp::Negate:
-      return EvaluateArithmetic(Node);
-    case CalcOp::Divide: return EvaluateDivision(Node);
-    case CalcOp::Power: return EvaluatePower(Node);
     case CalcOp::Number:
     case CalcOp::Text:
       return Node->Text;
-    case CalcOp::Name: return EvaluateName(Node);
-    case CalcOp::IntDivide: return EvaluateIntegerDivision(Node);
-    case CalcOp::Modulo: return EvaluateModulo(Node);
-    case CalcOp::Concat: return EvaluateConcat(Node);
-    case CalcOp::And:
-    case CalcOp::Or:
-      return EvaluateLogic(Node);
-    case CalcOp::Equal:
-    case CalcOp::NotEqual:
-      return EvaluateEquality(Node);
-    case CalcOp::Less:
-    case CalcOp::LessEqual:
-    case CalcOp::Greater:
-    case CalcOp::GreaterEqual:
-      return EvaluateComparison(Node);
-    case CalcOp::Like:
-    case CalcOp::Wildcard:
-      return EvaluateMatch(Node);
-    case CalcOp::Semicolon:
-      Evaluate(Node->Left);
-      return Evaluate(Node->Right);
-    case CalcOp::Comma: return EvaluateComma(Node);
+    case CalcOp::Name:
+      return EvaluateName(Node);
+    case CalcOp::Negate: {
+      const long double Value = NumberOf(Node->Left);
+      return Errors.HasError() ? std::string() : FormatNumber(-Value);
+    }
     default:
       break;
   }
@@ -222,116 +224,169 @@ std::string TCalcul::Dispatch(TCalcNode* Node) {
   return std::string();
 }
 
-std::string TCalcul::EvaluateArithmetic(TCalcNode* Node) {
-  const long double Left = NumberOf(Node->Left);
-  if (Node->Op == CalcOp::Negate) return Errors.HasError() ? std::string() : FormatNumber(-Left);
-  const long double Right = NumberOf(Node->Right);
-  if (Errors.HasError()) return std::string();
+std::string TCalcul::EvaluateChain(TCalcNode* Top) {
+  const std::size_t First = ChainLinks.size();
+  TCalcNode* Node = Top;
+  bool Settled = false;
+  while (Node && IsBinaryOperator(Node->Op)) {
+    ApplyKindRule(Node);
+    ChainLinks.emplace_back();
+    ChainLinks.back().Node = Node;
+    if (EvaluatesRightFirst(Node->Op)) {
+      StartRightFirst(ChainLinks.size() - 1);
+      if (Errors.HasError()) break;
+      if (ChainLinks.back().Settled) {
+        Settled = true;
+        break;
+      }
+    }
+    Node = Node->Left;
+  }
+  std::string Value;
+  std::size_t Link = ChainLinks.size();
+  if (Settled) {
+    Value = std::move(ChainLinks[--Link].Right);
+  } else {
+    Value = Evaluate(Node);
+  }
+  while (Link-- > First && !Errors.HasError()) {
+    const std::size_t Before = Value.size();
+    Value = FinishLink(Link, std::move(Value));
+    // A concatenation appends in place: only what it adds is new work.
+    Limits->Spend(1 + (Value.size() > Before ? Value.size() - Before : 0));
+  }
+  ChainLinks.resize(First);
+  return Errors.HasError() ? std::string() : Value;
+}
+
+void TCalcul::StartRightFirst(std::size_t Link) {
+  TCalcNode* Node = ChainLinks[Link].Node;
+  std::string Right = Evaluate(Node->Right);
+  TChainLink& Current = ChainLinks[Link];
   switch (Node->Op) {
-    case CalcOp::Add: return FormatNumber(Left + Right);
-    case CalcOp::Subtract: return FormatNumber(Left - Right);
-    default: return FormatNumber(Left * Right);
+    case CalcOp::Divide:
+      // A divisor below 1e-8 in magnitude gives 0 without the dividend.
+      Current.RightNumber = ToNumber(Right);
+      Current.Settled = std::fabs(Current.RightNumber) < 0.00000001L;
+      break;
+    case CalcOp::IntDivide:
+      Current.RightNumber = ToInteger(Right);
+      Current.Settled = Current.RightNumber == 0;
+      break;
+    case CalcOp::Comma:
+      // "," puts its right side just below the two top entries of ArgStack
+      // (the code and marker of the call being evaluated).
+      if (ArgStack.size() < 2) throw TCalcFault();
+      ArgStack.insert(ArgStack.end() - 2, std::move(Right));
+      return;
+    case CalcOp::Like:
+      for (char& C : Right) {
+        if (C == '%') C = '*';
+        if (C == '_') C = '?';
+      }
+      break;
+    default:
+      break;
+  }
+  Current.Right = Current.Settled ? std::string(FalseText) : std::move(Right);
+}
+
+std::string TCalcul::FinishLink(std::size_t Link, std::string Left) {
+  TCalcNode* Node = ChainLinks[Link].Node;
+  switch (Node->Op) {
+    case CalcOp::Add:
+    case CalcOp::Subtract:
+    case CalcOp::Multiply:
+    case CalcOp::Power:
+    case CalcOp::Modulo:
+      return FinishArithmetic(Node, Left);
+    case CalcOp::And:
+    case CalcOp::Or:
+      return FinishLogic(Node, Left);
+    case CalcOp::Equal:
+    case CalcOp::NotEqual:
+    case CalcOp::Less:
+    case CalcOp::LessEqual:
+    case CalcOp::Greater:
+    case CalcOp::GreaterEqual:
+      return FinishComparison(Node, Left);
+    case CalcOp::Semicolon:
+      return Evaluate(Node->Right);
+    case CalcOp::Comma:
+      return Left;
+    case CalcOp::Divide: {
+      const long double Dividend = ToNumber(Left);
+      return Errors.HasError() ? std::string() : FormatNumber(Dividend / ChainLinks[Link].RightNumber);
+    }
+    case CalcOp::IntDivide: {
+      const long long Dividend = ToInteger(Left);
+      const auto Divisor = static_cast<long long>(ChainLinks[Link].RightNumber);
+      return Errors.HasError() ? std::string() : FormatInteger(Dividend / Divisor);
+    }
+    case CalcOp::Concat:
+      Limits->CheckTextLength(Left.size() + ChainLinks[Link].Right.size());
+      Left += ChainLinks[Link].Right;
+      return Left;
+    default:  // "like", "wildcard"
+      return FinishMatch(Left, ChainLinks[Link].Right);
   }
 }
 
-// A divisor below 1e-8 in magnitude gives 0, without evaluating the dividend.
-std::string TCalcul::EvaluateDivision(TCalcNode* Node) {
-  const long double Divisor = NumberOf(Node->Right);
+// Left is converted before Right is evaluated, so a left side that is no
+// number is the failure reported.
+std::string TCalcul::FinishArithmetic(TCalcNode* Node, const std::string& Left) {
+  if (Node->Op == CalcOp::Modulo) {
+    const long long Dividend = ToInteger(Left);
+    const long long Divisor = IntegerOf(Node->Right);
+    if (Errors.HasError()) return std::string();
+    if (Divisor == 0) throw TCalcFault();
+    return FormatInteger(Dividend % Divisor);
+  }
+  const long double A = ToNumber(Left);
+  const long double B = NumberOf(Node->Right);
   if (Errors.HasError()) return std::string();
-  if (std::fabs(Divisor) < 0.00000001L) return FalseText;
-  const long double Dividend = NumberOf(Node->Left);
-  if (Errors.HasError()) return std::string();
-  return FormatNumber(Dividend / Divisor);
+  switch (Node->Op) {
+    case CalcOp::Add: return FormatNumber(A + B);
+    case CalcOp::Subtract: return FormatNumber(A - B);
+    case CalcOp::Multiply: return FormatNumber(A * B);
+    default: return FormatNumber(RaiseToPower(A, B));
+  }
 }
 
-std::string TCalcul::EvaluateIntegerDivision(TCalcNode* Node) {
-  const long long Divisor = IntegerOf(Node->Right);
-  if (Errors.HasError()) return std::string();
-  if (Divisor == 0) return FalseText;
-  const long long Dividend = IntegerOf(Node->Left);
-  if (Errors.HasError()) return std::string();
-  return FormatInteger(Dividend / Divisor);
-}
-
-std::string TCalcul::EvaluateModulo(TCalcNode* Node) {
-  const long long Dividend = IntegerOf(Node->Left);
-  const long long Divisor = IntegerOf(Node->Right);
-  if (Errors.HasError()) return std::string();
-  if (Divisor == 0) throw TCalcFault();
-  return FormatInteger(Dividend % Divisor);
-}
-
-std::string TCalcul::EvaluatePower(TCalcNode* Node) {
-  const long double Base = NumberOf(Node->Left);
-  const long double Exponent = NumberOf(Node->Right);
-  if (Errors.HasError()) return std::string();
-  return FormatNumber(RaiseToPower(Base, Exponent));
-}
-
-std::string TCalcul::EvaluateConcat(TCalcNode* Node) {
-  const std::string Right = Evaluate(Node->Right);
-  std::string Left = Evaluate(Node->Left);
-  Limits->CheckTextLength(Left.size() + Right.size());
-  return Left += Right;
-}
-
-// Truth values: a text is true when its number is at least 1.
-std::string TCalcul::EvaluateLogic(TCalcNode* Node) {
+// Truth values: a text is true when its number is at least 1. The right
+// side is not evaluated when the left decides.
+std::string TCalcul::FinishLogic(TCalcNode* Node, const std::string& Left) {
   const bool IsAnd = Node->Op == CalcOp::And;
-  const bool Left = NumberOf(Node->Left) >= 1;
+  const bool LeftTrue = ToNumber(Left) >= 1;
   if (Errors.HasError()) return std::string();
-  if (IsAnd != Left) return Truth(Left);  // "and" of false, "or" of true
-  const bool Right = NumberOf(Node->Right) >= 1;
+  if (IsAnd != LeftTrue) return Truth(LeftTrue);
+  const bool RightTrue = NumberOf(Node->Right) >= 1;
   if (Errors.HasError()) return std::string();
-  return Truth(Right);
+  return Truth(RightTrue);
 }
 
-std::string TCalcul::EvaluateEquality(TCalcNode* Node) {
-  const std::string Left = Evaluate(Node->Left);
+// "=" and "<>" compare texts byte for byte. The others compare numbers
+// (53-bit doubles) and, when either side is not a number, the texts by the
+// locale's collation; each side is evaluated once.
+std::string TCalcul::FinishComparison(TCalcNode* Node, const std::string& Left) {
   const std::string Right = Evaluate(Node->Right);
   if (Errors.HasError()) return std::string();
-  return Truth((Left == Right) == (Node->Op == CalcOp::Equal));
-}
-
-// Numbers compare as numbers (53-bit doubles); when either side is not a
-// number, the texts compare by the locale's collation. Each side is
-// evaluated once.
-std::string TCalcul::EvaluateComparison(TCalcNode* Node) {
-  const std::string Left = Evaluate(Node->Left);
-  const std::string Right = Evaluate(Node->Right);
-  if (Errors.HasError()) return std::string();
+  if (Node->Op == CalcOp::Equal) return Truth(Left == Right);
+  if (Node->Op == CalcOp::NotEqual) return Truth(Left != Right);
   const auto LeftNumber = NumberInText(Left);
   const auto RightNumber = NumberInText(Right);
   if (LeftNumber && RightNumber) {
-    const auto A = static_cast<double>(*LeftNumber);
-    const auto B = static_cast<double>(*RightNumber);
+    const auto A = ToDouble(*LeftNumber);
+    const auto B = ToDouble(*RightNumber);
     return Truth(Holds(Node->Op, A < B ? -1 : (A > B ? 1 : 0)));
   }
   return Truth(Holds(Node->Op, CollateCompare(Left, Right)));
 }
 
-std::string TCalcul::EvaluateMatch(TCalcNode* Node) {
-  std::string Pattern = Evaluate(Node->Right);
-  if (Node->Op == CalcOp::Like) {
-    for (char& C : Pattern) {
-      if (C == '%') C = '*';
-      if (C == '_') C = '?';
-    }
-  }
-  const std::string Text = Evaluate(Node->Left);
-  if (Errors.HasError()) return std::string();
+std::string TCalcul::FinishMatch(const std::string& Text, const std::string& Pattern) {
   const TMaskPattern Mask(Pattern);
   Limits->Spend(Mask.Cost(Text.size()));
   return Truth(Mask.Matches(Text));
-}
-
-// "," puts its right side just below the two top entries of ArgStack (the
-// code and marker of the call being evaluated) and yields its left side.
-std::string TCalcul::EvaluateComma(TCalcNode* Node) {
-  std::string Right = Evaluate(Node->Right);
-  if (ArgStack.size() < 2) throw TCalcFault();
-  ArgStack.insert(ArgStack.end() - 2, std::move(Right));
-  return Evaluate(Node->Left);
 }
 
 std::string TCalcul::EvaluateName(TCalcNode* Node) {

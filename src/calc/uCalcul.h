@@ -58,17 +58,26 @@ class TCalcul {
 
   std::string Evaluate(calc::TCalcNode* Node);
   std::string Dispatch(calc::TCalcNode* Node);
-  std::string EvaluateArithmetic(calc::TCalcNode* Node);
-  std::string EvaluateDivision(calc::TCalcNode* Node);
-  std::string EvaluateIntegerDivision(calc::TCalcNode* Node);
-  std::string EvaluateModulo(calc::TCalcNode* Node);
-  std::string EvaluatePower(calc::TCalcNode* Node);
-  std::string EvaluateConcat(calc::TCalcNode* Node);
-  std::string EvaluateLogic(calc::TCalcNode* Node);
-  std::string EvaluateEquality(calc::TCalcNode* Node);
-  std::string EvaluateComparison(calc::TCalcNode* Node);
-  std::string EvaluateMatch(calc::TCalcNode* Node);
-  std::string EvaluateComma(calc::TCalcNode* Node);
+  void ApplyKindRule(calc::TCalcNode* Node);
+
+  // Binary operators: a chain of them down the left operands is walked in a
+  // loop, so long chains (1+1+...+1, a;b;c;..., long argument lists) need
+  // no stack. Operators that evaluate their right side first do so on the
+  // way down; the others on the way up.
+  struct TChainLink {
+    calc::TCalcNode* Node = nullptr;
+    std::string Right;            // right side, when evaluated first
+    long double RightNumber = 0;  // its number, for "/" and "div"
+    bool Settled = false;         // a zero divisor: the left side is not evaluated
+  };
+  std::string EvaluateChain(calc::TCalcNode* Top);
+  void StartRightFirst(std::size_t Link);
+  std::string FinishLink(std::size_t Link, std::string Left);
+  std::string FinishArithmetic(calc::TCalcNode* Node, const std::string& Left);
+  std::string FinishLogic(calc::TCalcNode* Node, const std::string& Left);
+  std::string FinishComparison(calc::TCalcNode* Node, const std::string& Left);
+  std::string FinishMatch(const std::string& Text, const std::string& Pattern);
+
   std::string EvaluateName(calc::TCalcNode* Node);
   std::string EvaluateAssignment(calc::TCalcNode* Node);
   std::string RunSubEvaluator(const std::string& SubFormula, unsigned char& Kind);
@@ -95,6 +104,7 @@ class TCalcul {
   calc::TCalcNode* Root = nullptr;
   int ParenDepth = 0;
   std::vector<std::string> ArgStack;  // argument stack of several-argument calls
+  std::vector<TChainLink> ChainLinks;  // links of the chains being evaluated
   std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
   unsigned char FResultKind = 1;
 };

@@ -9,13 +9,6 @@
 
 namespace {
 
-void ExpectAll(const std::vector<TFormulaCase>& Cases) {
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Formula);
-    EXPECT_EQ(Outcome(Case.Formula), Case.Expected);
-  }
-}
-
 TEST(CalcOperators, Arithmetic) {
   ExpectAll({
       {"1+2", "3"},
@@ -40,6 +33,23 @@ TEST(CalcOperators, Arithmetic) {
       {"1+2;", "3"},
       {"2;", "2"},
       {"2 ; ;  ", "2"},
+  });
+}
+
+TEST(CalcOperators, KeypadFormulas) {
+  // What the calculator window builds: operators in the order entered.
+  ExpectAll({
+      {"(2+3)*4", "20"},
+      {"2*3+4", "10"},
+      {"7 mod 3", "1"},
+      {"(-5)*2", "-10"},
+      {"10/4", "2.5"},
+      {"(2-3)*4", "-4"},
+      {"8/0", "0"},
+      {"7 mod 0", Failure("invalid formule")},
+      {"2+0", "2"},
+      {"0*", Failure("? operand ")},
+      {"((1+2)*3) mod 4", "1"},
   });
 }
 
@@ -120,6 +130,7 @@ TEST(CalcOperators, ComparisonsFallBackToCollation) {
       {"\"a\" >= \"b\"", "0"},
       {"\"1,5\" < 2", "1"},
       {"\" 3 \" > 2", "1"},
+      {"1e4000 < 2", "0"},
       {"x < 1", Failure("Unknown variable:x")},
   });
 }

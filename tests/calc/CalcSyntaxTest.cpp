@@ -9,13 +9,6 @@
 
 namespace {
 
-void ExpectAll(const std::vector<TFormulaCase>& Cases) {
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Formula);
-    EXPECT_EQ(Outcome(Case.Formula), Case.Expected);
-  }
-}
-
 TEST(CalcSyntax, WrapArguments) {
   const std::vector<std::pair<std::string, std::string>> Cases = {
       {"f(a,b)", "f((a),(b))"},

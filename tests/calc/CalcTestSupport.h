@@ -2,8 +2,11 @@
 // error message when the run failed.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "calc/uCalcul.h"
 
@@ -28,6 +31,14 @@ struct TFormulaCase {
 
 inline std::ostream& operator<<(std::ostream& Out, const TFormulaCase& Case) {
   return Out << Case.Formula << " -> " << Case.Expected;
+}
+
+// Runs every formula of the table on a fresh object.
+inline void ExpectAll(const std::vector<TFormulaCase>& Cases) {
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Formula);
+    EXPECT_EQ(Outcome(Case.Formula), Case.Expected);
+  }
 }
 
 inline std::string Quoted(const std::string& Text) { return '"' + Text + '"'; }
