@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -18,6 +19,10 @@
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& Texts, std::ostream* Out) { *Out << Texts.join(" | ").toStdString(); }
 
 struct TGearItemTexts {
   std::string Name, Weight, Cost, Own, Necessity, Volume, Other;
@@ -62,6 +67,9 @@ class GearPageTest : public MainFormTest {
     });
   }
 
+  static constexpr int Grams = 0, Kilograms = 1, Pounds = 2, Ounces = 3;
+  static constexpr int CubicCentimeters = 0, CubicMeters = 3, Cups = 5, Liters = 7;
+
   TGearPage& Gear() { return *Form->GearPage; }
   TShoppingPage& Shopping() { return *Form->ShoppingPage; }
   TGearCategory& GearItem(int Cat, int Item) { return Store().GetGearItem(0, Cat, Item); }
@@ -78,12 +86,37 @@ class GearPageTest : public MainFormTest {
                                     : Tree->topLevelItem(Row.Category));
     QTest::mouseClick(Tree->viewport(), Qt::LeftButton, Keys, Tree->RowRect(Row).center());
   }
+  // Picks a unit as the user does, through the selector's activation.
   void PickWeightUnit(int Unit) {
     Form->ComboBox2->setCurrentIndex(Unit);
-    Form->ComboBox2Change();
+    emit Form->ComboBox2->activated(Unit);
   }
   void PickVolumeUnit(int Unit) {
     Form->ComboBox3->setCurrentIndex(Unit);
-    Form->ComboBox3Change();
+    emit Form->ComboBox3->activated(Unit);
+  }
+  // Double-clicks the value cell of an editor row, as a user does.
+  void DoubleClickCell(TValueListEditor* Editor, int Row) {
+    const QPoint At = Editor->visualRect(Editor->model()->index(Row, 1)).center();
+    QTest::mouseClick(Editor->viewport(), Qt::LeftButton, {}, At);
+    QTest::mouseDClick(Editor->viewport(), Qt::LeftButton, {}, At);
+    Editor->LeaveEditor();
+  }
+  QStringList TreeRows(TCategoryTree* Tree) {
+    QStringList Rows;
+    for (int c = 0; c < Tree->CategoryRowCount(); ++c) {
+      Rows.append(Tree->RowText({c, -1}));
+      for (int i = 0; i < Tree->ItemRowCount(c); ++i) Rows.append("  " + Tree->RowText({c, i}));
+    }
+    return Rows;
+  }
+  QStringList StoredGearRows() {
+    QStringList Rows;
+    for (int c = 0; c < Store().GearCategoryCount(0); ++c) {
+      Rows.append(QString::fromStdString(Store().GetGearCategory(0, c).Name));
+      for (int i = 0; i < Store().GearItemCount(0, c); ++i)
+        Rows.append("  " + QString::fromStdString(GearItem(c, i).Name));
+    }
+    return Rows;
   }
 };
