@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -107,6 +108,15 @@ class GearPageTest : public MainFormTest {
     for (int c = 0; c < Tree->CategoryRowCount(); ++c) {
       Rows.append(Tree->RowText({c, -1}));
       for (int i = 0; i < Tree->ItemRowCount(c); ++i) Rows.append("  " + Tree->RowText({c, i}));
+    }
+    return Rows;
+  }
+  QStringList StoredShoppingRows() {
+    QStringList Rows;
+    for (int c = 0; c < Store().ShopingCategoryCount(0); ++c) {
+      Rows.append(QString::fromStdString(Store().GetShopingCategory(0, c).Name));
+      for (int i = 0; i < Store().ShopingItemCount(0, c); ++i)
+        Rows.append("  " + QString::fromStdString(ShoppingItem(c, i).Name));
     }
     return Rows;
   }
