@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 
+#include "gear/CategorizedList.h"
 #include "gear/GearPage.h"
 #include "gear/ShoppingPage.h"
 #include "support/MainFormFixture.h"
@@ -25,9 +26,8 @@
 inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& Texts, std::ostream* Out) { *Out << Texts.join(" | ").toStdString(); }
 
-struct TGearItemTexts {
-  std::string Name, Weight, Cost, Own, Necessity, Volume, Other;
-};
+// Categories with their items, as name and item texts.
+using TCategoryTexts = std::vector<std::pair<std::string, std::vector<TItemTexts>>>;
 
 class GearPageTest : public MainFormTest {
  protected:
@@ -41,32 +41,22 @@ class GearPageTest : public MainFormTest {
     Open();
     Prompts.Clear();
   }
-  // One trip "Trip" whose gear categories hold the given items.
-  void OpenWithGear(const std::vector<std::pair<std::string, std::vector<TGearItemTexts>>>& Categories) {
+  // One trip "Trip" whose categories of List hold the given items, their
+  // texts in the order of the item editor.
+  template <class TList>
+  void OpenWithList(const TCategoryTexts& Categories) {
     OpenWith([&](TTravelerData& Store) {
       Store.AppendTrip();
       Store.GetTrip(0).Name = "Trip";
+      TList List(Store);
       for (const auto& [Name, Items] : Categories) {
-        Store.AddGearCategory(0, Name);
-        const int Cat = Store.GearCategoryCount(0) - 1;
-        for (const auto& I : Items)
-          Store.AddGearItem(0, Cat, I.Name, I.Weight, I.Cost, I.Own, I.Necessity, I.Volume, I.Other);
+        List.AddCategory(0, Name);
+        for (const TItemTexts& Item : Items) List.AddItem(0, List.CategoryCount(0) - 1, Item);
       }
     });
   }
-  // One trip "Trip" whose shopping categories hold items {Name, Price, Store, Weight, Other}.
-  void OpenWithShopping(
-      const std::vector<std::pair<std::string, std::vector<std::array<std::string, 5>>>>& Categories) {
-    OpenWith([&](TTravelerData& Store) {
-      Store.AppendTrip();
-      Store.GetTrip(0).Name = "Trip";
-      for (const auto& [Name, Items] : Categories) {
-        Store.AddShopingCategory(0, Name);
-        const int Cat = Store.ShopingCategoryCount(0) - 1;
-        for (const auto& I : Items) Store.AddShopingItem(0, Cat, I[0], I[1], I[2], I[3], I[4]);
-      }
-    });
-  }
+  void OpenWithGear(const TCategoryTexts& Categories) { OpenWithList<TGearList>(Categories); }
+  void OpenWithShopping(const TCategoryTexts& Categories) { OpenWithList<TShoppingList>(Categories); }
 
   static constexpr int Grams = 0, Kilograms = 1, Pounds = 2, Ounces = 3;
   static constexpr int CubicCentimeters = 0, CubicMeters = 3, Cups = 5, Liters = 7;
@@ -111,22 +101,15 @@ class GearPageTest : public MainFormTest {
     }
     return Rows;
   }
-  QStringList StoredShoppingRows() {
+  // The categories and items of trip 0 in the store, indented as TreeRows.
+  QStringList StoredRows(TCategorizedList&& List) {
     QStringList Rows;
-    for (int c = 0; c < Store().ShopingCategoryCount(0); ++c) {
-      Rows.append(QString::fromStdString(Store().GetShopingCategory(0, c).Name));
-      for (int i = 0; i < Store().ShopingItemCount(0, c); ++i)
-        Rows.append("  " + QString::fromStdString(ShoppingItem(c, i).Name));
+    for (int c = 0; c < List.CategoryCount(0); ++c) {
+      Rows.append(QString::fromStdString(List.CategoryName(0, c)));
+      for (int i = 0; i < List.ItemCount(0, c); ++i) Rows.append("  " + QString::fromStdString(List.ItemName(0, c, i)));
     }
     return Rows;
   }
-  QStringList StoredGearRows() {
-    QStringList Rows;
-    for (int c = 0; c < Store().GearCategoryCount(0); ++c) {
-      Rows.append(QString::fromStdString(Store().GetGearCategory(0, c).Name));
-      for (int i = 0; i < Store().GearItemCount(0, c); ++i)
-        Rows.append("  " + QString::fromStdString(GearItem(c, i).Name));
-    }
-    return Rows;
-  }
+  QStringList StoredGearRows() { return StoredRows(TGearList(Store())); }
+  QStringList StoredShoppingRows() { return StoredRows(TShoppingList(Store())); }
 };

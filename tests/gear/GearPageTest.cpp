@@ -6,7 +6,7 @@
 
 namespace {
 
-const TGearItemTexts Tent{"Tent", "2", "150", "No", "8", "0.004", "green"};
+const TItemTexts Tent{"Tent", "2", "150", "No", "8", "0.004", "green"};
 
 std::string Text(long double Value) { return NumberToText(Value); }
 
@@ -307,8 +307,8 @@ TEST_F(GearPageTest, DeleteSelectedRemovesItemsAndCategoriesTogether) {
 }
 
 TEST_F(GearPageTest, DeleteSelectedHandlesTreesOfAnySize) {
-  std::vector<std::pair<std::string, std::vector<TGearItemTexts>>> Categories;
-  for (int c = 0; c < 12; ++c) Categories.push_back({"C" + std::to_string(c), std::vector<TGearItemTexts>(30, Tent)});
+  TCategoryTexts Categories;
+  for (int c = 0; c < 12; ++c) Categories.push_back({"C" + std::to_string(c), std::vector<TItemTexts>(30, Tent)});
   OpenWithGear(Categories);
   ASSERT_EQ(Gear().ElTree1->RowCount(), 372);
   // Every row of the odd categories, and the first item of each even one.

@@ -6,8 +6,6 @@
 
 namespace {
 
-using TShopping = std::array<std::string, 5>;  // Name, Price, Store, Weight, Other
-
 TEST_F(GearPageTest, ShoppingControlsAndCaptions) {
   OpenWithShopping({});
   EXPECT_EQ(Shopping().GroupBox18->title(), "Shopping Category");
@@ -50,7 +48,7 @@ TEST_F(GearPageTest, ShoppingCategoriesAndNewItems) {
 }
 
 TEST_F(GearPageTest, ShoppingWeightTypedInPoundsIsStoredInKilograms) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "3.50", "Market", "1", "bulk"}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "3.50", "Market", "bulk"}}}});
   PickWeightUnit(Pounds);
   Click(Shopping().ElTree2, {0, 0});
   EXPECT_EQ(Shopping().ValueListEditor2->Values(), (QStringList{"Rice", "2.20462", "3.50", "Market", "bulk"}));
@@ -64,7 +62,7 @@ TEST_F(GearPageTest, ShoppingWeightTypedInPoundsIsStoredInKilograms) {
 }
 
 TEST_F(GearPageTest, ShoppingPriceIsStoredAsTypedAndReportedByTheTotal) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "1.5", "", "1", ""}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "1.5", "", ""}}}});
   Click(Shopping().ElTree2, {0, 0});
   Shopping().ValueListEditor2->EnterValue(2, "cheap");
   EXPECT_EQ(ShoppingItem(0, 0).Price, "cheap");
@@ -76,8 +74,8 @@ TEST_F(GearPageTest, ShoppingPriceIsStoredAsTypedAndReportedByTheTotal) {
 }
 
 TEST_F(GearPageTest, ShoppingTotalsOfPriceAndWeight) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "1.5", "", "1", ""}, TShopping{"Beans", "2.25", "", "0.5", ""}}},
-                    {"Gear", {TShopping{"Map", "10", "", "0.1", ""}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "1.5", "", ""}, TItemTexts{"Beans", "0.5", "2.25", "", ""}}},
+                    {"Gear", {TItemTexts{"Map", "0.1", "10", "", ""}}}});
   for (int Unit : {Grams, Kilograms, Pounds, Ounces}) {
     PickWeightUnit(Unit);
     Shopping().CheckBox12->setChecked(false);
@@ -95,7 +93,7 @@ TEST_F(GearPageTest, ShoppingTotalsOfPriceAndWeight) {
 }
 
 TEST_F(GearPageTest, ShoppingFollowsTheWeightUnitOnly) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "1.5", "", "1", ""}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "1.5", "", ""}}}});
   Click(Shopping().ElTree2, {0, 0});
   PickVolumeUnit(Liters);
   EXPECT_EQ(Shopping().ValueListEditor2->Value(1), "1");
@@ -104,8 +102,8 @@ TEST_F(GearPageTest, ShoppingFollowsTheWeightUnitOnly) {
 }
 
 TEST_F(GearPageTest, ShoppingItemWithABadWeightBecomesCurrentButCannotBeEdited) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "1.5", "", "1", ""}}},
-                    {"Fuel", {TShopping{"Gas", "7", "", "a lot", "x"}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "1.5", "", ""}}},
+                    {"Fuel", {TItemTexts{"Gas", "a lot", "7", "", "x"}}}});
   Click(Shopping().ElTree2, {0, 0});
   Click(Shopping().ElTree2, {1, 0});
   EXPECT_EQ(Shopping().CurrentShoppingCategory(), 1);
@@ -122,8 +120,8 @@ TEST_F(GearPageTest, ShoppingItemWithABadWeightBecomesCurrentButCannotBeEdited) 
 }
 
 TEST_F(GearPageTest, ShoppingDeleteSelectedWithEqualNames) {
-  OpenWithShopping({{"Food", {TShopping{"Bar", "1", "", "0.1", ""}, TShopping{"Bar", "2", "", "0.1", ""}}},
-                    {"Food", {TShopping{"Bar", "3", "", "0.1", ""}}},
+  OpenWithShopping({{"Food", {TItemTexts{"Bar", "0.1", "1", "", ""}, TItemTexts{"Bar", "0.1", "2", "", ""}}},
+                    {"Food", {TItemTexts{"Bar", "0.1", "3", "", ""}}},
                     {"Bar", {}}});
   Click(Shopping().ElTree2, {0, 1});
   Click(Shopping().ElTree2, {2, -1}, Qt::ControlModifier);
@@ -137,7 +135,7 @@ TEST_F(GearPageTest, ShoppingDeleteSelectedWithEqualNames) {
 }
 
 TEST_F(GearPageTest, ShoppingPageIsEmptiedWithTheLastTrip) {
-  OpenWithShopping({{"Food", {TShopping{"Rice", "1.5", "", "1", ""}}}});
+  OpenWithShopping({{"Food", {TItemTexts{"Rice", "1", "1.5", "", ""}}}});
   Click(Shopping().ElTree2, {0, 0});
   Shopping().Button19->click();
   Shopping().Button39->click();
