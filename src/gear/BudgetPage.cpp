@@ -1,3 +1,237 @@
 #include "gear/BudgetPage.h"
 
-TBudgetPage::TBudgetPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {}
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "app/MainUnit.h"
+#include "app/StoreText.h"
+#include "gear/BudgetFigures.h"
+#include "gear/NumberText.h"
+#include "gear/Units.h"
+#include "widgets/PieChart.h"
+
+namespace {
+
+bool IsEnter(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
+
+QCheckBox* TickBox(const QString& Caption, bool Ticked, QWidget* Parent) {
+  auto* Box = new QCheckBox(Caption, Parent);
+  Box->setChecked(Ticked);
+  return Box;
+}
+
+}  // namespace
+
+TBudgetPage::TBudgetPage(TAppContext& Context, QWidget* Parent) : TTripPage(Context, Parent) {
+  BuildControls();
+}
+
+void TBudgetPage::BuildControls() {
+  GroupBox12 = new QGroupBox("Budget Manager", this);
+  Label24 = new QLabel("Budget:", GroupBox12);
+  Edit21 = new QLineEdit("0", GroupBox12);
+  CheckBox1 = TickBox("Subtract gear list costs?", true, GroupBox12);
+  RadioButton1 = new QRadioButton("Total gear list costs", GroupBox12);
+  RadioButton1->setChecked(true);
+  RadioButton2 = new QRadioButton("Gear list that you don't own", GroupBox12);
+  CheckBox2 = TickBox("Subtract total shopping list costs?", true, GroupBox12);
+  CheckBox10 = TickBox("Subtract total park permits costs?", true, GroupBox12);
+  Label25 = new QLabel("Budget Left:", GroupBox12);
+  Edit22 = new QLineEdit(GroupBox12);
+  Edit22->setReadOnly(true);
+  Edit22->setEnabled(false);
+  Button32 = new QPushButton("Calculate Costs Budget", GroupBox12);
+  CheckBox13 = TickBox("Target Weight:", false, GroupBox12);
+  Edit15 = new QLineEdit("0", GroupBox12);
+  Edit15->setEnabled(false);
+  CheckBox15 = TickBox("Subtract total gear list weight?", true, GroupBox12);
+  CheckBox14 = TickBox("Subtract total shopping list weight?", true, GroupBox12);
+  Button40 = new QPushButton("Calculate Weight Budget", GroupBox12);
+
+  auto* Grid = new QGridLayout(GroupBox12);
+  int Row = 0;
+  Grid->addWidget(Label24, Row, 0);
+  Grid->addWidget(Edit21, Row++, 1);
+  Grid->addWidget(CheckBox1, Row++, 0, 1, 2);
+  auto* Radios = new QVBoxLayout;
+  Radios->setContentsMargins(20, 0, 0, 0);
+  Radios->addWidget(RadioButton1);
+  Radios->addWidget(RadioButton2);
+  Grid->addLayout(Radios, Row++, 0, 1, 2);
+  Grid->addWidget(CheckBox2, Row++, 0, 1, 2);
+  Grid->addWidget(CheckBox10, Row++, 0, 1, 2);
+  Grid->addWidget(Label25, Row, 0);
+  Grid->addWidget(Edit22, Row++, 1);
+  Grid->addWidget(Button32, Row++, 0, 1, 2);
+  Grid->setRowMinimumHeight(Row++, 24);
+  Grid->addWidget(CheckBox13, Row, 0);
+  Grid->addWidget(Edit15, Row++, 1);
+  Grid->addWidget(CheckBox15, Row++, 0, 1, 2);
+  Grid->addWidget(CheckBox14, Row++, 0, 1, 2);
+  Grid->addWidget(Button40, Row++, 0, 1, 2);
+  Grid->setRowStretch(Row, 1);
+
+  Panel24 = new QWidget(this);
+  Chart1 = new TPieChart("Budget Manager", Panel24);
+  Chart2 = new TPieChart("Weight Chart", Panel24);
+  for (TPieChart* Chart : {Chart1, Chart2}) {
+    Chart->SetValueText([this](double Value) { return FromStore(NumberToText(Value, Context.DecimalSeparator())); });
+    Chart->hide();
+  }
+  Panel24->installEventFilter(this);
+
+  auto* PageLayout = new QHBoxLayout(this);
+  PageLayout->addWidget(GroupBox12);
+  PageLayout->addWidget(Panel24, 1);
+
+  Edit21->installEventFilter(this);
+  Edit15->installEventFilter(this);
+  connect(Edit21, &QLineEdit::textChanged, this, [this] { Edit21Change(); });
+  connect(Button32, &QPushButton::clicked, this, [this] { Context.Guarded([this] { Button32Click(); }); });
+  connect(Button40, &QPushButton::clicked, this, [this] { Context.Guarded([this] { Button40Click(); }); });
+  connect(CheckBox1, &QCheckBox::clicked, this, [this] { Context.Guarded([this] { CheckBox1Click(); }); });
+  for (QAbstractButton* Option : std::initializer_list<QAbstractButton*>{RadioButton1, RadioButton2, CheckBox2, CheckBox10})
+    connect(Option, &QAbstractButton::clicked, this, [this] { Context.Guarded([this] { CostsOptionClick(); }); });
+  connect(CheckBox13, &QCheckBox::clicked, this, [this] { Context.Guarded([this] { CheckBox13Click(); }); });
+  for (QCheckBox* Option : {CheckBox14, CheckBox15})
+    connect(Option, &QCheckBox::clicked, this, [this] { Context.Guarded([this] { CheckBox14Click(); }); });
+}
+
+bool TBudgetPage::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == Panel24 && Event->type() == QEvent::Resize) {
+    PlaceCharts();
+  } else if (Event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(Event)->isAutoRepeat()) {
+    const int Key = static_cast<QKeyEvent*>(Event)->key();
+    if (Watched == Edit21) Context.Guarded([this, Key] { Edit21KeyUp(Key); });
+    if (Watched == Edit15) Context.Guarded([this, Key] { Edit15KeyUp(Key); });
+  }
+  return TTripPage::eventFilter(Watched, Event);
+}
+
+void TBudgetPage::PlaceCharts() {
+  const int Width = Panel24->width();
+  const int Height = Panel24->height();
+  Chart1->setGeometry(0, 0, Width, Height);
+  Chart2->setGeometry(0, Height / 2, Width, Height - Height / 2);
+}
+
+// ---- Page steps ----
+
+void TBudgetPage::FillPage() {
+  const std::string Budget = Context.Store.GetBudget(Context.Trip());
+  Edit21->setText(FromStore(StoredNumberToShown(Budget, Context.DecimalSeparator())));
+  if (!IsNumberText(Budget, StoredDecimalSeparator)) Edit21->setText("0");
+}
+
+void TBudgetPage::ClearPage() { Edit21->clear(); }
+
+void TBudgetPage::WeightUnitChanged() {
+  if (Context.ActivePage() == TMainForm::BudgetPageIndex) {
+    if (Chart1->IsShown()) Button32Click();
+    if (Chart2->IsShown()) Button40Click();
+  }
+  Edit15->setText(
+      FromStore(NumberToText(KilogramsToUnit(Context.WeightUnit(), FTargetWeight), Context.DecimalSeparator())));
+}
+
+// ---- Costs budget ----
+
+void TBudgetPage::Edit21Change() {
+  try {
+    Context.Store.SetBudget(Context.Trip(), ShownNumberToStored(ToStore(Edit21->text()), Context.DecimalSeparator()));
+  } catch (const std::exception&) {
+    // No trip selected: nothing to store the budget in.
+  }
+}
+
+void TBudgetPage::Edit21KeyUp(int Key) {
+  if (IsEnter(Key)) Button32Click();
+}
+
+void TBudgetPage::Deduct(const QCheckBox* Box, const char* Label, double Cost) {
+  if (!Box->isChecked()) return;
+  const char Separator = Context.DecimalSeparator();
+  const long double Left = TextToNumber(ToStore(Edit22->text()), Separator) - Cost;
+  Edit22->setText(FromStore(NumberToText(Left, Separator)));
+  Chart1->AddSlice(Label, Cost);
+}
+
+void TBudgetPage::Button32Click() {
+  Chart1->show();
+  Chart2->hide();
+  try {
+    const TTripCosts Costs = TripCosts(Context.Store, Context.Trip(), !RadioButton1->isChecked());
+    Chart1->Clear();
+    Edit22->setText(Edit21->text());
+    Deduct(CheckBox1, "Gear List", Costs.Gear);
+    Deduct(CheckBox2, "Shoping List", Costs.Shopping);
+    Deduct(CheckBox10, "Park Permits", Costs.Permits);
+    const long double Left = TextToNumber(ToStore(Edit22->text()), Context.DecimalSeparator());
+    if (Left < 0) Context.Prompts.ShowMessage("Your over the budget.");
+    Chart1->AddSlice("Budget Left", static_cast<double>(Left));
+  } catch (const std::exception&) {
+    // A figure that is not a number: the chart and the box stay as far as they got.
+  }
+}
+
+void TBudgetPage::CheckBox1Click() {
+  RadioButton1->setEnabled(CheckBox1->isChecked());
+  RadioButton2->setEnabled(CheckBox1->isChecked());
+  CostsOptionClick();
+}
+
+void TBudgetPage::CostsOptionClick() {
+  if (Chart1->IsShown()) Button32Click();
+}
+
+// ---- Weight budget ----
+
+void TBudgetPage::Edit15KeyUp(int Key) {
+  const long double Typed = TextToNumber(ToStore(Edit15->text()), Context.DecimalSeparator());
+  FTargetWeight = UnitToKilograms(Context.WeightUnit(), static_cast<double>(Typed));
+  if (IsEnter(Key)) Button40Click();
+}
+
+void TBudgetPage::AddCategoryWeights(TCategorizedList& List, const QCheckBox* Box, double& Total) {
+  const int Trip = Context.Trip();
+  for (int Cat = 0; Cat < List.CategoryCount(Trip); ++Cat) {
+    const double Sum = CategoryKilograms(List, Trip, Cat);
+    if (!Box->isChecked()) continue;
+    Chart2->AddSlice(FromStore(List.CategoryName(Trip, Cat)), KilogramsToUnit(Context.WeightUnit(), Sum));
+    Total += Sum;
+  }
+}
+
+void TBudgetPage::Button40Click() {
+  Chart1->hide();
+  Chart2->show();
+  Chart2->Clear();
+  TGearList Gear(Context.Store);
+  TShoppingList Shopping(Context.Store);
+  double Total = 0;
+  AddCategoryWeights(Gear, CheckBox15, Total);
+  AddCategoryWeights(Shopping, CheckBox14, Total);
+  if (!CheckBox13->isChecked()) return;
+  const double Left = FTargetWeight - Total;
+  if (Left < 0) Context.Prompts.ShowMessage("Target weight exceded. Maybe you should take some stuff out.");
+  Chart2->AddSlice("Weight Left", KilogramsToUnit(Context.WeightUnit(), Left));
+}
+
+void TBudgetPage::CheckBox13Click() {
+  Edit15->setEnabled(CheckBox13->isChecked());
+  CheckBox14Click();
+}
+
+void TBudgetPage::CheckBox14Click() {
+  if (Chart2->IsShown()) Button40Click();
+}

@@ -24,44 +24,35 @@ std::string ShownNumberToStored(const std::string& Shown, char DecimalSeparator)
   return SwapSeparator(Shown, DecimalSeparator, StoredDecimalSeparator);
 }
 
-long double StoredFigure(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units) {
-  const long double Number = TextToNumber(Stored, StoredDecimalSeparator);
-  switch (Kind) {
-    case TFieldKind::Weight:
-      return KilogramsToUnit(Units.Weight, static_cast<double>(Number));
-    case TFieldKind::Volume:
-      return CubicMetersToUnit(Units.Volume, static_cast<double>(Number));
-    default:
-      return Number;
-  }
-}
-
-std::string StoredToShown(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units) {
-  switch (Kind) {
-    case TFieldKind::Text:
-      return Stored;
-    case TFieldKind::Number:
-      return StoredNumberToShown(Stored, Units.DecimalSeparator);
-    case TFieldKind::Weight:
-    case TFieldKind::Volume:
-      return NumberToText(StoredFigure(Kind, Stored, Units), Units.DecimalSeparator);
-  }
+// A stored weight or volume in the display unit, and back.
+double ToDisplayUnit(TFieldKind Kind, double Stored, const TDisplayUnits& Units) {
+  if (Kind == TFieldKind::Weight) return KilogramsToUnit(Units.Weight, Stored);
+  if (Kind == TFieldKind::Volume) return CubicMetersToUnit(Units.Volume, Stored);
   return Stored;
 }
 
-std::string ShownToStored(TFieldKind Kind, const std::string& Shown, const TDisplayUnits& Units) {
-  switch (Kind) {
-    case TFieldKind::Text:
-      return Shown;
-    case TFieldKind::Number:
-      return ShownNumberToStored(Shown, Units.DecimalSeparator);
-    case TFieldKind::Weight:
-      return NumberToText(UnitToKilograms(Units.Weight, static_cast<double>(TextToNumber(Shown, Units.DecimalSeparator))),
-                          StoredDecimalSeparator);
-    case TFieldKind::Volume:
-      return NumberToText(
-          UnitToCubicMeters(Units.Volume, static_cast<double>(TextToNumber(Shown, Units.DecimalSeparator))),
-          StoredDecimalSeparator);
-  }
+double ToStorageUnit(TFieldKind Kind, double Shown, const TDisplayUnits& Units) {
+  if (Kind == TFieldKind::Weight) return UnitToKilograms(Units.Weight, Shown);
+  if (Kind == TFieldKind::Volume) return UnitToCubicMeters(Units.Volume, Shown);
   return Shown;
+}
+
+long double StoredFigure(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units) {
+  const long double Number = TextToNumber(Stored, StoredDecimalSeparator);
+  if (Kind == TFieldKind::Weight || Kind == TFieldKind::Volume)
+    return ToDisplayUnit(Kind, static_cast<double>(Number), Units);
+  return Number;
+}
+
+std::string StoredToShown(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units) {
+  if (Kind == TFieldKind::Text) return Stored;
+  if (Kind == TFieldKind::Number) return StoredNumberToShown(Stored, Units.DecimalSeparator);
+  return NumberToText(StoredFigure(Kind, Stored, Units), Units.DecimalSeparator);
+}
+
+std::string ShownToStored(TFieldKind Kind, const std::string& Shown, const TDisplayUnits& Units) {
+  if (Kind == TFieldKind::Text) return Shown;
+  if (Kind == TFieldKind::Number) return ShownNumberToStored(Shown, Units.DecimalSeparator);
+  const double Typed = static_cast<double>(TextToNumber(Shown, Units.DecimalSeparator));
+  return NumberToText(ToStorageUnit(Kind, Typed, Units), StoredDecimalSeparator);
 }

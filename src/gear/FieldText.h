@@ -35,6 +35,11 @@ std::string ShownToStored(TFieldKind Kind, const std::string& Shown, const TDisp
 // TNumberTextError when it is not a number.
 long double StoredFigure(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units);
 
+// A weight or volume between its storage unit and the display unit; other
+// kinds are returned unchanged.
+double ToDisplayUnit(TFieldKind Kind, double Stored, const TDisplayUnits& Units);
+double ToStorageUnit(TFieldKind Kind, double Shown, const TDisplayUnits& Units);
+
 // A stored number text written with the user's separator, and back; a text
 // that is not a number is returned unchanged.
 std::string StoredNumberToShown(const std::string& Stored, char DecimalSeparator);

@@ -63,7 +63,13 @@ TValueListEditor::TValueListEditor(const QStringList& Keys, const QString& KeyTi
   }
 
   connect(this, &QTableWidget::itemChanged, this, &TValueListEditor::ValueEdited);
-  connect(qApp, &QApplication::focusChanged, this, &TValueListEditor::FocusChanged);
+  FFocusWatch = connect(qApp, &QApplication::focusChanged, this, &TValueListEditor::FocusChanged);
+}
+
+TValueListEditor::~TValueListEditor() {
+  // The focus leaves the cells while the base classes destroy them: no
+  // validation may run on a grid that is going.
+  disconnect(FFocusWatch);
 }
 
 int TValueListEditor::CheckedRow(int Row) const {

@@ -14,6 +14,7 @@ class TValueListEditor : public QTableWidget {
  public:
   TValueListEditor(const QStringList& Keys, const QString& KeyTitle, const QString& ValueTitle,
                    QWidget* Parent = nullptr);
+  ~TValueListEditor() override;
 
   int RowCount() const { return rowCount(); }
   QString Key(int Row) const;
@@ -68,6 +69,7 @@ class TValueListEditor : public QTableWidget {
   void ValidateChangedCell();
   int CheckedRow(int Row) const;
 
+  QMetaObject::Connection FFocusWatch;
   QPointer<QLineEdit> FOpenEditor;  // the editor of the last cell opened for editing
   int FChangedRow = -1;             // the row whose text the user changed, until validated
   bool FSettingValue = false;

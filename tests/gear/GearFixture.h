@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -13,15 +15,19 @@
 #include <array>
 #include <functional>
 
+#include "gear/CategorizedList.h"
 #include "gear/GearPage.h"
 #include "gear/ShoppingPage.h"
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"
 
-struct TGearItemTexts {
-  std::string Name, Weight, Cost, Own, Necessity, Volume, Other;
-};
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& Texts, std::ostream* Out) { *Out << Texts.join(" | ").toStdString(); }
+
+// Categories with their items, as name and item texts.
+using TCategoryTexts = std::vector<std::pair<std::string, std::vector<TItemTexts>>>;
 
 class GearPageTest : public MainFormTest {
  protected:
@@ -35,32 +41,25 @@ class GearPageTest : public MainFormTest {
     Open();
     Prompts.Clear();
   }
-  // One trip "Trip" whose gear categories hold the given items.
-  void OpenWithGear(const std::vector<std::pair<std::string, std::vector<TGearItemTexts>>>& Categories) {
+  // One trip "Trip" whose categories of List hold the given items, their
+  // texts in the order of the item editor.
+  template <class TList>
+  void OpenWithList(const TCategoryTexts& Categories) {
     OpenWith([&](TTravelerData& Store) {
       Store.AppendTrip();
       Store.GetTrip(0).Name = "Trip";
+      TList List(Store);
       for (const auto& [Name, Items] : Categories) {
-        Store.AddGearCategory(0, Name);
-        const int Cat = Store.GearCategoryCount(0) - 1;
-        for (const auto& I : Items)
-          Store.AddGearItem(0, Cat, I.Name, I.Weight, I.Cost, I.Own, I.Necessity, I.Volume, I.Other);
+        List.AddCategory(0, Name);
+        for (const TItemTexts& Item : Items) List.AddItem(0, List.CategoryCount(0) - 1, Item);
       }
     });
   }
-  // One trip "Trip" whose shopping categories hold items {Name, Price, Store, Weight, Other}.
-  void OpenWithShopping(
-      const std::vector<std::pair<std::string, std::vector<std::array<std::string, 5>>>>& Categories) {
-    OpenWith([&](TTravelerData& Store) {
-      Store.AppendTrip();
-      Store.GetTrip(0).Name = "Trip";
-      for (const auto& [Name, Items] : Categories) {
-        Store.AddShopingCategory(0, Name);
-        const int Cat = Store.ShopingCategoryCount(0) - 1;
-        for (const auto& I : Items) Store.AddShopingItem(0, Cat, I[0], I[1], I[2], I[3], I[4]);
-      }
-    });
-  }
+  void OpenWithGear(const TCategoryTexts& Categories) { OpenWithList<TGearList>(Categories); }
+  void OpenWithShopping(const TCategoryTexts& Categories) { OpenWithList<TShoppingList>(Categories); }
+
+  static constexpr int Grams = 0, Kilograms = 1, Pounds = 2, Ounces = 3;
+  static constexpr int CubicCentimeters = 0, CubicMeters = 3, Cups = 5, Liters = 7;
 
   TGearPage& Gear() { return *Form->GearPage; }
   TShoppingPage& Shopping() { return *Form->ShoppingPage; }
@@ -78,12 +77,39 @@ class GearPageTest : public MainFormTest {
                                     : Tree->topLevelItem(Row.Category));
     QTest::mouseClick(Tree->viewport(), Qt::LeftButton, Keys, Tree->RowRect(Row).center());
   }
+  // Picks a unit as the user does, through the selector's activation.
   void PickWeightUnit(int Unit) {
     Form->ComboBox2->setCurrentIndex(Unit);
-    Form->ComboBox2Change();
+    emit Form->ComboBox2->activated(Unit);
   }
   void PickVolumeUnit(int Unit) {
     Form->ComboBox3->setCurrentIndex(Unit);
-    Form->ComboBox3Change();
+    emit Form->ComboBox3->activated(Unit);
   }
+  // Double-clicks the value cell of an editor row, as a user does.
+  void DoubleClickCell(TValueListEditor* Editor, int Row) {
+    const QPoint At = Editor->visualRect(Editor->model()->index(Row, 1)).center();
+    QTest::mouseClick(Editor->viewport(), Qt::LeftButton, {}, At);
+    QTest::mouseDClick(Editor->viewport(), Qt::LeftButton, {}, At);
+    Editor->LeaveEditor();
+  }
+  QStringList TreeRows(TCategoryTree* Tree) {
+    QStringList Rows;
+    for (int c = 0; c < Tree->CategoryRowCount(); ++c) {
+      Rows.append(Tree->RowText({c, -1}));
+      for (int i = 0; i < Tree->ItemRowCount(c); ++i) Rows.append("  " + Tree->RowText({c, i}));
+    }
+    return Rows;
+  }
+  // The categories and items of trip 0 in the store, indented as TreeRows.
+  QStringList StoredRows(TCategorizedList&& List) {
+    QStringList Rows;
+    for (int c = 0; c < List.CategoryCount(0); ++c) {
+      Rows.append(QString::fromStdString(List.CategoryName(0, c)));
+      for (int i = 0; i < List.ItemCount(0, c); ++i) Rows.append("  " + QString::fromStdString(List.ItemName(0, c, i)));
+    }
+    return Rows;
+  }
+  QStringList StoredGearRows() { return StoredRows(TGearList(Store())); }
+  QStringList StoredShoppingRows() { return StoredRows(TShoppingList(Store())); }
 };

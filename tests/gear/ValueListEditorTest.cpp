@@ -122,6 +122,20 @@ TEST_F(ValueListEditorTest, FocusMovingOutValidatesTheOpenEditor) {
   EXPECT_EQ(Editor->Value(1), "12");
 }
 
+TEST_F(ValueListEditorTest, DestroyedWhileEditingValidatesNothing) {
+  ShowActive();
+  int Validations = 0;
+  QObject::connect(Editor, &TValueListEditor::ValueValidate, [&Validations] { ++Validations; });
+  Editor->setFocus();
+  Editor->setCurrentCell(0, 1);
+  Editor->editItem(Editor->item(0, 1));
+  QLineEdit* Open = Editor->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(Open, nullptr);
+  QTest::keyClicks(Open, "x");
+  delete Editor;
+  EXPECT_EQ(Validations, 0);
+}
+
 TEST_F(ValueListEditorTest, SelectionAndDoubleClickNotices) {
   ShowActive();
   QSignalSpy Selected(Editor, &TValueListEditor::CellSelected);

@@ -1,0 +1,82 @@
+#include "widgets/PieChart.h"
+
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QLegend>
+#include <QPieLegendMarker>
+#include <QPieSeries>
+#include <QPieSlice>
+
+#include "store/Traveler.h"
+
+TPieChart::TPieChart(const QString& Title, QWidget* Parent)
+    : QChartView(Parent),
+      FSeries(new QPieSeries),
+      FValueText([](double Value) { return QString::number(Value, 'g', 15); }) {
+  auto* Pie = new QChart;
+  Pie->setTitle(Title);
+  Pie->addSeries(FSeries);
+  Pie->legend()->setAlignment(Qt::AlignBottom);
+  Pie->legend()->setVisible(true);
+  Pie->legend()->setShowToolTips(true);  // an entry cut short shows in full
+  Pie->setMargins(QMargins(2, 2, 2, 2));
+  Pie->layout()->setContentsMargins(0, 0, 0, 0);
+  QFont Small = Pie->legend()->font();
+  Small.setPointSizeF(7.5);
+  Pie->legend()->setFont(Small);
+  FMarkFont = Small;
+  Pie->setAnimationOptions(QChart::NoAnimation);
+  FSeries->setPieSize(0.6);
+  setChart(Pie);
+  setRenderHint(QPainter::Antialiasing);
+}
+
+void TPieChart::Clear() {
+  FSeries->clear();
+  FSlices.clear();
+}
+
+void TPieChart::AddSlice(const QString& Label, double Value) {
+  FSlices.push_back({Label, Value});
+  QPieSlice* Slice = FSeries->append(Label + " " + FValueText(Value), Value > 0 ? Value : 0.0);
+  Slice->setLabelVisible(true);
+  Slice->setLabelFont(FMarkFont);
+  Slice->setLabelPosition(QPieSlice::LabelOutside);
+  // The legend names the slices; their marks give the values.
+  for (QLegendMarker* Marker : chart()->legend()->markers(FSeries))
+    if (auto* PieMarker = qobject_cast<QPieLegendMarker*>(Marker); PieMarker && PieMarker->slice() == Slice)
+      PieMarker->setLabel(Label);
+  if (Value < 0) {
+    // It takes no area: its mark, in red, still tells the value.
+    Slice->setLabelColor(Qt::red);
+  }
+}
+
+const TPieChart::TSlice& TPieChart::SliceAt(int Slice) const {
+  CheckListIndex(Slice, FSlices.size());
+  return FSlices[static_cast<std::size_t>(Slice)];
+}
+
+QString TPieChart::SliceLabel(int Slice) const { return SliceAt(Slice).Label; }
+double TPieChart::SliceValue(int Slice) const { return SliceAt(Slice).Value; }
+
+QString TPieChart::SliceMark(int Slice) const {
+  SliceAt(Slice);
+  return FSeries->slices().at(Slice)->label();
+}
+
+QString TPieChart::LegendText(int Slice) const {
+  SliceAt(Slice);
+  const QPieSlice* Drawn = FSeries->slices().at(Slice);
+  for (QLegendMarker* Marker : chart()->legend()->markers(FSeries))
+    if (auto* PieMarker = qobject_cast<QPieLegendMarker*>(Marker); PieMarker && PieMarker->slice() == Drawn)
+      return PieMarker->label();
+  return QString();
+}
+
+double TPieChart::DrawnValue(int Slice) const {
+  SliceAt(Slice);
+  return FSeries->slices().at(Slice)->value();
+}
+
+QString TPieChart::Title() const { return chart()->title(); }
