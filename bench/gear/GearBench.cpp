@@ -8,26 +8,10 @@
 #include <functional>
 
 #include "app/AppContext.h"
+#include "app/SilentPrompts.h"
 #include "gear/GearPage.h"
 
 namespace {
-
-// Answers nothing: the benchmark shows no dialog.
-class TSilentPrompts : public IPrompts {
- public:
-  void ShowMessage(const QString&) override {}
-  void Information(const QString&) override {}
-  bool Confirm(const QString&) override { return false; }
-  void Error(const QString& Text) override { std::fprintf(stderr, "error: %s\n", qPrintable(Text)); }
-  bool InputQuery(const QString&, const QString&, QString&) override { return false; }
-  QStringList EditNote(const QStringList&) override { return {}; }
-  QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-  bool PrintDialog(QPrinter&) override { return false; }
-  void OpenUrl(const QString&) override {}
-  QString ClipboardText() override { return {}; }
-  void SetClipboardText(const QString&) override {}
-};
 
 void AddTrip(TTravelerData& Store, int Categories, int ItemsEach) {
   Store.AppendTrip();

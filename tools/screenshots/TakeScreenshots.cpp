@@ -25,25 +25,9 @@
 #include "pages/RecipesPage.h"
 #include "widgets/CheckListBox.h"
 #include "app/Prompts.h"
+#include "app/SilentPrompts.h"
 
 namespace {
-
-// Answers every question as a user who cancels, and shows nothing.
-class TSilentPrompts : public IPrompts {
- public:
-  void ShowMessage(const QString&) override {}
-  void Information(const QString&) override {}
-  bool Confirm(const QString&) override { return false; }
-  void Error(const QString& Text) override { std::cerr << "error box: " << Text.toStdString() << "\n"; }
-  bool InputQuery(const QString&, const QString&, QString&) override { return false; }
-  QStringList EditNote(const QStringList&) override { return {}; }
-  QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-  bool PrintDialog(QPrinter&) override { return false; }
-  void OpenUrl(const QString&) override {}
-  QString ClipboardText() override { return {}; }
-  void SetClipboardText(const QString&) override {}
-};
 
 // Clicks a row of a category tree as the user would.
 void ClickRow(TCategoryTree* Tree, TTreeRow Row) {
