@@ -32,6 +32,7 @@
 #include "pages/LogisticsPage.h"
 #include "pages/PermitsPage.h"
 #include "pages/RecipesPage.h"
+#include "reports/ExchangeCommands.h"
 #include "reports/ReportsPage.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
@@ -121,6 +122,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   setCentralWidget(Central);
   BuildPages();
   BuildMenus();
+  new TExchangeCommands(*this);
 
   FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
   FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },

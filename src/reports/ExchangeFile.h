@@ -1,0 +1,72 @@
+// The trip plan text exchange file: a tab-indented 8-bit text that carries a
+// whole trip, or only its gear list or its recipes, between planners.
+//
+// Values are written as stored. A value with line breaks (plan details, a
+// procedure) keeps its first line on the line of its key; each further line
+// of it follows on a line of its own that starts with six tabs, which no
+// record line does. Single-line values keep the plain layout.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "store/Traveler.h"
+
+// The sections a file holds, in file order.
+struct TExchangeSections {
+  bool Dates = true;
+  bool GearList = true;
+  bool TravelingPlans = true;
+  bool Shopping = true;
+  bool Recipes = true;
+  bool Contacts = true;
+  bool ParkPermits = true;
+  bool Budget = true;
+
+  static TExchangeSections WholeTrip() { return {}; }
+  static TExchangeSections GearOnly() { return {false, true, false, false, false, false, false, false}; }
+  static TExchangeSections RecipesOnly() { return {false, false, false, false, true, false, false, false}; }
+};
+
+// A line of an exchange file that cannot be read (a note line without its
+// date, an item before any category); what() says which.
+class TExchangeFormatError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The text of an exchange file for Trip, every line ended by CR LF.
+std::string ExchangeText(const TTrip& Trip, const TExchangeSections& Sections);
+
+// Writes the exchange file for trip Trip of Store, replacing FileName.
+// Throws TFileIOError when the file cannot be written.
+void WriteExchangeFile(const std::string& FileName, TTravelerData& Store, int Trip,
+                       const TExchangeSections& Sections);
+
+// Reads a whole-trip file into a new trip appended to Store. Returns false,
+// adding nothing, when the file does not begin with the header line. What was
+// read before a failure stays in the new trip. Throws TFileIOError when the
+// file cannot be read and TExchangeFormatError for a line it cannot read.
+bool ReadTripFile(const std::string& FileName, TTravelerData& Store);
+
+// Add the gear categories, or the recipes, of a gear, recipe or whole-trip
+// file to trip Trip. A file without the header line adds nothing.
+void ReadGearFile(const std::string& FileName, TTravelerData& Store, int Trip);
+void ReadRecipeFile(const std::string& FileName, TTravelerData& Store, int Trip);
+
+// The date and lines of a note line without its leading tab and "[" and its
+// closing "]": "3 January 2024, apples, dried fruit".
+struct TParsedNote {
+  int Day = 0;
+  int Month = 0;
+  int Year = 0;
+  TTextLines Lines;
+};
+TParsedNote ParseNoteLine(const std::string& Text);
+
+// 1 to 12 for a name of MonthNames (exact, case included); 1 for any other.
+int MonthFromName(const std::string& Name);
+
+// The exchange file's first line.
+extern const std::string ExchangeFileHeader;

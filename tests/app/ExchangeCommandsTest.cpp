@@ -1,0 +1,109 @@
+// Exporting and importing exchange files from the File menu and the pages.
+#include <QAction>
+#include <QPushButton>
+#include <filesystem>
+
+#include "gear/GearPage.h"
+#include "pages/RecipesPage.h"
+#include "reports/ExchangeFile.h"
+#include "support/MainFormFixture.h"
+#include "widgets/CategoryTree.h"
+#include "widgets/CheckListBox.h"
+
+namespace {
+
+class ExchangeCommandsTest : public MainFormTest {
+ protected:
+  void GiveGearAndRecipes(int Trip) {
+    Store().AddGearCategory(Trip, "Shelter");
+    Store().AddGearItem(Trip, 0, "Tent", "2", "100", "Yes", "9", "0.004", "");
+    Store().AddRecipe(Trip, "Oats", "Boil");
+    Form->RefreshTripPages();
+  }
+  std::string ExchangeFile() const { return Folder.File("plan.txt"); }
+};
+
+TEST_F(ExchangeCommandsTest, ExportThenImportTheWholeTrip) {
+  OpenWithTrips({"Granite", "Other"});
+  GiveGearAndRecipes(0);
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->ExportCurrentTripPlanToFile1->trigger();
+  EXPECT_EQ(Prompts.Texts("save"), QStringList{"Export Trip"});
+  ASSERT_TRUE(std::filesystem::exists(ExchangeFile()));
+
+  Prompts.Clear();
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->ImportTripPlanFromTextFile1->trigger();
+  EXPECT_EQ(Prompts.All(), QStringList{"open: Open text file"});  // no "Changed to" message
+  ASSERT_EQ(Store().TripCount(), 3);
+  EXPECT_EQ(Form->ComboBox1->count(), 3);
+  EXPECT_EQ(Form->ComboBox1->itemText(2), "Granite");
+  EXPECT_EQ(Trip(), 2);
+  // The pages show the new trip.
+  EXPECT_EQ(Form->GearPage->ElTree1->CategoryRowCount(), 1);
+  EXPECT_EQ(Store().GetGearItem(2, 0, 0).Name, "Tent");
+}
+
+TEST_F(ExchangeCommandsTest, ImportOfAnotherKindOfFileSaysSo) {
+  OpenWithTrips({"A"});
+  Folder.Write("plan.txt", {'h', 'i', '\r', '\n'});
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->ImportTripPlanFromTextFile1->trigger();
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"This is not an Quillmoor Planner Exported File."});
+  EXPECT_EQ(Store().TripCount(), 1);
+  EXPECT_EQ(Form->ComboBox1->count(), 1);
+}
+
+TEST_F(ExchangeCommandsTest, DamagedImportKeepsSelectorAndStoreInStep) {
+  OpenWithTrips({"A"});
+  const std::string Text = "Quillmoor Planner Exported File\r\nTrip Name = Broken\r\n\r\n[DATES]\r\n\t[x May 2020, a]\r\n";
+  Folder.Write("plan.txt", std::vector<std::uint8_t>(Text.begin(), Text.end()));
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->ImportTripPlanFromTextFile1->trigger();
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"'x' is not a valid integer value."});
+  ASSERT_EQ(Store().TripCount(), 2);
+  EXPECT_EQ(Form->ComboBox1->count(), 2);
+  EXPECT_EQ(Form->ComboBox1->itemText(1), "Broken");
+}
+
+TEST_F(ExchangeCommandsTest, CancelledDialogsDoNothing) {
+  OpenWithTrips({"A"});
+  Form->ExportCurrentTripPlanToFile1->trigger();
+  Form->ImportTripPlanFromTextFile1->trigger();
+  Form->GearPage->Button42->click();
+  Form->RecipesPage->Button45->click();
+  EXPECT_EQ(Prompts.All(), (QStringList{"save: Export Trip", "open: Open text file", "open: Open text file",
+                                        "save: Export Trip"}));
+  EXPECT_EQ(Store().TripCount(), 1);
+  EXPECT_EQ(Folder.Names(), std::vector<std::string>{"qmp.dat"});
+}
+
+TEST_F(ExchangeCommandsTest, GearAndRecipesGoIntoTheSelectedTrip) {
+  OpenWithTrips({"A", "B", "C"});
+  GiveGearAndRecipes(0);
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->GearPage->Button43->click();
+  Prompts.FileAnswers.push_back(Folder.File("recipes.txt").c_str());
+  Form->RecipesPage->Button45->click();
+
+  Form->ComboBox1->setCurrentIndex(1);
+  Form->RefreshTripPages();
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->GearPage->Button42->click();
+  Prompts.FileAnswers.push_back(Folder.File("recipes.txt").c_str());
+  Form->RecipesPage->Button44->click();
+  EXPECT_EQ(Store().GearCategoryCount(1), 1);
+  EXPECT_EQ(Store().RecipeCount(1), 1);
+  EXPECT_EQ(Store().GearCategoryCount(2), 0);
+  // They show at once.
+  EXPECT_EQ(Form->GearPage->ElTree1->CategoryRowCount(), 1);
+  EXPECT_EQ(Form->RecipesPage->CheckListBox3->Count(), 1);
+}
+
+TEST_F(ExchangeCommandsTest, ExportWithoutTripsWritesNothing) {
+  OpenWithTrips({});
+  Form->ExportCurrentTripPlanToFile1->trigger();
+  EXPECT_TRUE(Prompts.Shown.empty());
+}
+
+}  // namespace

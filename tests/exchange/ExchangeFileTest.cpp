@@ -1,0 +1,247 @@
+// The text exchange file: its exact layout, reading it back, and damaged files.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reports/ExchangeFile.h"
+#include "store/StoreBuilder.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::string& Text) { return {Text.begin(), Text.end()}; }
+
+class ExchangeTest : public ::testing::Test {
+ protected:
+  std::string File() const { return Dir.File("trip.txt"); }
+  void WriteText(const std::string& Text) const { Dir.Write("trip.txt", Bytes(Text)); }
+
+  TTempDir Dir;
+};
+
+TEST_F(ExchangeTest, LayoutOfEverySection) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Hike";
+  Store.AddNote(0, {"apples", "dried fruit"}, 3, 1, 2024);
+  Store.AddGearCategory(0, "Shelter");
+  Store.AddGearItem(0, 0, "Tent", "2.1", "150", "Yes", "8", "0.5", "green");
+  Store.AddPlan(0, "Drive", "Early");
+  Store.AddShopingCategory(0, "Food");
+  Store.AddShopingItem(0, 0, "Rice", "3.50", "Market", "1", "bulk");
+  Store.AddRecipe(0, "Oats", "Boil");
+  Store.GetRecipe(0, 0).Ingredients = {"oats"};
+  Store.AddContact(0);
+  for (int f = 0; f < TContact::FieldCount; ++f) Store.GetContact(0, 0).Field(f) = "c" + std::to_string(f);
+  Store.AddPermit(0, "Park");
+  for (int f = 1; f < TPermit::FieldCount; ++f) Store.GetPermit(0, 0).Field(f) = "p" + std::to_string(f);
+  Store.SetBudget(0, "600");
+
+  const std::string Expected =
+      "Quillmoor Planner Exported File\r\nTrip Name = Hike\r\n\r\n"
+      "[DATES]\r\n\t[3 January 2024, apples, dried fruit]\r\n\r\n"
+      "[GEAR LIST]\r\n\t[Shelter]\r\n\t\t[Tent]\r\n\t\t\tWeight\t\t= 2.1\r\n\t\t\tCost\t\t= 150\r\n"
+      "\t\t\tOwn\t\t= Yes\r\n\t\t\tNecesity\t= 8\r\n\t\t\tVolume\t\t= 0.5\r\n\t\t\tOther\t\t= green\r\n\r\n"
+      "[TRAVELING PLANS]\r\n\t[Drive]\r\n\t\tDetails\t= Early\r\n\r\n"
+      "[SHOPPING]\r\n\t[Food]\r\n\t\t[Rice]\r\n\t\t\tPrice\t= 3.50\r\n\t\t\tStore\t= Market\r\n"
+      "\t\t\tWeight\t= 1\r\n\t\t\tOther\t= bulk\r\n\r\n"
+      "[RECIPES]\r\n\t[Oats]\r\n\t\tBoil\r\n\t\t\t[Ingredients]\r\n\t\t\t\tName = oats\r\n\r\n"
+      "[CONTACTS]\r\n\t[c0]\r\n\t\tNickname\t\t\t= c1\r\n\t\tHometown\t \t\t= c2\r\n"
+      "\t\tCurrent Mailing Adress\t\t= c3\r\n\t\teMail\t \t\t\t= c4\r\n\t\tAlternate eMail\t\t\t= c5\r\n"
+      "\t\tPhone\t\t\t\t= c6\r\n\t\tAlternate Phone\t \t\t= c7\r\n\t\tEmergency Contact Information\t= c8\r\n"
+      "\t\tAllergies / Medication\t\t= c9\r\n\t\tOther Information\t\t= c10\r\n\r\n"
+      "[PARK PERMITS]\r\n\t[Park]\r\n\t\tPhone\t\t= p1\r\n\t\tFax\t\t= p2\r\n\t\tRequirements\t= p3\r\n"
+      "\t\tCost\t\t= p4\r\n\t\tDates\t\t= p5\r\n\t\tNotes\t\t= p6\r\n\r\n"
+      "[BUDGET]\r\nBudget\t= 600\r\n";
+  EXPECT_EQ(ExchangeText(Store.GetTrip(0), TExchangeSections::WholeTrip()), Expected);
+
+  WriteText(Expected);
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  EXPECT_EQ(Dump(Loaded), Dump(Store));
+}
+
+TEST_F(ExchangeTest, WholeTripRoundTrip) {
+  TTravelerData Store;
+  FillEveryList(Store, "First");
+  // Note lines with commas do not survive the note line; leave them out here.
+  Store.GetNote(0, 1).Lines = {"one line"};
+  Store.SaveToFile(Dir.File("unused.dat"));
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  EXPECT_EQ(Dump(Loaded), Dump(Store));
+}
+
+TEST_F(ExchangeTest, RecipesWithAndWithoutIngredients) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.AddRecipe(0, "A", "Stir");
+  Store.GetRecipe(0, 0).Ingredients = {"x", "y", "z"};
+  Store.AddRecipe(0, "B", "Wait");
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  ASSERT_EQ(Loaded.RecipeCount(0), 2);
+  EXPECT_EQ(Loaded.GetRecipe(0, 0).Ingredients, (TTextLines{"x", "y", "z"}));
+  EXPECT_TRUE(Loaded.GetRecipe(0, 1).Ingredients.empty());
+  EXPECT_EQ(Loaded.GetRecipe(0, 1).Procedure, "Wait");
+}
+
+TEST_F(ExchangeTest, EmptyCategoryThenCategoryWithItems) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.AddGearCategory(0, "Empty");
+  Store.AddGearCategory(0, "Full");
+  Store.AddGearItem(0, 1, "Tent", "2", "1", "No", "5", "0", "");
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::GearOnly());
+  TTravelerData Loaded;
+  Loaded.AppendTrip();
+  ReadGearFile(File(), Loaded, 0);
+  ASSERT_EQ(Loaded.GearCategoryCount(0), 2);
+  EXPECT_EQ(Loaded.GearItemCount(0, 0), 0);
+  EXPECT_EQ(Loaded.GetGearItem(0, 1, 0).Name, "Tent");
+}
+
+TEST_F(ExchangeTest, MultiLineValuesComeBack) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.AddPlan(0, "Drive", "Leave 6:30\r\n\r\nMeet at the park\r\n");
+  Store.AddPlan(0, "Two\r\nlines", "x");
+  Store.AddRecipe(0, "Oats", "Boil water.\r\nStir.");
+  Store.GetRecipe(0, 0).Ingredients = {"oats"};
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  EXPECT_EQ(Dump(Loaded), Dump(Store));
+}
+
+TEST_F(ExchangeTest, NoteLineParsing) {
+  const TParsedNote Note = ParseNoteLine("3 January 2024, apples, dried fruit");
+  EXPECT_EQ(Note.Day, 3);
+  EXPECT_EQ(Note.Month, 1);
+  EXPECT_EQ(Note.Year, 2024);
+  EXPECT_EQ(Note.Lines, (TTextLines{"apples", "dried fruit"}));
+  EXPECT_EQ(ParseNoteLine("5 Octomber 2007, a").Month, 10);
+  EXPECT_EQ(ParseNoteLine("5 October 2007, a").Month, 1);  // not in the table
+  EXPECT_EQ(ParseNoteLine("5 june 2007, a").Month, 1);     // case counts
+  // A line with a comma comes back as two; an empty line does not come back.
+  EXPECT_EQ(ParseNoteLine("1 May 2020, a, b, , c").Lines, (TTextLines{"a", "b", "c"}));
+  EXPECT_TRUE(ParseNoteLine("1 May 2020, ").Lines.empty());
+  for (const char* Bad : {"x May 2020, a", "1 May, a", "1 May 2020 a", "", "1May 2020, a"})
+    EXPECT_THROW(ParseNoteLine(Bad), TExchangeFormatError) << Bad;
+}
+
+TEST_F(ExchangeTest, NotesWithCommasAndEmptyLines) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.AddNote(0, {"Buy map, compass", "", "Call"}, 14, 3, 2007);
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  EXPECT_EQ(Loaded.GetNote(0, 0).Lines, (TTextLines{"Buy map", "compass", "Call"}));
+  EXPECT_EQ(Loaded.GetNote(0, 0).Day, 14);
+  EXPECT_EQ(Loaded.GetNote(0, 0).Month, 3);
+}
+
+TEST_F(ExchangeTest, NotAnExchangeFileAddsNothing) {
+  WriteText("Some other file\r\nTrip Name = X\r\n");
+  TTravelerData Store;
+  EXPECT_FALSE(ReadTripFile(File(), Store));
+  EXPECT_EQ(Store.TripCount(), 0);
+  Store.AppendTrip();
+  ReadGearFile(File(), Store, 0);
+  ReadRecipeFile(File(), Store, 0);
+  EXPECT_EQ(Store.GearCategoryCount(0), 0);
+  WriteText("quillmoor planner exported file\r\n");
+  EXPECT_FALSE(ReadTripFile(File(), Store));
+}
+
+TEST_F(ExchangeTest, FileEndingBeforeTheBudgetKeepsWhatWasRead) {
+  WriteText("Quillmoor Planner Exported File\r\nTrip Name = Short\r\n\r\n[DATES]\r\n\r\n[GEAR LIST]\r\n"
+            "\t[Shelter]\r\n\r\n[TRAVELING PLANS]\r\n\t[Drive]\r\n");
+  TTravelerData Store;
+  ASSERT_TRUE(ReadTripFile(File(), Store));
+  ASSERT_EQ(Store.TripCount(), 1);
+  EXPECT_EQ(Store.GetTrip(0).Name, "Short");
+  EXPECT_EQ(Store.GearCategoryCount(0), 1);
+  EXPECT_EQ(Store.PlanCount(0), 0);  // its details line never came
+  EXPECT_EQ(Store.GetBudget(0), "");
+}
+
+TEST_F(ExchangeTest, LineFeedsAloneAreAccepted) {
+  WriteText("Quillmoor Planner Exported File\nTrip Name = LF\n\n[DATES]\n\t[2 May 2021, x]\n\n[GEAR LIST]\n\n"
+            "[TRAVELING PLANS]\n\n[SHOPPING]\n\n[RECIPES]\n\n[CONTACTS]\n\n[PARK PERMITS]\n\n[BUDGET]\n"
+            "Budget\t= 7\n[BUDGET]\nBudget\t= 9\n");
+  TTravelerData Store;
+  ASSERT_TRUE(ReadTripFile(File(), Store));
+  EXPECT_EQ(Store.GetTrip(0).Name, "LF");
+  EXPECT_EQ(Store.NoteCount(0), 1);
+  // A later budget section sets the budget again.
+  EXPECT_EQ(Store.GetBudget(0), "9");
+}
+
+TEST_F(ExchangeTest, DamagedLinesStopTheImportAndKeepWhatCameBefore) {
+  WriteText("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n\t[1 May 2020, ok]\r\n"
+            "\t[x May 2020, bad]\r\n\t[2 May 2020, never]\r\n");
+  TTravelerData Store;
+  EXPECT_THROW(ReadTripFile(File(), Store), TExchangeFormatError);
+  ASSERT_EQ(Store.TripCount(), 1);
+  EXPECT_EQ(Store.NoteCount(0), 1);
+
+  WriteText("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[GEAR LIST]\r\n\t\t[Orphan]\r\n"
+            "\t\t\tWeight\t\t= 1\r\n\t\t\tCost\t\t= 1\r\n\t\t\tOwn\t\t= No\r\n\t\t\tNecesity\t= 1\r\n"
+            "\t\t\tVolume\t\t= 0\r\n\t\t\tOther\t\t= \r\n");
+  TTravelerData Gear;
+  Gear.AppendTrip();
+  try {
+    ReadGearFile(File(), Gear, 0);
+    FAIL();
+  } catch (const TExchangeFormatError& Failure) {
+    EXPECT_STREQ(Failure.what(), "The gear item \"Orphan\" comes before any gear category.");
+  }
+}
+
+TEST_F(ExchangeTest, NoteDatesThatCannotBeStoredAreRefused) {
+  for (const char* Line : {"\t[0 May 2020, x]", "\t[32 May 2020, x]", "\t[1 May 70000, x]", "\t[1 May -1, x]"}) {
+    WriteText(std::string("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n") + Line + "\r\n");
+    TTravelerData Store;
+    EXPECT_THROW(ReadTripFile(File(), Store), TExchangeFormatError) << Line;
+    EXPECT_EQ(Store.NoteCount(0), 0) << Line;
+  }
+}
+
+TEST_F(ExchangeTest, GearExportOfATripWithoutCategories) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Bare";
+  EXPECT_EQ(ExchangeText(Store.GetTrip(0), TExchangeSections::GearOnly()),
+            "Quillmoor Planner Exported File\r\nTrip Name = Bare\r\n\r\n[GEAR LIST]\r\n\r\n");
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::GearOnly());
+  ReadGearFile(File(), Store, 0);
+  EXPECT_EQ(Store.GearCategoryCount(0), 0);
+}
+
+TEST_F(ExchangeTest, SectionReadersTakeTheirSectionOfAWholeTripFile) {
+  TTravelerData Source;
+  FillEveryList(Source, "Source");
+  WriteExchangeFile(File(), Source, 0, TExchangeSections::WholeTrip());
+  TTravelerData Store;
+  for (int i = 0; i < 3; ++i) Store.AppendTrip();
+  ReadGearFile(File(), Store, 1);
+  ReadRecipeFile(File(), Store, 1);
+  EXPECT_EQ(Store.GearCategoryCount(0), 0);
+  EXPECT_EQ(Store.GearCategoryCount(1), Source.GearCategoryCount(0));
+  EXPECT_EQ(Store.GetGearItem(1, 0, 0).Weight, "2.1");
+  ASSERT_EQ(Store.RecipeCount(1), Source.RecipeCount(0));
+  EXPECT_EQ(Store.GetRecipe(1, 0).Ingredients, Source.GetRecipe(0, 0).Ingredients);
+  EXPECT_EQ(Store.PlanCount(1), 0);
+}
+
+TEST_F(ExchangeTest, MissingFileIsAnError) {
+  TTravelerData Store;
+  EXPECT_THROW(ReadTripFile(Dir.File("missing.txt"), Store), std::exception);
+  EXPECT_EQ(Store.TripCount(), 0);
+}
+
+}  // namespace
