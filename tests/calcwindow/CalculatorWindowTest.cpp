@@ -185,6 +185,14 @@ TEST_F(CalculatorPageTest, ClosingTheFloatingWindowDocksIt) {
   EXPECT_EQ(Calc()->DisplayText(), "0");
 }
 
+TEST_F(CalculatorPageTest, MainWindowClosesWithTheCalculatorFloating) {
+  OpenWithTrips({"A"});
+  Calc()->SpeedButton(20)->click();
+  ASSERT_TRUE(Calc()->isWindow());
+  EXPECT_TRUE(CloseForm());
+  Form.reset();
+}
+
 TEST_F(CalculatorPageTest, DraggedOverTheDockPanelItDocks) {
   OpenWithTrips({"A"});
   Form->PageControl1->setCurrentIndex(TMainForm::CalculatorPageIndex);
