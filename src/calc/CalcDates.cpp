@@ -286,7 +286,7 @@ long double ParseDateTime(std::string_view Input) {
 
 int DaysInMonth(long double Stamp) {
   const TStampParts Parts = SplitStamp(Stamp);
-  if (Parts.Month == 0 || (Parts.Year == 1 && Parts.Month == 1 && Parts.Day == 1)) return 0;
+  if (Parts.Month == 0) return 0;
   return MonthLength(Parts.Year, Parts.Month);
 }
 

@@ -88,7 +88,11 @@ TEST(CalcDates, DaysInMonth) {
       {"lastday(strtostamp(\"2023/2/10\"))", "28"},
       {"lastday(strtostamp(\"1900/2/10\"))", "28"},
       {"lastday(strtostamp(\"2000/2/10\"))", "29"},
-      {"lastday(strtostamp(\"1/1/1\"))", "0"},
+      {"lastday(strtostamp(\"1/1/1\"))", "31"},  // January of year 1, the earliest date
+      {"lastday(strtostamp(\"1/1/2\"))", "31"},
+      {"lastday(strtostamp(\"1/2/1\"))", "28"},
+      {"lastday(-693594)", "0"},  // before the earliest date: no month
+      {"lastday(strtostamp(\"9999/12/31\"))", "31"},
       {"lastday(45351)", "29"},
       {"lastday(\"x\")", Failure("Error, convert to numeric value:x")},
   });
