@@ -215,7 +215,10 @@ long double ParseDate(std::string_view Input) {
   return Stamp < FirstStampDay ? static_cast<long double>(FirstStampDay) : Stamp;
 }
 
-long double ParseTime(std::string_view Input) {
+namespace {
+
+// A time text as a signed number of milliseconds; see ParseTime.
+long long TimeMilliseconds(std::string_view Input) {
   std::string Text(TrimBlanks(DropEnclosingQuotes(TrimBlanks(Input))));
   Text = ReplaceAll(Text, "  ", " ");
   Text = ReplaceAll(ReplaceAll(Text, " /", "/"), "/ ", "/");
@@ -251,8 +254,23 @@ long double ParseTime(std::string_view Input) {
   } else {
     Hours = StrictInteger(TrimBlanks(T), 0);
   }
-  const long long Total = Hours * 3600000 + Minutes * 60000 + Seconds * 1000 + Milliseconds;
-  return static_cast<long double>(Total) / MillisecondsPerDay;
+  return Hours * 3600000 + Minutes * 60000 + Seconds * 1000 + Milliseconds;
+}
+
+// The stamp of a moment given in milliseconds from 1899-12-30 00:00. Before
+// that the whole days count down and the time of day counts away from zero:
+// 6 hours before the epoch is 1899-12-29 18:00, the stamp -1.75.
+long double StampOfMoment(long long Milliseconds) {
+  if (Milliseconds >= 0) return static_cast<long double>(Milliseconds) / MillisecondsPerDay;
+  const long long Days = -((-Milliseconds + MillisecondsPerDay - 1) / MillisecondsPerDay);  // rounded down
+  const long long OfDay = Milliseconds - Days * MillisecondsPerDay;
+  return static_cast<long double>(Days) - static_cast<long double>(OfDay) / MillisecondsPerDay;
+}
+
+}  // namespace
+
+long double ParseTime(std::string_view Input) {
+  return static_cast<long double>(TimeMilliseconds(Input)) / MillisecondsPerDay;
 }
 
 long double ParseDateTime(std::string_view Input) {
@@ -261,20 +279,14 @@ long double ParseDateTime(std::string_view Input) {
   if (Text.find('/') == std::string_view::npos) return HasColon ? ParseTime(Text) : ParseDate(Text);
   const long double Date = ParseDate(Text);
   if (!HasColon) return Date;
-  const long double Time = ParseTime(Text);
-  if (Date >= 0) return Date + Time;
-  const long double WholeDays = std::trunc(Time);
-  if (Time >= 0) return Date + WholeDays - (Time - WholeDays);
-  // Both negative: the time of day counts away from zero from the date.
-  const long long OfDay = MillisecondsOfDay(std::fabs(Time)) % MillisecondsPerDay;
-  const long long Rest = (23 - OfDay / 3600000) * 3600000LL + (59 - OfDay / 60000 % 60) * 60000LL +
-                         (59 - OfDay / 1000 % 60) * 1000LL + 999;
-  return Date + WholeDays - 1 - static_cast<long double>(Rest) / MillisecondsPerDay;
+  // The date is whole days; the time moves the moment by its signed length.
+  const auto DateDays = static_cast<long long>(Date);
+  return StampOfMoment(DateDays * MillisecondsPerDay + TimeMilliseconds(Text));
 }
 
 int DaysInMonth(long double Stamp) {
   const TStampParts Parts = SplitStamp(Stamp);
-  if (Parts.Month == 0 || (Parts.Year == 1 && Parts.Month == 1 && Parts.Day == 1)) return 0;
+  if (Parts.Month == 0) return 0;
   return MonthLength(Parts.Year, Parts.Month);
 }
 

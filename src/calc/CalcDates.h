@@ -36,7 +36,7 @@ long double ParseDate(std::string_view Text);
 long double ParseTime(std::string_view Text);
 long double ParseDateTime(std::string_view Text);
 
-// Days of the stamp's month; 0 for 0001-01-01 and for stamps before it.
+// Days of the stamp's month; 0 for stamps before 0001-01-01.
 int DaysInMonth(long double Stamp);
 
 // Monday 1 to Sunday 7.

@@ -1,6 +1,7 @@
 // The built-in functions of TCalcul: one-argument functions take their
 // argument expression directly; several-argument functions take theirs from
 // ArgStack, where the "," operators of the argument list put them.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -55,8 +56,8 @@ std::string IntToBase(long long Value, int Base) {
   return std::string(Reversed.rbegin(), Reversed.rend());
 }
 
-// The value of Text's digits in Base (digits are not checked against the
-// base); -1 for a character that is no digit or a value beyond 32 bits.
+// The value of Text's digits in Base; -1 for a character that is no digit of
+// the base or a value beyond 32 bits.
 long long BaseToInt(const std::string& Text, int Base) {
   if (Base < 2 || Base > 16) return -1;
   const std::string Upper = UpperCase(Text);
@@ -69,7 +70,7 @@ long long BaseToInt(const std::string& Text, int Base) {
     int Digit = -1;
     if (C >= '0' && C <= '9') Digit = C - '0';
     if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
-    if (Digit < 0) return -1;
+    if (Digit < 0 || Digit >= Base) return -1;
     const long double Power = std::trunc(std::pow(static_cast<long double>(Base), Place) + 0.1L);
     if (Power > std::numeric_limits<int>::max()) return -1;
     Sum += Digit * static_cast<long long>(Power);
@@ -306,7 +307,9 @@ std::string TCalcul::ComputeSeveralArguments(int Code, const std::vector<std::st
       break;
     }
     case CalcOp::CopyTo: {
-      const long long Start = IntegerArg(1, 0);
+      // Characters from Start to Last; a start below 1 counts as 1, so the
+      // text never reaches past Last.
+      const long long Start = std::max(1LL, IntegerArg(1, 0));
       if (Start > Length) break;
       const long long Last = IntegerArg(2, Length);
       if (Last >= Start) Result = CopyChars(A0, Start, Last - Start + 1);

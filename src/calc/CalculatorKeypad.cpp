@@ -32,9 +32,12 @@ std::string TCalculatorKeypad::Normalize(std::string Text) const {
 void TCalculatorKeypad::ClearTape() { FTape = {Heading, Underline, ""}; }
 
 std::string TCalculatorKeypad::Operand() const {
-  if (FDisplay.empty()) return "0";
-  if (FDisplay[0] == '-') return "(" + FDisplay + ")";
-  return FDisplay;
+  std::string Number = FDisplay;
+  // "5." is the number 5; a display without digits ("", "-") is 0.
+  if (!Number.empty() && Number.back() == '.') Number.pop_back();
+  if (Number.find_first_of("0123456789") == std::string::npos) return "0";
+  if (Number[0] == '-') return "(" + Number + ")";
+  return Number;
 }
 
 void TCalculatorKeypad::Digit(char d) { FDisplay = Normalize(FDisplay + d); }
@@ -97,4 +100,8 @@ void TCalculatorKeypad::DeleteLast() {
 
 void TCalculatorKeypad::MemoryPlus() { FMemory = FLastResult; }
 
-void TCalculatorKeypad::MemoryMinus() { FDisplay = FMemory; }
+// The recalled value keeps its sign when digits or "-/+" follow.
+void TCalculatorKeypad::MemoryMinus() {
+  FDisplay = FMemory;
+  FNegative = !FDisplay.empty() && FDisplay[0] == '-';
+}

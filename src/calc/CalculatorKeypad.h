@@ -44,7 +44,8 @@ class TCalculatorKeypad {
 
  private:
   void ClearTape();
-  // The display as an operand: "0" when empty, in parentheses when negative.
+  // The display as an operand: without a trailing ".", "0" when it has no
+  // digits, in parentheses when negative.
   std::string Operand() const;
 
   TCalcul& FCalc;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -46,7 +47,7 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   ShowState();
   FMoveSettled.setSingleShot(true);
   FMoveSettled.setInterval(400);
-  connect(&FMoveSettled, &QTimer::timeout, this, [this] { DockAfterWindowMove(); });
+  connect(&FMoveSettled, &QTimer::timeout, this, [this] { WindowMoveSettled(); });
 }
 
 TfrmCalc::~TfrmCalc() = default;
@@ -255,8 +256,8 @@ void TfrmCalc::SpeedButton20Click() { Float(QPoint(FloatLeft, FloatTop)); }
 void TfrmCalc::Float(const QPoint& TopLeft) {
   // Owned by the main window while it floats, so it closes with it.
   QWidget* Owner = FDockPanel ? FDockPanel->window() : nullptr;
-  setParent(Owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint);
+  // A tool window with a title bar and no border icons.
+  setParent(Owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   // The client area keeps its size; the frame's top left goes to TopLeft,
   // and a tool window's frame makes the whole window FloatWidth x FloatHeight.
   move(TopLeft);
@@ -287,8 +288,11 @@ void TfrmCalc::moveEvent(QMoveEvent* Event) {
   if (isWindow() && isVisible() && !FDragging) FMoveSettled.start();
 }
 
-void TfrmCalc::DockAfterWindowMove() {
-  if (isWindow() && OverDockPanel(frameGeometry().center())) SpeedButton17Click();
+void TfrmCalc::WindowMoveSettled() {
+  if (!isWindow()) return;
+  const QPoint Mouse = QCursor::pos();
+  const bool OnTitleBar = frameGeometry().contains(Mouse) && Mouse.y() < geometry().top();
+  if (OnTitleBar && OverDockPanel(Mouse)) SpeedButton17Click();
 }
 
 // Dragging the window by its background: out of the dock panel to float, and

@@ -45,6 +45,12 @@ class TfrmCalc : public QWidget {
   void SpeedButton17Click();  // Dock
   void SpeedButton20Click();  // UnDock
 
+  // A move of the floating window has come to rest. It docks when the user
+  // let go of its title bar over the dock panel: the mouse is then on the
+  // title bar and over the panel. Moves the window manager makes on its own,
+  // such as placing the window after "UnDock", do not dock it.
+  void WindowMoveSettled();
+
   QTextEdit* RichEdit1 = nullptr;  // the tape
   QTextEdit* Memo1 = nullptr;  // the display
 
@@ -66,7 +72,6 @@ class TfrmCalc : public QWidget {
   void Float(const QPoint& TopLeft);
   // True when the point (global coordinates) lies over the dock panel.
   bool OverDockPanel(const QPoint& Global) const;
-  void DockAfterWindowMove();
 
   // One handler per key.
   void Digit0() { DigitKey('0'); }

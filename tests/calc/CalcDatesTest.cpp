@@ -88,25 +88,40 @@ TEST(CalcDates, DaysInMonth) {
       {"lastday(strtostamp(\"2023/2/10\"))", "28"},
       {"lastday(strtostamp(\"1900/2/10\"))", "28"},
       {"lastday(strtostamp(\"2000/2/10\"))", "29"},
-      {"lastday(strtostamp(\"1/1/1\"))", "0"},
+      {"lastday(strtostamp(\"1/1/1\"))", "31"},  // January of year 1, the earliest date
+      {"lastday(strtostamp(\"1/1/2\"))", "31"},
+      {"lastday(strtostamp(\"1/2/1\"))", "28"},
+      {"lastday(-693594)", "0"},  // before the earliest date: no month
+      {"lastday(strtostamp(\"9999/12/31\"))", "31"},
       {"lastday(45351)", "29"},
       {"lastday(\"x\")", Failure("Error, convert to numeric value:x")},
   });
 }
 
-TEST(CalcDates, ParseDateTimeWithNegativeDates) {
-  // Date before the epoch, time of day counted away from zero.
-  EXPECT_DOUBLE_EQ(static_cast<double>(calc::ParseDateTime("1899/12/29 06:00")), -1.25);
-  // Whole days of the time move the date: 1899-12-30 06:00, written -0.25.
-  EXPECT_DOUBLE_EQ(static_cast<double>(calc::ParseDateTime("1899/12/29 30:00")), -0.25);
-  EXPECT_EQ(Outcome("stamptostr(strtostamp(\"1899/12/29 30:00\"))"), Quoted("1899/12/30 06:00:00.000"));
-  // Both negative: -1 + 0 - 1 - (17:59:59.999 as a day fraction).
-  const double Expected = -2.0 - (17 * 3600000.0 + 59 * 60000.0 + 59 * 1000.0 + 999) / 86400000.0;
-  EXPECT_DOUBLE_EQ(static_cast<double>(calc::ParseDateTime("1899/12/29 -06:00")), Expected);
-  EXPECT_DOUBLE_EQ(static_cast<double>(calc::ParseDateTime("1900/1/1 -06:00")), 2 - 0.25);
-  // Only the time of day of a long negative time matters, however many days.
-  const double Long = -1.0 - 4166666 - 1 - (17 * 3600000.0 + 59 * 60000.0 + 59 * 1000.0 + 999) / 86400000.0;
-  EXPECT_DOUBLE_EQ(static_cast<double>(calc::ParseDateTime("1899/12/29 -99999990:00")), Long);
+TEST(CalcDates, TimesMoveTheDateAcrossTheEpoch) {
+  // A time after a date moves the moment by its signed length; before the
+  // epoch the time of day of the stamp counts away from zero.
+  ExpectAll({
+      {"strtostamp(\"1899/12/29 06:00\")", "-1.25"},
+      {"strtostamp(\"1899/12/29 -06:00\")", "-2.75"},
+      {"strtostamp(\"1899/12/29 -24:00\")", "-2"},
+      {"strtostamp(\"1899/12/29 -1:59:59.999\")", "-2.999999988426"},
+      {"strtostamp(\"1899/12/29 30:00\")", "0.25"},
+      {"strtostamp(\"1899/12/28 30:00\")", "-1.25"},
+      {"strtostamp(\"1899/12/30 -06:00\")", "-1.75"},
+      {"strtostamp(\"1899/12/31 -30:00\")", "-1.75"},
+      {"strtostamp(\"1900/1/1 -06:00\")", "1.75"},
+      {"stamptostr(strtostamp(\"1899/12/29 -06:00\"))", Quoted("1899/12/28 18:00:00.000")},
+      {"stamptostr(strtostamp(\"1899/12/29 -24:00\"))", Quoted("1899/12/28 00:00:00.000")},
+      {"stamptostr(strtostamp(\"1899/12/30 -06:00\"))", Quoted("1899/12/29 18:00:00.000")},
+      {"stamptostr(strtostamp(\"1899/12/29 30:00\"))", Quoted("1899/12/30 06:00:00.000")},
+      {"stamptostr(strtostamp(\"1800/3/1 -1:30\"))", Quoted("1800/02/28 23:30:00.000")},
+      {"hour(\"1899/12/29 -06:00\")", "18"},
+      {"day(\"1899/12/29 -06:00\")", "28"},
+      {"hour(\"2024/1/1 -1:00\")", "23"},
+      {"day(\"2024/1/1 -1:00\")", "31"},
+      {"stamptostr(strtostamp(\"1899/12/29 -48:00:00.5\"))", Quoted("1899/12/27 00:00:00.005")},
+  });
 }
 
 TEST(CalcDates, ParsersIgnoreWhatTheyCannotRead) {

@@ -1,5 +1,6 @@
 // The calculator window: keys, keyboard, tape, docking in the Calculator page.
 #include <QApplication>
+#include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QTabWidget>
@@ -142,6 +143,7 @@ TEST_F(CalculatorPageTest, UnDockFloatsAndDockReturns) {
   EXPECT_EQ(Calc()->pos(), QPoint(TfrmCalc::FloatLeft, TfrmCalc::FloatTop));
   EXPECT_TRUE(Calc()->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(Calc()->windowType(), Qt::Tool);
+  EXPECT_FALSE(Calc()->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
   EXPECT_EQ(Calc()->size(), QSize(312, 450));
 
   Calc()->SpeedButton(17)->click();  // Dock
@@ -153,6 +155,25 @@ TEST_F(CalculatorPageTest, UnDockFloatsAndDockReturns) {
   EXPECT_EQ(Calc()->parentWidget(), Panel7());
 }
 
+TEST_F(CalculatorPageTest, OnlyLettingGoOfTheTitleBarOverThePanelDocksIt) {
+  OpenWithTrips({"A"});
+  Form->PageControl1->setCurrentIndex(TMainForm::CalculatorPageIndex);
+  // "UnDock" is clicked where the docked window lies over the panel; the
+  // window manager then places the floating window over the panel too.
+  QCursor::setPos(Calc()->SpeedButton(20)->mapToGlobal(QPoint(10, 8)));
+  Calc()->SpeedButton(20)->click();
+  Calc()->move(Panel7()->mapToGlobal(QPoint(4, 4)));
+  ASSERT_TRUE(Panel7()->rect().contains(Panel7()->mapFromGlobal(Calc()->frameGeometry().center())));
+  Calc()->WindowMoveSettled();
+  EXPECT_FALSE(Calc()->IsDocked());
+  // The user drags it there by its title bar and lets go.
+  const QRect Frame = Calc()->frameGeometry();
+  ASSERT_LT(Frame.top(), Calc()->geometry().top());
+  QCursor::setPos(QPoint(Frame.center().x(), Frame.top()));
+  Calc()->WindowMoveSettled();
+  EXPECT_TRUE(Calc()->IsDocked());
+}
+
 TEST_F(CalculatorPageTest, ClosingTheFloatingWindowDocksIt) {
   OpenWithTrips({"A"});
   Calc()->SpeedButton(20)->click();
@@ -162,6 +183,14 @@ TEST_F(CalculatorPageTest, ClosingTheFloatingWindowDocksIt) {
   EXPECT_EQ(Calc()->DisplayText(), "8");
   Calc()->SpeedButton(15)->click();
   EXPECT_EQ(Calc()->DisplayText(), "0");
+}
+
+TEST_F(CalculatorPageTest, MainWindowClosesWithTheCalculatorFloating) {
+  OpenWithTrips({"A"});
+  Calc()->SpeedButton(20)->click();
+  ASSERT_TRUE(Calc()->isWindow());
+  EXPECT_TRUE(CloseForm());
+  Form.reset();
 }
 
 TEST_F(CalculatorPageTest, DraggedOverTheDockPanelItDocks) {

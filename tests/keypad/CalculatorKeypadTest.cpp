@@ -70,6 +70,12 @@ const TExample Examples[] = {
     {"2 * 3 * 4 / 6 =", "((2*3)*4)/6=4"},
     {"0 . 5 + 0 . 2 5 =", "0.5+0.25=0.75"},
     {"3 -/+ - 2 -/+ =", "(-3)-(-2)=-1"},
+    // A number typed with a point but no digits after it is the number.
+    {"5 . + 2 =", "5+2=7"},
+    {"2 * 5 . -/+ =", "2*(-5)=-10"},
+    {". * 3 =", "0*3=0"},
+    // A display without digits (Del on -5) counts as 0, like an empty one.
+    {"4 + 5 -/+ Del =", "4+0=4"},
 };
 
 TEST_F(KeypadTest, ExamplesGiveTheirTapeLines) {
@@ -155,6 +161,20 @@ TEST_F(KeypadTest, MemoryRecallsTheLastResultUnnormalized) {
   EXPECT_EQ(Keypad.Display(), "-10");
   Press("* 2 =");
   EXPECT_EQ(LastTapeLine(), "(-10)*2=-20");
+}
+
+TEST_F(KeypadTest, RecalledNegativeResultKeepsItsSign) {
+  Press("1 0 -/+ * 1 = M+ C M-");
+  EXPECT_EQ(Keypad.Display(), "-10");
+  Press("5");
+  EXPECT_EQ(Keypad.Display(), "-105");
+  Press("-/+");
+  EXPECT_EQ(Keypad.Display(), "105");
+  Press("-/+");
+  EXPECT_EQ(Keypad.Display(), "-105");
+  // A positive one clears a sign pending from before.
+  Press("C 2 + 3 = M+ -/+ M- -/+");
+  EXPECT_EQ(Keypad.Display(), "-5");
 }
 
 TEST_F(KeypadTest, ClearEmptiesFormulaAndKeepsMemory) {
