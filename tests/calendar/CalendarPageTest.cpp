@@ -137,6 +137,33 @@ TEST_F(CalendarPageTest, DialogClosedWithoutOkAddsNoNote) {
   EXPECT_EQ(Store().NoteCount(0), 0);
 }
 
+QStringList NumberedLines(int Count) {
+  QStringList Lines;
+  for (int i = 1; i <= Count; ++i) Lines.append(QString("Line %1").arg(i));
+  return Lines;
+}
+
+TEST_F(CalendarPageTest, NoteLongerThanTheDataFileHoldsGoesBackToTheDialog) {
+  OpenMarch2007({MapNote});
+  const QStringList TooLong = NumberedLines(256);
+  Prompts.NoteAnswers = {TooLong, NumberedLines(255)};
+  DoubleClickDay(14);
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"A note holds at most 255 lines; this one has 256."});
+  // The dialog opens again on the text typed, to be shortened.
+  EXPECT_EQ(Prompts.Texts("note").size(), 2);
+  EXPECT_EQ(Prompts.LastNoteShown, TooLong);
+  ASSERT_EQ(Store().NoteCount(0), 1);
+  EXPECT_EQ(Store().GetNote(0, 0).Lines.size(), 255u);
+
+  // Closing the dialog the second time keeps the note as it was.
+  Prompts.Clear();
+  Prompts.NoteAnswers = {NumberedLines(300)};
+  DoubleClickDay(14);
+  EXPECT_EQ(Prompts.Texts("note").size(), 2);
+  EXPECT_EQ(Store().GetNote(0, 0).Lines.size(), 255u);
+  EXPECT_TRUE(CloseForm());
+}
+
 TEST_F(CalendarPageTest, TwoNotesOfOneDateWorkOnTheLaterOne) {
   OpenMarch2007({{14, 3, 2007, {"Earlier"}}, {9, 3, 2007, {"Other day"}}, {14, 3, 2007, {"Later"}}});
   EXPECT_EQ(LinesOfDay(14), (QStringList{"Earlier", "Later"}));
