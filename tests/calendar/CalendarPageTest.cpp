@@ -164,6 +164,30 @@ TEST_F(CalendarPageTest, NoteLongerThanTheDataFileHoldsGoesBackToTheDialog) {
   EXPECT_TRUE(CloseForm());
 }
 
+TEST_F(CalendarPageTest, LeapDayNoteAcrossYearsAndASaveAndLoad) {
+  OpenMarch2007({});
+  Page()->ShowMonth(2008, 1);
+  const QStringList Lines{QString::fromUtf8("Gipfel über 3000 m – früh los"), "Zelt"};
+  Prompts.NoteAnswers.push_back(Lines);
+  DoubleClickDay(29);
+  EXPECT_EQ(LinesOfDay(29), Lines);
+
+  Page()->Button4->click();  // February 2009 has no 29th
+  EXPECT_EQ(Grid()->Day(), 28);
+  EXPECT_TRUE(AllLines().isEmpty());
+  Page()->Deletetext1->trigger();
+  Page()->Button3->click();
+  EXPECT_EQ(LinesOfDay(29), Lines);
+
+  ASSERT_TRUE(CloseForm());
+  Form.reset();
+  Open();
+  Page()->ShowMonth(2008, 1);
+  Page()->FillCalendarNotes();
+  EXPECT_EQ(LinesOfDay(29), Lines);
+  EXPECT_EQ(Store().GetNote(0, 0).Day, 29);
+}
+
 TEST_F(CalendarPageTest, TwoNotesOfOneDateWorkOnTheLaterOne) {
   OpenMarch2007({{14, 3, 2007, {"Earlier"}}, {9, 3, 2007, {"Other day"}}, {14, 3, 2007, {"Later"}}});
   EXPECT_EQ(LinesOfDay(14), (QStringList{"Earlier", "Later"}));
