@@ -64,4 +64,13 @@ TEST_F(TypedTextTest, AccentedTextSurvivesSavingAndLoading) {
   EXPECT_TRUE(Prompts.Shown.empty()) << Prompts.All().join("\n").toStdString();
 }
 
+TEST_F(TypedTextTest, DetailsKeepTheirNoBreakSpaces) {
+  // "5 km" and "8 h" with no-break spaces, from an imported plan.
+  const std::string Details = "Pass 5\xC2\xA0km\r\nCamp after 8\xC2\xA0h";
+  OpenWithTrip([&](TTravelerData& Data) { Data.AddPlan(0, "Day 2", Details); });
+  ClickEntry(Logistics().CheckListBox1, 0);
+  Type(Logistics().RichEdit1, "Cross the ");
+  EXPECT_EQ(Store().GetPlan(0, 0).Details, "Cross the " + Details);
+}
+
 }  // namespace
