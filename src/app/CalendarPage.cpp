@@ -11,6 +11,7 @@
 #include "app/AppContext.h"
 #include "app/MonthNames.h"
 #include "app/StoreText.h"
+#include "store/DataFileFormat.h"
 #include "widgets/MonthGrid.h"
 
 namespace {
@@ -191,7 +192,7 @@ void TCalendarPage::EditText1Click() {
   const int Found = FindSelectedDayNote();
   const QStringList Lines =
       Found >= 0 ? FromStoreLines(Context.Store.GetNote(Trip, Found).Lines) : QStringList();
-  const QStringList Result = Context.Prompts.EditNote(Lines);
+  const QStringList Result = AskNoteLines(Lines);
   // No lines: cancelled or emptied. Deleting a note is "&Delete Text"'s job.
   if (Result.isEmpty()) return;
   if (Found >= 0) {
@@ -201,6 +202,19 @@ void TCalendarPage::EditText1Click() {
                           StringGrid1->Year());
   }
   FillCalendarNotes();
+}
+
+QStringList TCalendarPage::AskNoteLines(const QStringList& Lines) {
+  QStringList Result = Context.Prompts.EditNote(Lines);
+  // The data file could not save a longer note: the user shortens it, or
+  // closes the dialog to keep the note as it was.
+  while (Result.size() > MaxNoteLines) {
+    Context.Prompts.Error(QString("A note holds at most %1 lines; this one has %2.")
+                              .arg(MaxNoteLines)
+                              .arg(Result.size()));
+    Result = Context.Prompts.EditNote(Result);
+  }
+  return Result;
 }
 
 void TCalendarPage::Deletetext1Click() {

@@ -61,4 +61,6 @@ class TCalendarPage : public TTripPage {
   // The index of the last note of the selected trip dated as the grid's
   // selected day, or -1.
   int FindSelectedDayNote();
+  // The note dialog on Lines; its result, within what a note can hold.
+  QStringList AskNoteLines(const QStringList& Lines);
 };

@@ -35,10 +35,7 @@ TIngredientEditor::TIngredientEditor(TAppContext& Context, std::function<TTextLi
 
 void TIngredientEditor::ShowLines(const TTextLines& Lines) { List->SetEntries(FromStoreLines(Lines)); }
 
-void TIngredientEditor::Reset() {
-  NameBox->clear();
-  List->Clear();
-}
+void TIngredientEditor::Reset() { List->Clear(); }
 
 int TIngredientEditor::SelectedIndex() const { return List->SelectedIndex(); }
 

@@ -21,7 +21,7 @@ class TIngredientEditor : public TCheckedListGroup {
 
   // Lists Lines, all unchecked.
   void ShowLines(const TTextLines& Lines);
-  // Empties the name box and the list.
+  // Lists nothing; the name box keeps its text.
   void Reset();
 
   // The index of the selected ingredient, or -1.

@@ -1,6 +1,7 @@
 #include "pages/RecipesPage.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/AppContext.h"
@@ -35,6 +36,16 @@ TRecipesPage::TRecipesPage(TAppContext& Context, QWidget* Parent)
   GroupBox8 = DetailsGroup;
   RichEdit2 = Details->Editor;
   Button24 = Details->ClearButton;
+}
+
+void TRecipesPage::FillPage() {
+  Edit13->clear();
+  TTextDetailsPage::FillPage();
+}
+
+void TRecipesPage::ClearPage() {
+  Edit13->clear();
+  TTextDetailsPage::ClearPage();
 }
 
 int TRecipesPage::SelectedIngredientIndex() const { return GroupBox7->SelectedIndex(); }

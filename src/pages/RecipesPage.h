@@ -13,6 +13,10 @@ class TRecipesPage : public TTextDetailsPage {
  public:
   explicit TRecipesPage(TAppContext& Context, QWidget* Parent = nullptr);
 
+  // Both also empty the ingredient name box.
+  void FillPage() override;
+  void ClearPage() override;
+
   int SelectedRecipeIndex() const { return SelectedIndex(); }
   int SelectedIngredientIndex() const;
 

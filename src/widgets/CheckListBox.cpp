@@ -123,6 +123,17 @@ void TCheckListBox::mousePressEvent(QMouseEvent* Event) {
   if (Event->button() == Qt::LeftButton && WasSelected && Pressed->isSelected()) emit EntryClicked();
 }
 
+QItemSelectionModel::SelectionFlags TCheckListBox::selectionCommand(const QModelIndex& Index,
+                                                                   const QEvent* Event) const {
+  // A click beside the entries, or a Ctrl+click on the selected one, would
+  // leave the details of the record shown without an entry to write to.
+  if (!Index.isValid()) return QItemSelectionModel::NoUpdate;
+  const QItemSelectionModel::SelectionFlags Command = QListWidget::selectionCommand(Index, Event);
+  if (Command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    return QItemSelectionModel::ClearAndSelect;
+  return Command;
+}
+
 void TCheckListBox::contextMenuEvent(QContextMenuEvent* Event) {
   if (FPopupMenu) FPopupMenu->exec(Event->globalPos());
 }

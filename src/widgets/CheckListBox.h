@@ -1,6 +1,7 @@
 // A list of text entries, each with a check mark, one selected at a time.
 // The user's selection and check changes are reported; changes made from
-// code are not.
+// code are not. Once an entry is selected the user can select another but
+// not none: only code empties the selection.
 #pragma once
 
 #include <QListWidget>
@@ -44,6 +45,8 @@ class TCheckListBox : public QListWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* Event) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& Index,
+                                                       const QEvent* Event) const override;
   void contextMenuEvent(QContextMenuEvent* Event) override;
 
  private:

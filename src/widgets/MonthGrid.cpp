@@ -126,8 +126,10 @@ void TMonthGrid::PaintCell(QPainter& Painter, int Column, int Row) {
   const QColor Text = isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText)
                                   : palette().color(QPalette::Disabled, QPalette::WindowText);
   if (Row == 0) {
+    // The weekday names are no control: disabled grey on the bright header
+    // would leave them unreadable.
     Painter.fillRect(Cell, HeaderBackground);
-    Painter.setPen(Text);
+    Painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     Painter.drawText(Cell, Qt::AlignCenter, QLocale::c().dayName(Column == 0 ? 7 : Column, QLocale::ShortFormat));
   } else if (const int Day = DayAt(Column, Row)) {
     const bool Selected = Day == FDay;

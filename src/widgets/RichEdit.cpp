@@ -1,5 +1,7 @@
 #include "widgets/RichEdit.h"
 
+#include <QTextDocument>
+
 TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent) {
   // Pasted formatting would be lost on storing: take text only.
   setAcceptRichText(false);
@@ -8,7 +10,9 @@ TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent) {
 }
 
 QString TRichEdit::PlainText() const {
-  QString Text = toPlainText();
+  // The raw text: toPlainText() would also turn no-break spaces into
+  // ordinary ones, changing text the user never touched.
+  QString Text = document()->toRawText();
   Text.replace(QChar::LineSeparator, '\n');
   Text.replace(QChar::ParagraphSeparator, '\n');
   Text.replace('\n', "\r\n");

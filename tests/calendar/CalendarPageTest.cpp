@@ -137,6 +137,57 @@ TEST_F(CalendarPageTest, DialogClosedWithoutOkAddsNoNote) {
   EXPECT_EQ(Store().NoteCount(0), 0);
 }
 
+QStringList NumberedLines(int Count) {
+  QStringList Lines;
+  for (int i = 1; i <= Count; ++i) Lines.append(QString("Line %1").arg(i));
+  return Lines;
+}
+
+TEST_F(CalendarPageTest, NoteLongerThanTheDataFileHoldsGoesBackToTheDialog) {
+  OpenMarch2007({MapNote});
+  const QStringList TooLong = NumberedLines(256);
+  Prompts.NoteAnswers = {TooLong, NumberedLines(255)};
+  DoubleClickDay(14);
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"A note holds at most 255 lines; this one has 256."});
+  // The dialog opens again on the text typed, to be shortened.
+  EXPECT_EQ(Prompts.Texts("note").size(), 2);
+  EXPECT_EQ(Prompts.LastNoteShown, TooLong);
+  ASSERT_EQ(Store().NoteCount(0), 1);
+  EXPECT_EQ(Store().GetNote(0, 0).Lines.size(), 255u);
+
+  // Closing the dialog the second time keeps the note as it was.
+  Prompts.Clear();
+  Prompts.NoteAnswers = {NumberedLines(300)};
+  DoubleClickDay(14);
+  EXPECT_EQ(Prompts.Texts("note").size(), 2);
+  EXPECT_EQ(Store().GetNote(0, 0).Lines.size(), 255u);
+  EXPECT_TRUE(CloseForm());
+}
+
+TEST_F(CalendarPageTest, LeapDayNoteAcrossYearsAndASaveAndLoad) {
+  OpenMarch2007({});
+  Page()->ShowMonth(2008, 1);
+  const QStringList Lines{QString::fromUtf8("Gipfel über 3000 m – früh los"), "Zelt"};
+  Prompts.NoteAnswers.push_back(Lines);
+  DoubleClickDay(29);
+  EXPECT_EQ(LinesOfDay(29), Lines);
+
+  Page()->Button4->click();  // February 2009 has no 29th
+  EXPECT_EQ(Grid()->Day(), 28);
+  EXPECT_TRUE(AllLines().isEmpty());
+  Page()->Deletetext1->trigger();
+  Page()->Button3->click();
+  EXPECT_EQ(LinesOfDay(29), Lines);
+
+  ASSERT_TRUE(CloseForm());
+  Form.reset();
+  Open();
+  Page()->ShowMonth(2008, 1);
+  Page()->FillCalendarNotes();
+  EXPECT_EQ(LinesOfDay(29), Lines);
+  EXPECT_EQ(Store().GetNote(0, 0).Day, 29);
+}
+
 TEST_F(CalendarPageTest, TwoNotesOfOneDateWorkOnTheLaterOne) {
   OpenMarch2007({{14, 3, 2007, {"Earlier"}}, {9, 3, 2007, {"Other day"}}, {14, 3, 2007, {"Later"}}});
   EXPECT_EQ(LinesOfDay(14), (QStringList{"Earlier", "Later"}));

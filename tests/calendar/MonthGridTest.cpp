@@ -1,6 +1,7 @@
 // The month grid component on its own.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -123,6 +124,22 @@ TEST_F(MonthGridTest, ClickSelectsDaysButNotBlankCells) {
   QTest::mouseDClick(&Grid, Qt::LeftButton, {}, CenterOfDay(20));
   EXPECT_EQ(Doubles.count(), 1);
   EXPECT_EQ(Grid.Day(), 20);
+}
+
+// The darkest grey level in Area of Picture.
+int DarkestGrey(const QImage& Picture, const QRect& Area) {
+  int Darkest = 255;
+  for (int Y = Area.top(); Y <= Area.bottom(); ++Y)
+    for (int X = Area.left(); X <= Area.right(); ++X) Darkest = std::min(Darkest, qGray(Picture.pixel(X, Y)));
+  return Darkest;
+}
+
+TEST_F(MonthGridTest, WeekdayNamesStayReadableWhileTheGridIsDisabled) {
+  Grid.setEnabled(false);
+  const QImage Picture = Grid.grab().toImage();
+  // Inside the header cell of Wednesday, away from its border lines.
+  const QRect Header = Grid.CellRect(3, 0).adjusted(3, 2, -3, -2);
+  EXPECT_LT(DarkestGrey(Picture, Header), 100);
 }
 
 TEST_F(MonthGridTest, ArrowKeysMoveWithinTheMonth) {

@@ -37,6 +37,23 @@ TEST_F(CheckListBoxTest, OnlyTheUsersSelectionsAreReported) {
   EXPECT_EQ(Clicks.count(), 3);
 }
 
+TEST_F(CheckListBoxTest, TheUserCannotUnselectTheSelectedEntry) {
+  QSignalSpy Clicks(&List, &TCheckListBox::EntryClicked);
+  ClickRow(1);
+  // A click below the last entry, and a Ctrl+click on the selected one.
+  QTest::mouseClick(List.viewport(), Qt::LeftButton, {}, QPoint(20, List.viewport()->height() - 5));
+  EXPECT_EQ(List.SelectedIndex(), 1);
+  QTest::mouseClick(List.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    List.visualItemRect(List.item(1)).center());
+  EXPECT_EQ(List.SelectedIndex(), 1);
+  // A Ctrl+click on another entry selects that one alone.
+  QTest::mouseClick(List.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    List.visualItemRect(List.item(3)).center());
+  EXPECT_EQ(List.SelectedIndex(), 3);
+  EXPECT_EQ(List.selectedItems().size(), 1);
+  EXPECT_EQ(Clicks.count(), 3);
+}
+
 TEST_F(CheckListBoxTest, EntriesKeepCheckAndSelectionWhenRenamed) {
   List.SelectSilently(1);
   List.SetChecked(1, true);

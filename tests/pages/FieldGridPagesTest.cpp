@@ -175,6 +175,30 @@ TEST_P(FieldGridPagesTest, TripSwitchEmptiesAndDisablesTheGrid) {
   EXPECT_EQ(Grid()->Value(0), "");
 }
 
+TEST_P(FieldGridPagesTest, EditInProgressStaysWithItsTripWhenTheTripChanges) {
+  OpenWith([](TTravelerData& Data) {
+    Data.AppendTrip();
+    GetParam().AddRecord(Data, "A");
+    Data.AppendTrip();
+    GetParam().AddRecord(Data, "Other");
+  });
+  ShowPage(GetParam().PageIndex);
+  ClickEntry(List(), 0);
+  // The user types into a value cell and, with its editor still open,
+  // goes to the trip selector and picks the other trip.
+  Grid()->setFocus();
+  Grid()->setCurrentCell(1, 1);
+  QTest::keyClick(Grid(), Qt::Key_X);  // opens the cell's editor
+  ASSERT_NE(QApplication::focusWidget(), Grid());
+  QTest::keyClicks(QApplication::focusWidget(), "yz");
+  Form->ComboBox1->setFocus(Qt::MouseFocusReason);
+  SwitchTrip(1);
+  EXPECT_EQ(GetParam().Field(Store(), 0, 1), "xyz");
+  EXPECT_FALSE(Grid()->isEnabled());
+  ClickEntry(List(), 0);
+  EXPECT_EQ(Grid()->Value(1), "");
+}
+
 TEST_P(FieldGridPagesTest, BlankNameAddsNothing) {
   OpenWithTwoRecords();
   Page().NameBox->setText("  ");

@@ -88,6 +88,18 @@ TEST_F(LogisticsTest, ClickShowsThePlan) {
   EXPECT_EQ(Plan(0).Details, "Call Joe\r\n555-0100");
 }
 
+TEST_F(LogisticsTest, ClickBelowTheEntriesKeepsThePlanTheEditorShows) {
+  OpenWithPlans({{"Shuttle", "Call Joe"}, {"Ferry", "9:00"}});
+  ClickEntry(List(), 1);
+  QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, QPoint(20, List()->viewport()->height() - 5));
+  EXPECT_EQ(Logistics().SelectedPlanIndex(), 1);
+  Type(Editor(), "Ferry ");
+  EXPECT_EQ(Plan(1).Details, "Ferry 9:00");
+  Logistics().Edit7->setText("Night ferry");
+  Logistics().Button15->click();
+  EXPECT_EQ(Plan(1).Name, "Night ferry");
+}
+
 TEST_F(LogisticsTest, ModifyRenamesOnlyTheSelectedPlan) {
   OpenWithPlans({{"Shuttle", "Call Joe"}, {"Ferry", "9:00"}});
   Logistics().Edit7->setText("Nothing selected");

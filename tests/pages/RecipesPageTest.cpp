@@ -191,6 +191,9 @@ TEST_F(RecipesTest, DeletingTheShownRecipeEmptiesItsDetails) {
   EXPECT_EQ(Ingredients()->Count(), 0);
   EXPECT_EQ(Recipes().RichEdit2->PlainText(), "");
   EXPECT_TRUE(Recipes().RichEdit2->isReadOnly());
+  // The name boxes hold what the user typed or picked; they stay.
+  EXPECT_EQ(Recipes().Edit13->text(), "Beans");
+  EXPECT_EQ(Recipes().Edit12->text(), "Chili");
   // Nothing typed now can reach the remaining recipe.
   Recipes().Edit13->setText("Salt");
   Recipes().Button27->click();
