@@ -293,6 +293,17 @@ TEST_F(BudgetWeightTest, TargetBoxReportsTextThatIsNotANumber) {
   EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=1", "Weight Left=2"}));
 }
 
+TEST_F(BudgetWeightTest, TargetBeyondTheRangeOfADoubleIsNotANumber) {
+  OpenWithWeights({"1"}, {});
+  Budget().CheckBox13->click();
+  TypeAndEnter(Budget().Edit15, "3");
+  Prompts.Clear();
+  TypeAndEnter(Budget().Edit15, "1e400");
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"'1e400' is not a valid floating point value."});
+  EXPECT_EQ(Budget().TargetWeight(), 3.0);
+  EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=1", "Weight Left=2"}));
+}
+
 TEST_F(BudgetWeightTest, WeightThatIsNotANumberIsReportedAndKeepsTheSlicesSoFar) {
   OpenWithWeights({"1", "heavy", "2"}, {});
   Budget().Button40->click();
