@@ -26,3 +26,43 @@ TEST_F(BudgetPageTest, RenderBothChartsWithARealisticTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+// A trip without a figure, and one whose many categories give many small slices.
+void BuildEmptyAndCrowdedTrips(TTravelerData& Store) {
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Nothing planned yet";
+  Store.AppendTrip();
+  Store.GetTrip(1).Name = "Many categories";
+  const char* Names[] = {"Shelter", "Kitchen", "Clothing", "Navigation", "First aid", "Water", "Electronics",
+                         "Toiletries", "Repair kit", "Photography equipment and spare batteries", "Fishing", "Misc"};
+  const char* Weights[] = {"3", "0.05", "0.04", "0.03", "0.02", "0.5", "0.01", "0.01", "0.02", "0.03", "0.2", "0.01"};
+  for (int c = 0; c < 12; ++c) {
+    Store.AddGearCategory(1, Names[c]);
+    Store.AddGearItem(1, c, "item", Weights[c], "1", "No", "5", "0", "");
+  }
+}
+
+TEST_F(BudgetPageTest, RenderEmptyAndCrowdedCharts) {
+  const QString Folder = qEnvironmentVariable("QMP_RENDER_DIR");
+  if (Folder.isEmpty()) GTEST_SKIP() << "set QMP_RENDER_DIR to render the page";
+  OpenWith(BuildEmptyAndCrowdedTrips);
+  Form->resize(922, 695);
+  ShowPage(TMainForm::BudgetPageIndex);
+  Budget().Button32->click();
+  QApplication::processEvents();
+  Form->grab().save(Folder + "/budget-costs-empty.png");
+
+  Form->ComboBox1->setCurrentIndex(1);
+  Form->ComboBox1Change();
+  Budget().CheckBox13->click();
+  TypeAndEnter(Budget().Edit15, "2");
+  QApplication::processEvents();
+  Form->grab().save(Folder + "/budget-weight-crowded.png");
+  EXPECT_EQ(Prompts.Texts("message"),
+            (QStringList{"Changed to \"Many categories\" trip plan",
+                         "Target weight exceded. Maybe you should take some stuff out."}));
+}
+
+}  // namespace
