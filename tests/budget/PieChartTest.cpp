@@ -51,6 +51,16 @@ TEST(PieChart, ValuesBeyondAnyNumberTakeNoAreaAndStillDraw) {
   EXPECT_FALSE(Chart.grab().isNull());
 }
 
+TEST(PieChart, TooSmallForAPieStillDraws) {
+  TPieChart Chart("Weight Chart");
+  for (const char* Name : {"Shelter", "Kitchen", "Weight Left"}) Chart.AddSlice(Name, 1);
+  for (const QSize& Size : {QSize(1, 1), QSize(40, 12), QSize(12, 200)}) {
+    Chart.resize(Size);
+    EXPECT_EQ(Chart.Layout().Radius, 0.0);
+    EXPECT_FALSE(Chart.grab().isNull());
+  }
+}
+
 TEST(PieChart, ShownOrHiddenWhateverItsParent) {
   QWidget Page;
   auto* Chart = new TPieChart("Budget Manager", &Page);
