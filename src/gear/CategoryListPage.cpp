@@ -269,6 +269,8 @@ void TCategoryListPage::RowSelectedChanged(TTreeRow Row) {
 void TCategoryListPage::AddCategory() {
   const QString Name = CategoryEdit->text();
   if (TrimmedOfControls(Name).isEmpty()) return;
+  // A value still being typed belongs to the item shown, which the editor lets go of.
+  Editor->FinishEditing();
   const int Trip = Context.Trip();
   FList->AddCategory(Trip, ToStore(Name));
   Tree->AddCategoryRow(Name);
@@ -296,6 +298,8 @@ void TCategoryListPage::AddItem() {
 }
 
 void TCategoryListPage::DeleteSelected() {
+  // A value still being typed belongs to the item shown, before rows move.
+  Editor->FinishEditing();
   const std::vector<TTreeRow> Rows = Tree->SelectedRows();
   {
     TFlagScope Deleting(FDeletingRows);

@@ -3,9 +3,9 @@
 #include <locale.h>
 #include <stdlib.h>
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -61,12 +61,12 @@ bool NormaliseNumberText(const std::string& Text, char DecimalSeparator, std::st
 bool TryTextToNumber(const std::string& Text, char DecimalSeparator, long double& Value) {
   std::string Normal;
   if (!NormaliseNumberText(Text, DecimalSeparator, Normal)) return false;
-  errno = 0;
   char* End = nullptr;
   Value = strtold_l(Normal.c_str(), &End, ClassicLocale());
   if (End != Normal.c_str() + Normal.size()) return false;
-  // Overflow is refused; an underflow keeps the tiny or zero result.
-  return !(errno == ERANGE && std::isinf(Value));
+  // Every figure ends up in a double: a value beyond its range is refused.
+  // An underflow keeps the tiny or zero result.
+  return std::fabs(Value) <= std::numeric_limits<double>::max();
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ class TNumberTextError : public std::invalid_argument {
 // Reads blanks, an optional sign, digits with an optional decimal separator
 // and fraction (at least one digit or the separator), an optional exponent
 // ("E" or "e", optional sign, digits) and blanks; nothing else. Throws
-// TNumberTextError for anything else, and for values beyond the range of
-// long double.
+// TNumberTextError for anything else, and for values beyond the range of a
+// double, which every figure is converted to sooner or later.
 long double TextToNumber(const std::string& Text, char DecimalSeparator = '.');
 
 // Whether TextToNumber accepts Text.

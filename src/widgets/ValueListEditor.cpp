@@ -158,10 +158,7 @@ bool TValueListEditor::Holds(QWidget* Widget) const {
 }
 
 void TValueListEditor::FocusChanged(QWidget* Old, QWidget* Now) {
-  if (Holds(Old) && !Holds(Now)) {
-    CommitOpenEditor();
-    ValidateChangedCell();
-  }
+  if (Holds(Old) && !Holds(Now)) FinishEditing();
 }
 
 void TValueListEditor::CommitOpenEditor() {
@@ -189,10 +186,13 @@ void TValueListEditor::TypeValue(int Row, const QString& Text) {
   closeEditor(Editor, QAbstractItemDelegate::SubmitModelCache);
 }
 
-void TValueListEditor::LeaveEditor() {
-  if (!isEnabled()) return;
+void TValueListEditor::FinishEditing() {
   CommitOpenEditor();
   ValidateChangedCell();
+}
+
+void TValueListEditor::LeaveEditor() {
+  if (isEnabled()) FinishEditing();
 }
 
 void TValueListEditor::EnterValue(int Row, const QString& Text) {

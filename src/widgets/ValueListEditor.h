@@ -35,6 +35,10 @@ class TValueListEditor : public QTableWidget {
   // The row of the current cell, or -1.
   int CurrentRow() const;
 
+  // Takes the text being typed into a cell, and validates a changed cell
+  // now, as leaving it would; for actions that change what the grid shows.
+  void FinishEditing();
+
   // Tall enough for the titles and every row.
   QSize sizeHint() const override;
 

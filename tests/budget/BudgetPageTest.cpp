@@ -82,6 +82,14 @@ TEST_F(BudgetCostsTest, EveryCostDeductedInOrder) {
   EXPECT_TRUE(Prompts.Shown.empty());
 }
 
+TEST_F(BudgetCostsTest, EachDeductionIsRoundedToTheFifteenDigitsOfItsBox) {
+  OpenWithBudget({"1", {{"0.333333333333333333", "No", "0"}}, {"0.1"}, {}});
+  Budget().Button32->click();
+  EXPECT_EQ(Budget().Edit22->text(), "0.566666666666667");
+  ASSERT_EQ(Budget().Chart1->SliceCount(), 4);
+  EXPECT_EQ(Budget().Chart1->SliceValue(3), 0.566666666666667);  // what the box shows, not 1 - 1/3 - 0.1
+}
+
 TEST_F(BudgetCostsTest, GearThatYouDontOwn) {
   OpenWithBudget({"100", {{"10", "No", "0"}, {"99", "Yes", "0"}, {"10", "no", "0"}, {"7", "No ", "0"}, {"x", "Yes", "0"}},
                   {"20.5"}, {"5"}});
@@ -293,6 +301,17 @@ TEST_F(BudgetWeightTest, TargetBoxReportsTextThatIsNotANumber) {
   EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=1", "Weight Left=2"}));
 }
 
+TEST_F(BudgetWeightTest, TargetBeyondTheRangeOfADoubleIsNotANumber) {
+  OpenWithWeights({"1"}, {});
+  Budget().CheckBox13->click();
+  TypeAndEnter(Budget().Edit15, "3");
+  Prompts.Clear();
+  TypeAndEnter(Budget().Edit15, "1e400");
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"'1e400' is not a valid floating point value."});
+  EXPECT_EQ(Budget().TargetWeight(), 3.0);
+  EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=1", "Weight Left=2"}));
+}
+
 TEST_F(BudgetWeightTest, WeightThatIsNotANumberIsReportedAndKeepsTheSlicesSoFar) {
   OpenWithWeights({"1", "heavy", "2"}, {});
   Budget().Button40->click();
@@ -314,6 +333,16 @@ TEST_F(BudgetWeightTest, UnitChangeOffThePageLeavesTheChartsAndRewritesTheTarget
             (QStringList{QString::fromStdString("G1=" + Text(KilogramsToUnit(Ounces, 2))),
                          QString::fromStdString("Weight Left=" + Text(KilogramsToUnit(Ounces, 3)))}));
   EXPECT_EQ(Budget().Edit15->text().toStdString(), Text(KilogramsToUnit(Ounces, 5)));
+}
+
+TEST_F(BudgetWeightTest, UnitChangeWithoutAnyItemStillRedrawsAndRewritesTheTarget) {
+  OpenWithWeights({""}, {});
+  Budget().CheckBox13->click();
+  TypeAndEnter(Budget().Edit15, "2");
+  PickWeightUnit(Grams);
+  EXPECT_EQ(Budget().Edit15->text(), "2000");
+  EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=0", "Weight Left=2000"}));
+  EXPECT_TRUE(Prompts.Shown.empty());
 }
 
 TEST_F(BudgetWeightTest, UnitChangeOnThePageRecomputesTheCostsChartShown) {

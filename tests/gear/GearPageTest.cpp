@@ -198,6 +198,23 @@ TEST_F(GearPageTest, FigureThatIsNotANumberStoresNothingSilently) {
   EXPECT_EQ(GearItem(0, 0).Weight, "2.5");
 }
 
+TEST_F(GearPageTest, FigureBeyondTheRangeOfADoubleStoresNothing) {
+  OpenWithGear({{"Shelter", {Tent}}});
+  PickWeightUnit(Grams);
+  Click(Gear().ElTree1, {0, 0});
+  for (const QString& Typed : {"1e400", "-1e309"}) {
+    Gear().ValueListEditor1->EnterValue(1, Typed);
+    EXPECT_EQ(GearItem(0, 0).Weight, "2") << Typed.toStdString();
+    Gear().ValueListEditor1->EnterValue(5, Typed);
+    EXPECT_EQ(GearItem(0, 0).Volume, "0.004") << Typed.toStdString();
+    Gear().ValueListEditor1->EnterValue(1, "2000");
+    Gear().ValueListEditor1->EnterValue(5, "0.004");
+  }
+  Gear().ValueListEditor1->EnterValue(1, "1e300");
+  EXPECT_EQ(GearItem(0, 0).Weight, "1E297");
+  EXPECT_TRUE(Prompts.Shown.empty());
+}
+
 TEST_F(GearPageTest, CategoryRowDisablesTheEditorAndKeepsItsValues) {
   OpenWithGear({{"Shelter", {Tent}}, {"Kitchen", {}}});
   Click(Gear().ElTree1, {0, 0});

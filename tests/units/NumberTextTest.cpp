@@ -56,7 +56,16 @@ INSTANTIATE_TEST_SUITE_P(Refused, TextToNumberRefuses,
                                            std::make_pair("1 2", '.'), std::make_pair("--1", '.'),
                                            std::make_pair("0x10", '.'), std::make_pair("inf", '.'),
                                            std::make_pair("nan", '.'), std::make_pair("1E5000", '.'),
-                                           std::make_pair("\t1", '.'), std::make_pair("12kg", '.')));
+                                           std::make_pair("\t1", '.'), std::make_pair("12kg", '.'),
+                                           // Beyond the range of a double: every figure ends up in one.
+                                           std::make_pair("1e400", '.'), std::make_pair("-2E309", '.'),
+                                           std::make_pair("1.8e308", '.')));
+
+TEST(TextToNumber, ReadsTheWholeRangeOfADouble) {
+  EXPECT_EQ(static_cast<double>(TextToNumber("1.7976931348623157e308")), 1.7976931348623157e308);
+  EXPECT_EQ(static_cast<double>(TextToNumber("-1e308")), -1e308);
+  EXPECT_TRUE(IsNumberText("4.9e-324"));
+}
 
 TEST(TextToNumber, ErrorIsAStandardException) {
   try {
