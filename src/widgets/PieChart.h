@@ -1,21 +1,21 @@
 // A titled pie chart: slices added in order, each with a label, a value and
-// the chart's automatic colour. Every slice's mark beside the pie shows its
-// label and value; the legend below the pie names the slices.
+// the chart's automatic colour. Every slice's mark shows its label and value;
+// the legend below the pie names the slices.
 //
 // A value that is negative, or not a number at all, has no share of a whole:
-// its slice takes no area of the pie, while its mark, in red, still shows
-// the value.
+// its slice takes no area of the pie, while its mark, in red, still shows the
+// value.
 #pragma once
 
-#include <QColor>
+#include <QChartView>
+#include <QFont>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <vector>
 
-#include "widgets/PieLayout.h"
+class QPieSeries;
 
-class TPieChart : public QWidget {
+class TPieChart : public QChartView {
   Q_OBJECT
  public:
   explicit TPieChart(const QString& Title, QWidget* Parent = nullptr);
@@ -29,37 +29,26 @@ class TPieChart : public QWidget {
   int SliceCount() const { return static_cast<int>(FSlices.size()); }
   QString SliceLabel(int Slice) const;
   double SliceValue(int Slice) const;
-  // The text of the slice's mark in full, and its legend entry.
+  // The text shown by the slice's mark, and its legend entry.
   QString SliceMark(int Slice) const;
   QString LegendText(int Slice) const;
   // The share of the pie the slice is drawn with (0 for a negative value).
   double DrawnValue(int Slice) const;
-  // The automatic colour of slice Slice.
-  static QColor SliceColour(int Slice);
 
-  QString Title() const { return FTitle; }
+  QString Title() const;
   // Shown or hidden by the page, whether or not the page itself is on screen.
   bool IsShown() const { return !isHidden(); }
-  // Where the parts are drawn at the chart's present size.
-  TPieLayout Layout() const;
-
-  QSize sizeHint() const override { return {300, 240}; }
-
- protected:
-  void paintEvent(QPaintEvent* Event) override;
-  bool event(QEvent* Event) override;
 
  private:
   struct TSlice {
     QString Label;
     double Value;
-    QString ValueText;
   };
   const TSlice& SliceAt(int Slice) const;
-  QFont TitleFont() const;
-  QFont SmallFont() const;
+  void StaggerNarrowSliceMarks();
 
-  QString FTitle;
+  QPieSeries* FSeries;
+  QFont FMarkFont;
   std::vector<TSlice> FSlices;
   std::function<QString(double)> FValueText;
 };
