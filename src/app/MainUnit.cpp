@@ -27,6 +27,7 @@
 #include "app/StoreText.h"
 #include "gear/BudgetPage.h"
 #include "gear/GearPage.h"
+#include "gear/Units.h"
 #include "gear/ShoppingPage.h"
 #include "pages/ContactsPage.h"
 #include "pages/LogisticsPage.h"
@@ -68,11 +69,22 @@ constexpr int ButtonColumnPages[] = {
     TMainForm::PermitsPageIndex,   TMainForm::ContactsPageIndex, TMainForm::BudgetPageIndex,
     TMainForm::ReportsPageIndex};
 
-const QStringList WeightUnitNames = {"Grams", "Kilograms", "Pounds", "Ounces"};
-const QStringList VolumeUnitNames = {"Cubic Centimeters", "Cubic Feet", "Cubic Inches",
-                                     "Cubic Meters",      "Cubic Yards", "Cups",
-                                     "Gallons",           "Liters",      "Mililiters",
-                                     "Ounces"};
+template <std::size_t Count>
+QStringList UnitNames(const std::array<TUnit, Count>& Units) {
+  QStringList Names;
+  for (const TUnit& Unit : Units) Names.append(Unit.Name);
+  return Names;
+}
+
+// The user's decimal separator when it is a plain character; number text in
+// the editors falls back to "." otherwise.
+char UserDecimalSeparator() {
+  const QString Point = QLocale().decimalPoint();
+  const QChar First = Point.isEmpty() ? QChar('.') : Point.at(0);
+  return Point.size() == 1 && First.unicode() > 32 && First.unicode() < 127 && !First.isDigit()
+             ? static_cast<char>(First.unicode())
+             : '.';
+}
 
 // Narrower tab padding than the desktop style's, so that the eleven tabs fit
 // the window's width.
@@ -129,7 +141,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
                            [this] { return ComboBox3->currentIndex(); });
   FContext->SetActivePageSource([this] { return PageControl1->currentIndex(); });
   FContext->SetRefresh([this] { RefreshTripPages(); });
-  FContext->SetDecimalSeparator(QLocale().decimalPoint().at(0).toLatin1());
+  FContext->SetDecimalSeparator(UserDecimalSeparator());
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);
@@ -176,13 +188,13 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   auto* Label11 = new QLabel("Show Weight In :", Panel1);
   ComboBox2 = new QComboBox(Panel1);
   ComboBox2->setObjectName("ComboBox2");
-  ComboBox2->addItems(WeightUnitNames);
-  ComboBox2->setCurrentIndex(1);
+  ComboBox2->addItems(UnitNames(WeightUnits));
+  ComboBox2->setCurrentIndex(KilogramsIndex);
   auto* Label14 = new QLabel("Show Volume In :", Panel1);
   ComboBox3 = new QComboBox(Panel1);
   ComboBox3->setObjectName("ComboBox3");
-  ComboBox3->addItems(VolumeUnitNames);
-  ComboBox3->setCurrentIndex(3);
+  ComboBox3->addItems(UnitNames(VolumeUnits));
+  ComboBox3->setCurrentIndex(CubicMetersIndex);
   Selectors->addWidget(TripLabel, 0, 0);
   Selectors->addWidget(ComboBox1, 0, 1);
   Selectors->addLayout(TripButtons, 1, 1);

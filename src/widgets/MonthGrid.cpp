@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QHelpEvent>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 
@@ -200,4 +203,18 @@ void TMonthGrid::keyPressEvent(QKeyEvent* Event) {
 
 void TMonthGrid::contextMenuEvent(QContextMenuEvent* Event) {
   if (FPopupMenu && isEnabled()) FPopupMenu->exec(Event->globalPos());
+}
+
+bool TMonthGrid::event(QEvent* Event) {
+  if (Event->type() == QEvent::ToolTip) {
+    const auto* Help = static_cast<QHelpEvent*>(Event);
+    QString Hint = toolTip();
+    if (Hint.endsWith('\n')) Hint.chop(1);
+    if (Hint.isEmpty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(Help->globalPos(), Qt::convertFromPlainText(Hint, Qt::WhiteSpaceNormal), this);
+    return true;
+  }
+  return QWidget::event(Event);
 }

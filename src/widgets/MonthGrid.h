@@ -62,6 +62,8 @@ class TMonthGrid : public QWidget {
   void PointerMoved(const QPoint& Position);
 
  protected:
+  // Shows the hint as plain text: note lines that look like markup show as typed.
+  bool event(QEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseDoubleClickEvent(QMouseEvent* Event) override;

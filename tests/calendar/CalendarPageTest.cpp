@@ -1,5 +1,7 @@
 // The Calendar page inside the main window: notes in their days, hints,
 // editing and deleting notes, the year and month buttons.
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -86,6 +88,15 @@ TEST_F(CalendarPageTest, HoverShowsTheDayLinesAsHint) {
   EXPECT_EQ(Grid()->toolTip(), "Buy map\nCall ranger\n");
   HoverAt(Grid()->CellRect(3, 0).center());  // the weekday header
   EXPECT_EQ(Grid()->toolTip(), "");
+}
+
+TEST_F(CalendarPageTest, HintShowsMarkupAsTyped) {
+  OpenMarch2007({{14, 3, 2007, {"<b>bold</b> & more"}}});
+  HoverAt(DayCell(14).center());
+  QHelpEvent Help(QEvent::ToolTip, DayCell(14).center(), Grid()->mapToGlobal(DayCell(14).center()));
+  QApplication::sendEvent(Grid(), &Help);
+  EXPECT_TRUE(QToolTip::text().contains("&lt;b&gt;bold&lt;/b&gt; &amp; more")) << QToolTip::text().toStdString();
+  QToolTip::hideText();
 }
 
 TEST_F(CalendarPageTest, EmptyAnswerLeavesTheNoteAndDeleteRemovesItWithoutQuestion) {
