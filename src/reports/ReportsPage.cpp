@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -118,6 +119,9 @@ TReportChoice TReportsPage::ChosenSections() const {
 void TReportsPage::CompileReport() {
   TRtfEdit& Report = *frmReport->RichEdit1;
   Report.LoadRichText(ReadWholeTextFile(ReportTemplateFileName));
+  // Filling in the template is not an edit the user could undo.
+  Report.document()->setUndoRedoEnabled(false);
+  const auto UndoAgain = qScopeGuard([&Report] { Report.document()->setUndoRedoEnabled(true); });
   const TTrip& Trip = Context.Store.GetTrip(Context.Trip());
   const TDisplayUnits Units{Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator()};
   TReportDocument Document(*Report.document());
