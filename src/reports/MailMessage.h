@@ -11,7 +11,7 @@
 const std::string& ContactAddress(const TContact& Contact);
 
 struct TMailMessage {
-  std::string To;       // UTF-8, as typed
+  std::string To;  // UTF-8, as typed
   std::string Cc;
   std::string Subject;
   std::vector<std::string> BodyLines;

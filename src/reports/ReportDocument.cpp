@@ -17,7 +17,8 @@ QString ParagraphText(const std::string& Text) {
 
 long long TReportDocument::Find(const std::string& Text) {
   // QTextDocument::find ignores letter case unless told otherwise.
-  const QTextCursor Found = FDocument.find(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+  const QTextCursor Found =
+      FDocument.find(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
   return Found.isNull() ? -1 : Found.selectionStart();
 }
 

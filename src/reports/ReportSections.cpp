@@ -15,12 +15,18 @@ const std::string RecordIndent = "     ";
 const std::string FieldIndent = "          ";
 const std::string ItemFieldIndent = "               ";
 
-const char* const PermitLabels[TPermit::FieldCount - 1] = {"Phone = ", "Fax = ",   "Requirements = ",
-                                                            "Cost = ",  "Dates = ", "Notes = "};
-const char* const ContactLabels[TContact::FieldCount - 1] = {
-    "Nickname = ",  "Hometown = ",        "Current Mailing Adress = ", "eMail = ",
-    "Alternate eMail = ", "Phone = ",     "Alternate Phone = ",        "Emergency Contact Info = ",
-    "Allergies / Medication = ", "Other Info = "};
+const char* const PermitLabels[TPermit::FieldCount - 1] = {
+    "Phone = ", "Fax = ", "Requirements = ", "Cost = ", "Dates = ", "Notes = "};
+const char* const ContactLabels[TContact::FieldCount - 1] = {"Nickname = ",
+                                                             "Hometown = ",
+                                                             "Current Mailing Adress = ",
+                                                             "eMail = ",
+                                                             "Alternate eMail = ",
+                                                             "Phone = ",
+                                                             "Alternate Phone = ",
+                                                             "Emergency Contact Info = ",
+                                                             "Allergies / Medication = ",
+                                                             "Other Info = "};
 
 bool NeedsQuotes(const std::string& Line) {
   if (Line.empty()) return false;
@@ -50,8 +56,7 @@ std::string JoinRecords(const TOwnedList<TRecord>& Records, TWriter Write) {
 }
 
 // "     [Head]", then one line per field: its label indented by 10 and the value.
-std::string LabelledRecord(const std::string& Head,
-                           const std::vector<std::pair<std::string, std::string>>& Fields) {
+std::string LabelledRecord(const std::string& Head, const TLabelledValues& Fields) {
   std::string Text = RecordIndent + "[" + Head + "]";
   for (const auto& [Label, Value] : Fields) Text += LineBreak + FieldIndent + Label + Value;
   return Text;
@@ -60,7 +65,9 @@ std::string LabelledRecord(const std::string& Head,
 // The label of unit Unit of a selector whose labels start at First in
 // UnitLabels; none for an index outside the selector.
 const char* UnitLabel(int Unit, std::size_t First, std::size_t Count) {
-  return Unit >= 0 && static_cast<std::size_t>(Unit) < Count ? UnitLabels[First + static_cast<std::size_t>(Unit)] : "";
+  return Unit >= 0 && static_cast<std::size_t>(Unit) < Count
+             ? UnitLabels[First + static_cast<std::size_t>(Unit)]
+             : "";
 }
 
 }  // namespace
@@ -75,13 +82,17 @@ std::string CommaText(const TTextLines& Lines) {
   return Text;
 }
 
-TReportSections::TReportSections(const TTrip& Trip, const TDisplayUnits& Units, TStoredTextConverter Converter)
+TReportSections::TReportSections(const TTrip& Trip, const TDisplayUnits& Units,
+                                 TStoredTextConverter Converter)
     : FTrip(Trip), FUnits(Units), FConverter(std::move(Converter)) {}
 
-std::string TReportSections::Stored(const std::string& Text) const { return FConverter ? FConverter(Text) : Text; }
+std::string TReportSections::Stored(const std::string& Text) const {
+  return FConverter ? FConverter(Text) : Text;
+}
 
 std::string TReportSections::Weight(const std::string& Kilograms) const {
-  return StoredToShown(TFieldKind::Weight, Kilograms, FUnits) + " " + UnitLabel(FUnits.Weight, 0, WeightUnits.size());
+  return StoredToShown(TFieldKind::Weight, Kilograms, FUnits) + " " +
+         UnitLabel(FUnits.Weight, 0, WeightUnits.size());
 }
 
 std::string TReportSections::Volume(const std::string& CubicMeters) const {
@@ -115,8 +126,9 @@ std::string TReportSections::Text(TReportSection Section) const {
 
 std::string TReportSections::NoteDate(const TDayNote& Note) const {
   // A month outside the year (a damaged file) is shown by its number.
-  const std::string Month =
-      Note.Month >= 1 && Note.Month <= 12 ? MonthNames[static_cast<std::size_t>(Note.Month - 1)] : std::to_string(Note.Month);
+  const std::string Month = Note.Month >= 1 && Note.Month <= 12
+                                ? MonthNames[static_cast<std::size_t>(Note.Month - 1)]
+                                : std::to_string(Note.Month);
   return std::to_string(Note.Day) + " " + Month + " " + std::to_string(Note.Year);
 }
 
@@ -129,20 +141,11 @@ std::string TReportSections::CalendarText() const {
 }
 
 std::string TReportSections::GearText() const {
-  std::string Text;
-  for (const auto& Category : FTrip.GearCategories) {
-    Text += RecordIndent + "[Category  = " + Stored(Category->Name) + "]" + LineBreak;
-    for (const auto& Item : Category->Items) {
-      Text += FieldIndent + "[Gear Name  = " + Stored(Item->Name) + "]" + LineBreak;
-      Text += ItemFieldIndent + "Weight  = " + Weight(Item->Weight) + LineBreak;
-      Text += ItemFieldIndent + "Cost = " + Stored(Item->Cost) + LineBreak;
-      Text += ItemFieldIndent + "Own = " + Stored(Item->Own) + LineBreak;
-      Text += ItemFieldIndent + "Necesity = " + Stored(Item->Necessity) + LineBreak;
-      Text += ItemFieldIndent + "Volume = " + Volume(Item->Volume) + LineBreak;
-      Text += ItemFieldIndent + "Other = " + Stored(Item->Other) + LineBreak;
-    }
-  }
-  return Text;
+  return CategorizedText(FTrip.GearCategories, "Category", "Gear Name", [this](const TGearCategory& Item) {
+    return TLabelledValues{{"Weight  = ", Weight(Item.Weight)}, {"Cost = ", Stored(Item.Cost)},
+                           {"Own = ", Stored(Item.Own)},        {"Necesity = ", Stored(Item.Necessity)},
+                           {"Volume = ", Volume(Item.Volume)},  {"Other = ", Stored(Item.Other)}};
+  });
 }
 
 std::string TReportSections::LogisticsText() const {
@@ -152,15 +155,26 @@ std::string TReportSections::LogisticsText() const {
 }
 
 std::string TReportSections::ShoppingText() const {
+  return CategorizedText(FTrip.ShopingCategories, "Shopping Category", "Item Name",
+                         [this](const TShopingItem& Item) {
+                           return TLabelledValues{{"Weight  = ", Weight(Item.Weight)},
+                                                  {"Price = ", Stored(Item.Price)},
+                                                  {"Store = ", Stored(Item.Store)},
+                                                  {"Other = ", Stored(Item.Other)}};
+                         });
+}
+
+template <class TCategory, class TItemFields>
+std::string TReportSections::CategorizedText(const TOwnedList<TCategory>& Categories,
+                                             const std::string& CategoryLabel, const std::string& ItemLabel,
+                                             TItemFields ItemFields) const {
   std::string Text;
-  for (const auto& Category : FTrip.ShopingCategories) {
-    Text += RecordIndent + "[Shopping Category  = " + Stored(Category->Name) + "]" + LineBreak;
+  for (const auto& Category : Categories) {
+    Text += RecordIndent + "[" + CategoryLabel + "  = " + Stored(Category->Name) + "]" + LineBreak;
     for (const auto& Item : Category->Items) {
-      Text += FieldIndent + "[Item Name  = " + Stored(Item->Name) + "]" + LineBreak;
-      Text += ItemFieldIndent + "Weight  = " + Weight(Item->Weight) + LineBreak;
-      Text += ItemFieldIndent + "Price = " + Stored(Item->Price) + LineBreak;
-      Text += ItemFieldIndent + "Store = " + Stored(Item->Store) + LineBreak;
-      Text += ItemFieldIndent + "Other = " + Stored(Item->Other) + LineBreak;
+      Text += FieldIndent + "[" + ItemLabel + "  = " + Stored(Item->Name) + "]" + LineBreak;
+      for (const auto& [Label, Value] : ItemFields(*Item))
+        Text += ItemFieldIndent + Label + Value + LineBreak;
     }
   }
   return Text;
@@ -176,17 +190,19 @@ std::string TReportSections::RecipesText() const {
 }
 
 std::string TReportSections::PermitsText() const {
-  return JoinRecords(FTrip.Permits, [this](const TPermit& Permit) {
-    std::vector<std::pair<std::string, std::string>> Fields;
-    for (int i = 1; i < TPermit::FieldCount; ++i) Fields.emplace_back(PermitLabels[i - 1], Stored(Permit.Field(i)));
-    return LabelledRecord(Stored(Permit.ParkName), Fields);
-  });
+  return JoinRecords(FTrip.Permits,
+                     [this](const TPermit& Permit) { return FieldRecord(Permit, PermitLabels); });
 }
 
 std::string TReportSections::ContactsText() const {
-  return JoinRecords(FTrip.Contacts, [this](const TContact& Contact) {
-    std::vector<std::pair<std::string, std::string>> Fields;
-    for (int i = 1; i < TContact::FieldCount; ++i) Fields.emplace_back(ContactLabels[i - 1], Stored(Contact.Field(i)));
-    return LabelledRecord(Stored(Contact.Name), Fields);
-  });
+  return JoinRecords(FTrip.Contacts,
+                     [this](const TContact& Contact) { return FieldRecord(Contact, ContactLabels); });
+}
+
+template <class TRecord>
+std::string TReportSections::FieldRecord(const TRecord& Record,
+                                         const char* const (&Labels)[TRecord::FieldCount - 1]) const {
+  TLabelledValues Fields;
+  for (int i = 1; i < TRecord::FieldCount; ++i) Fields.emplace_back(Labels[i - 1], Stored(Record.Field(i)));
+  return LabelledRecord(Stored(Record.Field(0)), Fields);
 }

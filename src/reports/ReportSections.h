@@ -10,6 +10,8 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gear/FieldText.h"
 #include "store/Traveler.h"
@@ -52,6 +54,9 @@ std::string CommaText(const TTextLines& Lines);
 // the report's encoding, say). Without one, stored texts go in unchanged.
 using TStoredTextConverter = std::function<std::string(const std::string&)>;
 
+// Lines of a record: each a label and its value.
+using TLabelledValues = std::vector<std::pair<std::string, std::string>>;
+
 class TReportSections {
  public:
   TReportSections(const TTrip& Trip, const TDisplayUnits& Units, TStoredTextConverter Converter = {});
@@ -72,6 +77,14 @@ class TReportSections {
   std::string RecipesText() const;
   std::string PermitsText() const;
   std::string ContactsText() const;
+  // Categories with their items: a head line per category and per item,
+  // then the item's fields, every line ended.
+  template <class TCategory, class TItemFields>
+  std::string CategorizedText(const TOwnedList<TCategory>& Categories, const std::string& CategoryLabel,
+                              const std::string& ItemLabel, TItemFields ItemFields) const;
+  // A permit or contact: its first field as the head, then the others.
+  template <class TRecord>
+  std::string FieldRecord(const TRecord& Record, const char* const (&Labels)[TRecord::FieldCount - 1]) const;
 
   const TTrip& FTrip;
   TDisplayUnits FUnits;

@@ -71,9 +71,12 @@ void TReportsPage::BuildReportGroup() {
   Button34 = new QPushButton("Compile Email Message", GroupBox13);
   Button35 = new QPushButton("Export Report", GroupBox13);
   for (QPushButton* Button : {Button33, Button34, Button35}) Column->addWidget(Button);
-  connect(Button33, &QPushButton::clicked, this, [this] { this->Context.Guarded([this] { Button33Click(); }); });
-  connect(Button34, &QPushButton::clicked, this, [this] { this->Context.Guarded([this] { Button34Click(); }); });
-  connect(Button35, &QPushButton::clicked, this, [this] { this->Context.Guarded([this] { Button35Click(); }); });
+  connect(Button33, &QPushButton::clicked, this,
+          [this] { this->Context.Guarded([this] { Button33Click(); }); });
+  connect(Button34, &QPushButton::clicked, this,
+          [this] { this->Context.Guarded([this] { Button34Click(); }); });
+  connect(Button35, &QPushButton::clicked, this,
+          [this] { this->Context.Guarded([this] { Button35Click(); }); });
 }
 
 void TReportsPage::BuildMessageGroup() {
@@ -104,7 +107,8 @@ void TReportsPage::BuildMessageGroup() {
   Grid->setColumnStretch(2, 1);
   CutBla = new TEditMenuTimer(*PopupMenu9, *RichEdit7, Context.Prompts, this);
 
-  connect(Button36, &QPushButton::clicked, this, [this] { this->Context.Guarded([this] { Button36Click(); }); });
+  connect(Button36, &QPushButton::clicked, this,
+          [this] { this->Context.Guarded([this] { Button36Click(); }); });
   connect(CheckListBox5, &TCheckListBox::CheckClicked, this,
           [this] { this->Context.Guarded([this] { CheckListBox5ClickCheck(); }); });
 }
@@ -140,7 +144,8 @@ void TReportsPage::Button34Click() {
   // meet a file of the user's.
   RichEdit7->LoadRichText(frmReport->RichEdit1->RichText());
   QStringList Names;
-  for (const auto& Contact : Context.Store.GetTrip(Context.Trip()).Contacts) Names.append(FromStore(Contact->Name));
+  for (const auto& Contact : Context.Store.GetTrip(Context.Trip()).Contacts)
+    Names.append(FromStore(Contact->Name));
   CheckListBox5->SetEntries(Names);
 }
 
@@ -150,7 +155,8 @@ void TReportsPage::Button35Click() {
   if (FileName.isEmpty()) return;
   const std::string Path = LocalFileName(FileName);
   const TRtfEdit& Report = *frmReport->RichEdit1;
-  WriteWholeTextFile(Path, IsRichTextFileName(Path) ? Report.RichText() : (Report.PlainText() + "\r\n").toStdString());
+  WriteWholeTextFile(
+      Path, IsRichTextFileName(Path) ? Report.RichText() : (Report.PlainText() + "\r\n").toStdString());
 }
 
 void TReportsPage::Button36Click() {

@@ -57,11 +57,11 @@ class TReportsPage : public TTripPage {
 
   QGroupBox* GroupBox14 = nullptr;  // "Email Message"
   QLabel* Label26 = nullptr;
-  QLineEdit* Edit23 = nullptr;      // To
+  QLineEdit* Edit23 = nullptr;  // To
   QLabel* Label27 = nullptr;
-  QLineEdit* Edit24 = nullptr;      // Cc
+  QLineEdit* Edit24 = nullptr;  // Cc
   QLabel* Label28 = nullptr;
-  QLineEdit* Edit25 = nullptr;      // Subject
+  QLineEdit* Edit25 = nullptr;  // Subject
   TCheckListBox* CheckListBox5 = nullptr;
   TRtfEdit* RichEdit7 = nullptr;
   QPushButton* Button36 = nullptr;  // "Login To eMail", the window's default button

@@ -24,11 +24,11 @@ struct TRtfColor {
 struct TRtfCharFormat {
   std::u16string FontName;  // empty: whatever the reader takes as its default
   TRtfFontFamily FontFamily = TRtfFontFamily::Nil;
-  int HalfPoints = 24;      // font size in half points
+  int HalfPoints = 24;  // font size in half points
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;
-  bool HasColor = false;    // false: the automatic text colour
+  bool HasColor = false;  // false: the automatic text colour
   TRtfColor Color;
 
   bool operator==(const TRtfCharFormat& Other) const {

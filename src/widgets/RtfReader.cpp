@@ -61,9 +61,34 @@ struct TColorEntry {
 };
 
 enum class TWord {
-  FontTable, ColorTable, SkipDestination, DefaultFont, Font, FontSize, Bold, Italic, Underline,
-  UnderlineNone, Color, Plain, ParagraphDefaults, AlignLeft, AlignCenter, AlignRight, AlignJustify,
-  Paragraph, LineBreak, Tab, Unicode, UnicodeSkip, Binary, Red, Green, Blue, FontFamily, Symbol
+  FontTable,
+  ColorTable,
+  SkipDestination,
+  DefaultFont,
+  Font,
+  FontSize,
+  Bold,
+  Italic,
+  Underline,
+  UnderlineNone,
+  Color,
+  Plain,
+  ParagraphDefaults,
+  AlignLeft,
+  AlignCenter,
+  AlignRight,
+  AlignJustify,
+  Paragraph,
+  LineBreak,
+  Tab,
+  Unicode,
+  UnicodeSkip,
+  Binary,
+  Red,
+  Green,
+  Blue,
+  FontFamily,
+  Symbol
 };
 
 struct TWordInfo {
@@ -348,7 +373,8 @@ class TRtfParser {
           State.Char.Font = HasParameter ? Parameter : 0;
         break;
       case TWord::FontFamily:
-        if (State.Destination == TDestination::FontTable) FFontFamily = static_cast<TRtfFontFamily>(Info.Value);
+        if (State.Destination == TDestination::FontTable)
+          FFontFamily = static_cast<TRtfFontFamily>(Info.Value);
         break;
       case TWord::FontSize:
         State.Char.HalfPoints =
@@ -492,7 +518,8 @@ class TRtfParser {
     const TCharState& State = Top().Char;
     if (FRuns.empty() || State != FRunState) {
       TRtfCharFormat Format = Resolve(State);
-      if (FRuns.empty() || Format != FRuns.back().Format) FRuns.push_back({std::u16string(), std::move(Format)});
+      if (FRuns.empty() || Format != FRuns.back().Format)
+        FRuns.push_back({std::u16string(), std::move(Format)});
       FRunState = State;
     }
     FRuns.back().Text += c;

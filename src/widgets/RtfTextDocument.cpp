@@ -76,7 +76,8 @@ TRtfFontFamily FontFamily(QFont::StyleHint Hint) {
 
 QTextCharFormat QtCharFormat(const TRtfCharFormat& Format) {
   QTextCharFormat Result;
-  if (!Format.FontName.empty()) Result.setFontFamilies(QStringList{QString::fromStdU16String(Format.FontName)});
+  if (!Format.FontName.empty())
+    Result.setFontFamilies(QStringList{QString::fromStdU16String(Format.FontName)});
   Result.setFontStyleHint(StyleHint(Format.FontFamily));
   Result.setFontPointSize(Format.HalfPoints / 2.0);
   Result.setFontWeight(Format.Bold ? QFont::Bold : QFont::Normal);
@@ -90,12 +91,15 @@ TRtfCharFormat RtfCharFormat(const QTextCharFormat& Format, const QFont& Default
   TRtfCharFormat Result;
   const QStringList Families = Format.fontFamilies().toStringList();
   Result.FontName = (Families.isEmpty() ? Default.family() : Families.first()).toStdU16String();
-  Result.FontFamily =
-      FontFamily(Format.hasProperty(QTextFormat::FontStyleHint) ? Format.fontStyleHint() : Default.styleHint());
-  double Points = Format.hasProperty(QTextFormat::FontPointSize) ? Format.fontPointSize() : Default.pointSizeF();
+  Result.FontFamily = FontFamily(Format.hasProperty(QTextFormat::FontStyleHint) ? Format.fontStyleHint()
+                                                                                : Default.styleHint());
+  double Points =
+      Format.hasProperty(QTextFormat::FontPointSize) ? Format.fontPointSize() : Default.pointSizeF();
   if (Points <= 0) Points = DefaultPointSize;
-  Result.HalfPoints = std::clamp(static_cast<int>(std::lround(Points * 2)), SmallestHalfPoints, LargestHalfPoints);
-  Result.Bold = Format.hasProperty(QTextFormat::FontWeight) ? Format.fontWeight() >= QFont::DemiBold : Default.bold();
+  Result.HalfPoints =
+      std::clamp(static_cast<int>(std::lround(Points * 2)), SmallestHalfPoints, LargestHalfPoints);
+  Result.Bold =
+      Format.hasProperty(QTextFormat::FontWeight) ? Format.fontWeight() >= QFont::DemiBold : Default.bold();
   Result.Italic = Format.hasProperty(QTextFormat::FontItalic) ? Format.fontItalic() : Default.italic();
   const bool UnderlineSet =
       Format.hasProperty(QTextFormat::TextUnderlineStyle) || Format.hasProperty(QTextFormat::FontUnderline);
@@ -152,7 +156,8 @@ TRtfDocument RtfDocumentOf(const QTextDocument& Source) {
       const QTextFragment Fragment = It.fragment();
       if (!Fragment.isValid()) continue;
       std::u16string Text = RunText(Fragment.text());
-      if (!Text.empty()) Paragraph.Runs.push_back({std::move(Text), RtfCharFormat(Fragment.charFormat(), Default)});
+      if (!Text.empty())
+        Paragraph.Runs.push_back({std::move(Text), RtfCharFormat(Fragment.charFormat(), Default)});
     }
     Document.Paragraphs.push_back(std::move(Paragraph));
   }

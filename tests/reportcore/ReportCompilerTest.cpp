@@ -16,9 +16,10 @@ class TStringReport : public IReportText {
   explicit TStringReport(std::string Text) : Text(std::move(Text)) {}
 
   long long Find(const std::string& Wanted) override {
-    const auto Found = std::search(Text.begin(), Text.end(), Wanted.begin(), Wanted.end(), [](char a, char b) {
-      return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
+    const auto Found =
+        std::search(Text.begin(), Text.end(), Wanted.begin(), Wanted.end(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
     return Found == Text.end() ? -1 : Found - Text.begin();
   }
   void Replace(long long Position, int Length, const std::string& By) override {
@@ -60,7 +61,8 @@ TEST_F(ReportCompilerTest, EveryTagIsFilledAndTheFooterFollowsThreeEmptyParagrap
   EXPECT_EQ(Compile("Trip: [TRIP] |Calendar: [CP]|Gear: [GL]|Plans: [LOG]|Shopping: [SL]|Recipes: [RL]|"
                     "Permits: [PM]|Contacts: [CI]|[BUD]"),
             "Trip: Sierra|Calendar: <none>|Gear: <none>|Plans:      [Shuttle]\r\n          6:30|"
-            "Shopping: <none>|Recipes: <none>|Permits: <none>|Contacts: <none>|     Budget = 450" + Footer);
+            "Shopping: <none>|Recipes: <none>|Permits: <none>|Contacts: <none>|     Budget = 450" +
+                Footer);
 }
 
 TEST_F(ReportCompilerTest, TagsAreFoundInAnyLetterCase) {
@@ -106,8 +108,9 @@ TEST_F(ReportCompilerTest, ABadWeightStopsTheCompilationEvenInAnUncheckedSection
   Store.AddGearCategory(0, "Shelter");
   Store.AddGearItem(0, 0, "Tent", "heavy", "", "", "", "1", "");
   TStringReport Report("[TRIP] [GL] [BUD]");
-  EXPECT_THROW(CompileReportText(Report, TReportSections(Trip(), {1, 3, '.'}), Without(TReportSection::Gear), "F"),
-               TNumberTextError);
+  EXPECT_THROW(
+      CompileReportText(Report, TReportSections(Trip(), {1, 3, '.'}), Without(TReportSection::Gear), "F"),
+      TNumberTextError);
   // What was filled before the failure stays; nothing after it happens.
   EXPECT_EQ(Report.Text, "Sierra[GL] [BUD]");
 }

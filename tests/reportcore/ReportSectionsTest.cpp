@@ -147,9 +147,9 @@ TEST_F(ReportSectionsTest, TripNameAndBudget) {
 }
 
 TEST_F(ReportSectionsTest, SectionsWithoutRecordsAreEmpty) {
-  for (TReportSection Section : {TReportSection::Calendar, TReportSection::Gear, TReportSection::Logistics,
-                                 TReportSection::Shopping, TReportSection::Recipes, TReportSection::Permits,
-                                 TReportSection::Contacts})
+  for (TReportSection Section :
+       {TReportSection::Calendar, TReportSection::Gear, TReportSection::Logistics, TReportSection::Shopping,
+        TReportSection::Recipes, TReportSection::Permits, TReportSection::Contacts})
     EXPECT_EQ(Text(Section), "") << static_cast<int>(Section);
 }
 
@@ -171,12 +171,13 @@ TEST_P(ReportFiguresTest, WeightAndVolumeLines) {
   EXPECT_NE(Gear.find(std::string("Volume = ") + GetParam().Volume + "\r\n"), std::string::npos) << Gear;
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, ReportFiguresTest,
-                         ::testing::Values(TFigureCase{Grams, CubicCentimeters, '.', "1500 gr", "2000 cubic centimeters"},
-                                           TFigureCase{Kilograms, CubicMeters, '.', "1.5 kg", "0.002 cubic meters"},
-                                           TFigureCase{Pounds, Liters, '.', "3.30693 lbs", "2 liters"},
-                                           TFigureCase{Kilograms, 9, ',', "1,5 kg", "67,628 ounces"},
-                                           TFigureCase{-1, -1, '.', "1.5 ", "0.002 "}));
+INSTANTIATE_TEST_SUITE_P(
+    Units, ReportFiguresTest,
+    ::testing::Values(TFigureCase{Grams, CubicCentimeters, '.', "1500 gr", "2000 cubic centimeters"},
+                      TFigureCase{Kilograms, CubicMeters, '.', "1.5 kg", "0.002 cubic meters"},
+                      TFigureCase{Pounds, Liters, '.', "3.30693 lbs", "2 liters"},
+                      TFigureCase{Kilograms, 9, ',', "1,5 kg", "67,628 ounces"},
+                      TFigureCase{-1, -1, '.', "1.5 ", "0.002 "}));
 
 TEST_F(ReportSectionsTest, AWeightThatIsNotANumberStopsTheSection) {
   AddGear("heavy", "0.002");
@@ -215,13 +216,14 @@ class CommaTextTest : public ::testing::TestWithParam<TCommaCase> {};
 
 TEST_P(CommaTextTest, JoinsAndQuotes) { EXPECT_EQ(CommaText(GetParam().Lines), GetParam().Text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommaTextTest,
-    ::testing::Values(TCommaCase{{}, ""}, TCommaCase{{""}, "\"\""}, TCommaCase{{"", ""}, ","},
-                      TCommaCase{{"apples", "dried fruit"}, "apples,\"dried fruit\""},
-                      TCommaCase{{"say \"hi\""}, "\"say \"\"hi\"\"\""}, TCommaCase{{"a\"b"}, "\"a\"\"b\""},
-                      TCommaCase{{"salt,pepper", "x"}, "\"salt,pepper\",x"},
-                      TCommaCase{{"tab\there", "del\x7f"}, "\"tab\there\",\"del\x7f\""},
-                      TCommaCase{{"caf\xc3\xa9", "[x];y"}, "caf\xc3\xa9,[x];y"}));
+INSTANTIATE_TEST_SUITE_P(Lines, CommaTextTest,
+                         ::testing::Values(TCommaCase{{}, ""}, TCommaCase{{""}, "\"\""},
+                                           TCommaCase{{"", ""}, ","},
+                                           TCommaCase{{"apples", "dried fruit"}, "apples,\"dried fruit\""},
+                                           TCommaCase{{"say \"hi\""}, "\"say \"\"hi\"\"\""},
+                                           TCommaCase{{"a\"b"}, "\"a\"\"b\""},
+                                           TCommaCase{{"salt,pepper", "x"}, "\"salt,pepper\",x"},
+                                           TCommaCase{{"tab\there", "del\x7f"}, "\"tab\there\",\"del\x7f\""},
+                                           TCommaCase{{"caf\xc3\xa9", "[x];y"}, "caf\xc3\xa9,[x];y"}));
 
 }  // namespace

@@ -33,7 +33,8 @@ TEST_F(ReportCompileTest, TheShippedTemplateGivesAFullReportWithTheFooterLast) {
   OpenWith(BuildReportTrip);
   Reports().CompileReport();
   const QStringList Paragraphs = ReportParagraphs();
-  EXPECT_EQ(Paragraphs.mid(0, 4), (QStringList{"Quillmoor Planner", "Trip Report", "", "Sierra High Route 2024"}));
+  EXPECT_EQ(Paragraphs.mid(0, 4),
+            (QStringList{"Quillmoor Planner", "Trip Report", "", "Sierra High Route 2024"}));
   EXPECT_TRUE(Paragraphs.contains("  14 July 2024 = {\"Drive to Bishop\",\"Pick up permits\"}"));
   EXPECT_TRUE(Paragraphs.contains("               Weight  = 1.85 kg"));
   EXPECT_TRUE(Paragraphs.contains("               Volume = 0.006 cubic meters"));
@@ -49,8 +50,9 @@ TEST_F(ReportCompileTest, TheShippedTemplateGivesAFullReportWithTheFooterLast) {
 }
 
 TEST_F(ReportCompileTest, InsertedTextTakesTheFormatOfTheTagsFirstCharacter) {
-  UseTemplate("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red200\\green0\\blue0;}"
-              "\\f0\\fs20 Plans:\\par{\\f1\\b\\cf1 [LO}G] after}");
+  UseTemplate(
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red200\\green0\\blue0;}"
+      "\\f0\\fs20 Plans:\\par{\\f1\\b\\cf1 [LO}G] after}");
   OpenWith(BuildReportTrip);
   Reports().CompileReport();
   QTextDocument* Document = Report().document();
@@ -61,9 +63,10 @@ TEST_F(ReportCompileTest, InsertedTextTakesTheFormatOfTheTagsFirstCharacter) {
   EXPECT_EQ(Inserted.fontWeight(), QFont::Bold);
   EXPECT_EQ(Inserted.foreground().color(), QColor(200, 0, 0));
   // Every line of the section became a paragraph of its own.
-  EXPECT_EQ(ReportParagraphs().mid(1, 5), (QStringList{"     [Shuttle to Roads End]", "          East Side Sierra Shuttle",
-                                                       "Pick-up 6:30 at the motel", "     [Car at Whitney Portal]",
-                                                       "          Overflow lot. after"}));
+  EXPECT_EQ(ReportParagraphs().mid(1, 5),
+            (QStringList{"     [Shuttle to Roads End]", "          East Side Sierra Shuttle",
+                         "Pick-up 6:30 at the motel", "     [Car at Whitney Portal]",
+                         "          Overflow lot. after"}));
 }
 
 TEST_F(ReportCompileTest, TagsInAnyLetterCaseAndOnlyTheFirstOfEach) {
@@ -98,9 +101,10 @@ TEST_F(ReportCompileTest, TheCheckBoxesStandInOrderAllChecked) {
     Captions.append(Box->text());
     EXPECT_TRUE(Box->isChecked());
   }
-  EXPECT_EQ(Captions, (QStringList{"Trip Calendar Planner", "Gear Weight, Gear Check List Software/calculator",
-                                   "Logistics", "Shopping List ", "Recipes/menu planner", "Permits Manager",
-                                   "Contact Information For Party ", "Budget"}));
+  EXPECT_EQ(Captions,
+            (QStringList{"Trip Calendar Planner", "Gear Weight, Gear Check List Software/calculator",
+                         "Logistics", "Shopping List ", "Recipes/menu planner", "Permits Manager",
+                         "Contact Information For Party ", "Budget"}));
   EXPECT_EQ(Reports().CheckBox9->text(), "Permits Manager");
   EXPECT_EQ(Reports().CheckBox8->text(), "Contact Information For Party ");
 }
@@ -119,11 +123,15 @@ TEST_F(ReportCompileTest, StoredTextInEitherEncodingIsShownRight) {
   UseTemplate("{\\rtf1 [TRIP] [LOG]}");
   OpenWith([](TTravelerData& Store) {
     Store.AppendTrip();
-    Store.GetTrip(0).Name = "Caf\xc3\xa9";       // typed: UTF-8
-    Store.AddPlan(0, "Br\xfc" "cke", "");        // imported: Windows-1252
+    Store.GetTrip(0).Name = "Caf\xc3\xa9";  // typed: UTF-8
+    Store.AddPlan(0,
+                  "Br\xfc"
+                  "cke",
+                  "");  // imported: Windows-1252
   });
   Reports().CompileReport();
-  EXPECT_EQ(ReportParagraphs().first(), QString::fromUtf8("Caf\xc3\xa9     [Br\xc3\xbc" "cke]"));
+  EXPECT_EQ(ReportParagraphs().first(), QString::fromUtf8("Caf\xc3\xa9     [Br\xc3\xbc"
+                                                          "cke]"));
 }
 
 TEST_F(ReportCompileTest, AMissingTemplateStopsEveryButtonWithTheFileError) {

@@ -25,7 +25,8 @@ TEST_P(ReportExportTest, WritesTheFormatOfTheExtension) {
     Reread.LoadRichText(Written);
     EXPECT_EQ(Reread.toPlainText(), Report().toPlainText());
   } else {
-    EXPECT_EQ(Written.rfind("Quillmoor Planner\r\nTrip Report\r\n\r\nSierra High Route 2024\r\n", 0), 0u) << Written;
+    EXPECT_EQ(Written.rfind("Quillmoor Planner\r\nTrip Report\r\n\r\nSierra High Route 2024\r\n", 0), 0u)
+        << Written;
     EXPECT_EQ(QString::fromUtf8(Written.c_str()), Report().PlainText() + "\r\n");
   }
 }
@@ -51,7 +52,8 @@ TEST_F(ReportExportFailureTest, AFileThatCannotBeWrittenIsReported) {
   Prompts.FileAnswers = {QString::fromStdString(Path)};
   Click(Reports().Button35);
   ASSERT_EQ(Prompts.Texts("error").size(), 1);
-  EXPECT_TRUE(Prompts.Texts("error")[0].startsWith(QString::fromStdString("Could not create '" + Path + "': ")));
+  EXPECT_TRUE(
+      Prompts.Texts("error")[0].startsWith(QString::fromStdString("Could not create '" + Path + "': ")));
 }
 
 TEST_F(ReportExportFailureTest, AnExistingFileIsReplacedWithoutAQuestion) {

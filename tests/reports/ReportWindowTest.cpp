@@ -99,19 +99,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TPopupCase{"Empty", [](QTextEdit& Editor) { Editor.clear(); }, false, {}},
         TPopupCase{"EmptyWithClipboardText", [](QTextEdit& Editor) { Editor.clear(); }, true, {"&Paste"}},
-        TPopupCase{"LoadedText", [](QTextEdit& Editor) { Editor.setPlainText("report"); }, false, {"&Select All"}},
+        TPopupCase{
+            "LoadedText", [](QTextEdit& Editor) { Editor.setPlainText("report"); }, false, {"&Select All"}},
         TPopupCase{"Typed",
                    [](QTextEdit& Editor) {
                      Editor.clear();
                      QTest::keyClicks(&Editor, "ab");
                    },
-                   false, {"&Undo", "&Select All"}},
+                   false,
+                   {"&Undo", "&Select All"}},
         TPopupCase{"Selected",
                    [](QTextEdit& Editor) {
                      Editor.setPlainText("report");
                      Editor.selectAll();
                    },
-                   true, {"Cu&t", "&Copy", "&Paste", "&Delete", "&Select All"}}),
+                   true,
+                   {"Cu&t", "&Copy", "&Paste", "&Delete", "&Select All"}}),
     [](const ::testing::TestParamInfo<TPopupCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(ReportWindowTest, PopupItemsActOnTheirEditor) {

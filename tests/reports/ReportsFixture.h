@@ -16,7 +16,9 @@
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"
 
-inline std::string ShippedTemplatePath() { return std::string(QMP_SOURCE_DIR) + "/resources/ReportTemplate.rtf"; }
+inline std::string ShippedTemplatePath() {
+  return std::string(QMP_SOURCE_DIR) + "/resources/ReportTemplate.rtf";
+}
 
 // The realistic trip of the gear tests with notes, plans, recipes and the
 // party's contacts added.
@@ -45,7 +47,9 @@ class ReportsTest : public PagesTest {
  protected:
   void SetUp() override { std::filesystem::copy_file(ShippedTemplatePath(), TemplatePath()); }
 
-  static std::filesystem::path TemplatePath() { return std::filesystem::current_path() / "ReportTemplate.rtf"; }
+  static std::filesystem::path TemplatePath() {
+    return std::filesystem::current_path() / "ReportTemplate.rtf";
+  }
   static void UseTemplate(const std::string& Rtf) {
     std::ofstream(TemplatePath(), std::ios::binary | std::ios::trunc) << Rtf;
   }

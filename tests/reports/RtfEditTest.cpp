@@ -7,8 +7,8 @@
 #include <QTextImageFormat>
 
 #include "rtf/RtfTestSupport.h"
-#include "widgets/RtfTextDocument.h"
 #include "widgets/RtfEdit.h"
+#include "widgets/RtfTextDocument.h"
 
 namespace {
 

@@ -90,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
     Hostile, RtfHostileInputTest,
     ::testing::Values(
         THostileCase{"a million open braces", "{\\rtf1" + std::string(1000000, '{') + "text"},
-        THostileCase{"deep groups that close", "{\\rtf1" + std::string(100000, '{') + "x" + std::string(100000, '}') + "}"},
+        THostileCase{"deep groups that close",
+                     "{\\rtf1" + std::string(100000, '{') + "x" + std::string(100000, '}') + "}"},
         THostileCase{"closing braces first", "{\\rtf1" + std::string(1000, '}') + "text}"},
         THostileCase{"a huge binary length", "{\\rtf1\\bin99999999999999999999 abc}"},
         THostileCase{"a negative binary length", "{\\rtf1\\bin-5 abc}"},
@@ -106,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         THostileCase{"nul bytes", std::string("{\\rtf1 a\0b\0}", 12)}),
     [](const ::testing::TestParamInfo<THostileCase>& Info) {
       std::string Name;
-      for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      for (char c : std::string(Info.param.Name))
+        Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
       return Name;
     });
 

@@ -9,13 +9,14 @@ namespace {
 
 const std::string Tables =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0"
-    "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman{\\*\\panose 02020603050405020304}Times New Roman;}}"
+    "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman{\\*\\panose 02020603050405020304}Times New "
+    "Roman;}}"
     "{\\colortbl ;\\red0\\green100\\blue0;\\red200\\green0\\blue0;}"
     "{\\*\\generator Riched20 10.0;}{\\info{\\title Secret}}{\\stylesheet{\\s0 Normal;}}";
 
 TEST(RtfReaderTest, FormatsOfRunsFollowTheControlWordsAndGroups) {
-  const TRtfDocument Document =
-      ReadRtf(Tables + "\\pard\\f0\\fs20 plain {\\b bold \\i both}\\ul under\\ulnone  {\\f1\\fs32\\cf1 big}}");
+  const TRtfDocument Document = ReadRtf(
+      Tables + "\\pard\\f0\\fs20 plain {\\b bold \\i both}\\ul under\\ulnone  {\\f1\\fs32\\cf1 big}}");
   ASSERT_EQ(Document.Paragraphs.size(), 1u);
   const auto& Runs = Document.Paragraphs[0].Runs;
   ASSERT_EQ(Runs.size(), 6u);
@@ -77,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TEscapeCase{"raw\r\nline breaks are\n ignored", u"rawline breaks are ignored"},
                       TEscapeCase{"\\bin5 {}\\x} after", u" after"},
                       TEscapeCase{"\\unknownword12 kept\\* \\info", u"kept "},
-                      TEscapeCase{"\\'0d\\'0a\\u8233?\\u10?", u""},
-                      TEscapeCase{"\\'zz ok", u"zz ok"}));
+                      TEscapeCase{"\\'0d\\'0a\\u8233?\\u10?", u""}, TEscapeCase{"\\'zz ok", u"zz ok"}));
 
 TEST(RtfReaderTest, SkipsOptionalDestinationsAndHeaders) {
   const TRtfDocument Document = ReadRtf(Tables +
@@ -128,7 +128,8 @@ TEST(RtfReaderTest, FontSizesStayInARange) {
 }
 
 TEST(RtfReaderTest, TextAfterTheDocumentGroupIsIgnored) {
-  EXPECT_EQ(ParagraphTexts(ReadRtf("{\\rtf1 inside}outside{more}")), (std::vector<std::u16string>{u"inside"}));
+  EXPECT_EQ(ParagraphTexts(ReadRtf("{\\rtf1 inside}outside{more}")),
+            (std::vector<std::u16string>{u"inside"}));
 }
 
 struct TPlainCase {
@@ -142,14 +143,19 @@ TEST_P(RtfPlainTextTest, IsReadOneParagraphALine) {
   EXPECT_EQ(ParagraphTexts(ReadRtf(GetParam().Bytes)), GetParam().Paragraphs);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PlainText, RtfPlainTextTest,
-    ::testing::Values(TPlainCase{"", {u""}}, TPlainCase{"one\r\ntwo\nthree\rfour", {u"one", u"two", u"three", u"four"}},
-                      TPlainCase{"caf\xc3\xa9\n", {u"caf\u00e9", u""}},
-                      TPlainCase{"\xef\xbb\xbf" "bom", {u"bom"}},
-                      TPlainCase{"caf\xe9 \x80", {u"caf\u00e9 \u20ac"}},
-                      TPlainCase{"{\\rt not rich", {u"{\\rt not rich"}},
-                      TPlainCase{"a\tb\x01" "c", {u"a\tbc"}}));
+INSTANTIATE_TEST_SUITE_P(PlainText, RtfPlainTextTest,
+                         ::testing::Values(TPlainCase{"", {u""}},
+                                           TPlainCase{"one\r\ntwo\nthree\rfour",
+                                                      {u"one", u"two", u"three", u"four"}},
+                                           TPlainCase{"caf\xc3\xa9\n", {u"caf\u00e9", u""}},
+                                           TPlainCase{"\xef\xbb\xbf"
+                                                      "bom",
+                                                      {u"bom"}},
+                                           TPlainCase{"caf\xe9 \x80", {u"caf\u00e9 \u20ac"}},
+                                           TPlainCase{"{\\rt not rich", {u"{\\rt not rich"}},
+                                           TPlainCase{"a\tb\x01"
+                                                      "c",
+                                                      {u"a\tbc"}}));
 
 TEST(RtfReaderTest, LeadingBlanksBeforeTheDocumentAreAllowed) {
   EXPECT_EQ(ParagraphTexts(ReadRtf("\r\n  {\\rtf1 text}")), (std::vector<std::u16string>{u"text"}));

@@ -73,12 +73,14 @@ class TRandomDocuments {
         u"aZ09 ;{}\\\t\u2028\u00e9\u00a0\u20ac\u0178\u0436\u4e2d\U0001F600?'\"~-_*";
     std::u16string Result;
     const int Length = Pick(0, 12);
-    for (int i = 0; i < Length; ++i) Result += Characters[static_cast<std::size_t>(Pick(0, int(Characters.size()) - 1))];
+    for (int i = 0; i < Length; ++i)
+      Result += Characters[static_cast<std::size_t>(Pick(0, int(Characters.size()) - 1))];
     return Result;
   }
 
   TRtfCharFormat Format() {
-    static const std::u16string Names[] = {u"Arial", u"Comic Sans MS", u"Caf\u00e9 Sans", u"", u"\u5b8b\u4f53"};
+    static const std::u16string Names[] = {u"Arial", u"Comic Sans MS", u"Caf\u00e9 Sans", u"",
+                                           u"\u5b8b\u4f53"};
     TRtfCharFormat Result;
     Result.FontName = Names[Pick(0, 4)];
     Result.FontFamily = static_cast<TRtfFontFamily>(Pick(0, 6));

@@ -18,7 +18,8 @@ inline TRtfCharFormat Bold(TRtfCharFormat Format) {
   return Format;
 }
 
-inline TRtfCharFormat Colored(TRtfCharFormat Format, std::uint8_t Red, std::uint8_t Green, std::uint8_t Blue) {
+inline TRtfCharFormat Colored(TRtfCharFormat Format, std::uint8_t Red, std::uint8_t Green,
+                              std::uint8_t Blue) {
   Format.HasColor = true;
   Format.Color = {Red, Green, Blue};
   return Format;
