@@ -28,14 +28,6 @@ INSTANTIATE_TEST_SUITE_P(Names, ExportFileNameTest,
                                            TNameCase{"/home/ann/trips.rtf/report", false},
                                            TNameCase{"report.rtfx", false}, TNameCase{"", false}));
 
-TEST(ReportFilesTest, WrittenBytesAreReadBack) {
-  TTempDir Folder;
-  const std::string Path = (Folder.Path / "report.rtf").string();
-  const std::string Bytes("{\\rtf1 x}\r\n\0\xff", 13);
-  WriteWholeTextFile(Path, Bytes);
-  EXPECT_EQ(ReadWholeTextFile(Path), Bytes);
-}
-
 TEST(ReportFilesTest, FailuresNameTheFile) {
   TTempDir Folder;
   const std::string Missing = (Folder.Path / "ReportTemplate.rtf").string();

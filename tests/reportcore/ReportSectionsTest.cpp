@@ -146,13 +146,6 @@ TEST_F(ReportSectionsTest, TripNameAndBudget) {
   EXPECT_EQ(Text(TReportSection::Budget), "     Budget = ");
 }
 
-TEST_F(ReportSectionsTest, SectionsWithoutRecordsAreEmpty) {
-  for (TReportSection Section :
-       {TReportSection::Calendar, TReportSection::Gear, TReportSection::Logistics, TReportSection::Shopping,
-        TReportSection::Recipes, TReportSection::Permits, TReportSection::Contacts})
-    EXPECT_EQ(Text(Section), "") << static_cast<int>(Section);
-}
-
 struct TFigureCase {
   int WeightUnit;
   int VolumeUnit;

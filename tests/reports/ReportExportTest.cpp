@@ -56,14 +56,4 @@ TEST_F(ReportExportFailureTest, AFileThatCannotBeWrittenIsReported) {
       Prompts.Texts("error")[0].startsWith(QString::fromStdString("Could not create '" + Path + "': ")));
 }
 
-TEST_F(ReportExportFailureTest, AnExistingFileIsReplacedWithoutAQuestion) {
-  OpenWith(BuildReportTrip);
-  const std::string Path = Folder.File("report.txt");
-  std::ofstream(Path) << "old";
-  Prompts.FileAnswers = {QString::fromStdString(Path)};
-  Click(Reports().Button35);
-  EXPECT_NE(FileText(Path).find("Sierra High Route 2024"), std::string::npos);
-  EXPECT_TRUE(Prompts.Texts("confirm").isEmpty());
-}
-
 }  // namespace

@@ -79,12 +79,6 @@ TEST(RtfEditTest, WhatTheUserFormatsSurvivesSavingAndLoading) {
   EXPECT_FALSE(Copy.document()->isModified());
 }
 
-TEST(RtfEditTest, PlainTextBytesLoadAsParagraphs) {
-  TRtfEdit Editor;
-  Editor.LoadRichText("first\r\nsecond");
-  EXPECT_EQ(Editor.PlainText(), "first\r\nsecond");
-}
-
 TEST(RtfEditTest, DisplayedLinesOfParagraphsAndLineBreaks) {
   TRtfEdit Editor;
   EXPECT_EQ(Editor.DisplayedLines(), QStringList());
