@@ -1,0 +1,54 @@
+#include "widgets/RtfEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "widgets/RtfReader.h"
+#include "widgets/RtfTextDocument.h"
+#include "widgets/RtfWriter.h"
+
+TRtfEdit::TRtfEdit(QWidget* Parent) : QTextEdit(Parent) {
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void TRtfEdit::LoadRichText(const std::string& Bytes) {
+  const TRtfDocument Document = ReadRtf(Bytes);
+  // Switching undo off empties its history; loading is not an edit.
+  document()->setUndoRedoEnabled(false);
+  SetRtfDocument(*document(), Document);
+  document()->setUndoRedoEnabled(true);
+  document()->setModified(false);
+  moveCursor(QTextCursor::Start);
+}
+
+std::string TRtfEdit::RichText() const { return WriteRtf(RtfDocumentOf(*document())); }
+
+QString TRtfEdit::PlainText() const {
+  QString Text = toPlainText();
+  Text.replace('\n', "\r\n");
+  return Text;
+}
+
+QStringList TRtfEdit::DisplayedLines() const {
+  QStringList Lines;
+  if (document()->isEmpty()) return Lines;
+  for (QTextBlock Block = document()->begin(); Block.isValid(); Block = Block.next()) {
+    // Lays the block out for the editor's width if that has not happened yet.
+    document()->documentLayout()->blockBoundingRect(Block);
+    const QTextLayout* Layout = Block.layout();
+    const QString Text = Block.text();
+    if (!Layout || Layout->lineCount() == 0) {
+      Lines.append(Text.split(QChar::LineSeparator));
+      continue;
+    }
+    for (int i = 0; i < Layout->lineCount(); ++i) {
+      const QTextLine Line = Layout->lineAt(i);
+      QString Shown = Text.mid(Line.textStart(), Line.textLength());
+      if (Shown.endsWith(QChar::LineSeparator)) Shown.chop(1);
+      Lines.append(Shown);
+    }
+  }
+  return Lines;
+}

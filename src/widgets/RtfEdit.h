@@ -1,0 +1,23 @@
+// A rich-text editor that loads and saves rich text (RTF) and tells the
+// lines it shows.
+#pragma once
+
+#include <QTextEdit>
+#include <string>
+
+class TRtfEdit : public QTextEdit {
+  Q_OBJECT
+ public:
+  explicit TRtfEdit(QWidget* Parent = nullptr);
+
+  // Replaces the content by the rich text in Bytes (plain text when Bytes
+  // is not rich text). Nothing is left to undo and the editor is unmodified.
+  void LoadRichText(const std::string& Bytes);
+  // The content as rich text.
+  std::string RichText() const;
+  // The plain text, lines separated by CR LF.
+  QString PlainText() const;
+  // The lines as the editor shows them: a paragraph that wraps gives one
+  // line per row. An empty editor shows none.
+  QStringList DisplayedLines() const;
+};

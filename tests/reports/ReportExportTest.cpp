@@ -1,0 +1,59 @@
+// "Export Report": rich text for an rtf extension in any letter case, plain
+// text otherwise; the report is compiled before the dialog.
+#include "ReportsFixture.h"
+#include "widgets/RtfReader.h"
+
+namespace {
+
+struct TExportCase {
+  const char* FileName;
+  bool RichText;
+};
+
+class ReportExportTest : public ReportsTest, public ::testing::WithParamInterface<TExportCase> {};
+
+TEST_P(ReportExportTest, WritesTheFormatOfTheExtension) {
+  OpenWith(BuildReportTrip);
+  const std::string Path = Folder.File(GetParam().FileName);
+  Prompts.FileAnswers = {QString::fromStdString(Path)};
+  Click(Reports().Button35);
+  EXPECT_EQ(Prompts.All(), QStringList{"save: Export Report"});
+  const std::string Written = FileText(Path);
+  if (GetParam().RichText) {
+    ASSERT_EQ(Written.rfind("{\\rtf1", 0), 0u);
+    TRtfEdit Reread;
+    Reread.LoadRichText(Written);
+    EXPECT_EQ(Reread.toPlainText(), Report().toPlainText());
+  } else {
+    EXPECT_EQ(Written.rfind("Quillmoor Planner\r\nTrip Report\r\n\r\nSierra High Route 2024\r\n", 0), 0u)
+        << Written;
+    EXPECT_EQ(QString::fromUtf8(Written.c_str()), Report().PlainText() + "\r\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ReportExportTest,
+                         ::testing::Values(TExportCase{"report.rtf", true}, TExportCase{"REPORT.RTF", true},
+                                           TExportCase{"report.rTf", true}, TExportCase{"report.txt", false},
+                                           TExportCase{"report.doc", false}, TExportCase{"report", false}));
+
+class ReportExportFailureTest : public ReportsTest {};
+
+TEST_F(ReportExportFailureTest, CancellingWritesNothingAfterCompiling) {
+  OpenWith(BuildReportTrip);
+  Click(Reports().Button35);
+  EXPECT_EQ(Prompts.All(), QStringList{"save: Export Report"});
+  EXPECT_TRUE(Report().toPlainText().contains("Sierra High Route 2024"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path), {}), 2);  // qmp.dat, template
+}
+
+TEST_F(ReportExportFailureTest, AFileThatCannotBeWrittenIsReported) {
+  OpenWith(BuildReportTrip);
+  const std::string Path = Folder.File("missing folder/report.txt");
+  Prompts.FileAnswers = {QString::fromStdString(Path)};
+  Click(Reports().Button35);
+  ASSERT_EQ(Prompts.Texts("error").size(), 1);
+  EXPECT_TRUE(
+      Prompts.Texts("error")[0].startsWith(QString::fromStdString("Could not create '" + Path + "': ")));
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// What the writer writes, the reader reads back unchanged.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "RtfTestSupport.h"
+#include "widgets/RtfReader.h"
+#include "widgets/RtfWriter.h"
+
+namespace {
+
+TEST(RtfWriterTest, WritesAStandardHeaderTablesAndEscapes) {
+  TRtfDocument Document;
+  Document.Paragraphs.resize(2);
+  Document.Paragraphs[0].Alignment = TRtfAlignment::Center;
+  Document.Paragraphs[0].Runs = {{u"Trip {caf\u00e9} \\ \u20ac \u0436", Bold(Font(u"Arial", 28))}};
+  Document.Paragraphs[0].MarkFormat = Bold(Font(u"Arial", 28));
+  Document.Paragraphs[1].Runs = {{u"a\tb\u2028c", Colored(Font(u"Arial"), 0, 128, 0)}};
+  Document.Paragraphs[1].MarkFormat = Colored(Font(u"Arial"), 0, 128, 0);
+  const std::string Rtf = WriteRtf(Document);
+  EXPECT_EQ(Rtf.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0", 0), 0u) << Rtf;
+  EXPECT_NE(Rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"), std::string::npos) << Rtf;
+  EXPECT_NE(Rtf.find("{\\colortbl ;\\red0\\green128\\blue0;}"), std::string::npos) << Rtf;
+  EXPECT_NE(Rtf.find("\\pard\\qc \\plain\\f0\\fs28\\b Trip \\{caf\\'e9\\} \\\\ \\'80 \\u1078?\\par"),
+            std::string::npos)
+      << Rtf;
+  EXPECT_NE(Rtf.find("\\cf1 a\\tab b\\line c}"), std::string::npos) << Rtf;
+  // Only 7-bit bytes: the file is the same in any code page.
+  for (char c : Rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
+}
+
+TEST(RtfRoundTripTest, EmptyParagraphsKeepTheirMarkFormat) {
+  TRtfDocument Document;
+  Document.Paragraphs.resize(3);
+  Document.Paragraphs[0].MarkFormat = Font(u"Arial", 40);
+  Document.Paragraphs[1].Runs = {{u"middle", Font(u"Arial")}};
+  Document.Paragraphs[1].MarkFormat = Font(u"Arial");
+  Document.Paragraphs[2].MarkFormat = Bold(Font(u"Times", 16));
+  EXPECT_EQ(ReadRtf(WriteRtf(Document)), Document);
+}
+
+TEST(RtfRoundTripTest, SemicolonsAreDroppedFromFontNames) {
+  TRtfDocument Document;
+  Document.Paragraphs.resize(1);
+  Document.Paragraphs[0].Runs = {{u"x", Font(u"Odd;Font")}};
+  Document.Paragraphs[0].MarkFormat = Font(u"Odd;Font");
+  EXPECT_EQ(ReadRtf(WriteRtf(Document)).Paragraphs[0].Runs[0].Format.FontName, u"OddFont");
+}
+
+// Documents of random paragraphs, runs, formats and characters, among them
+// every character that needs an escape.
+class TRandomDocuments {
+ public:
+  explicit TRandomDocuments(unsigned Seed) : FRandom(Seed) {}
+
+  TRtfDocument Next() {
+    TRtfDocument Document;
+    Document.Paragraphs.resize(Pick(1, 6));
+    for (TRtfParagraph& Paragraph : Document.Paragraphs) {
+      Paragraph.Alignment = static_cast<TRtfAlignment>(Pick(0, 3));
+      const int Runs = Pick(0, 5);
+      for (int i = 0; i < Runs; ++i) Paragraph.Runs.push_back({Text(), Format()});
+      Paragraph.MarkFormat = Format();
+    }
+    return Normalized(Document);
+  }
+
+ private:
+  int Pick(int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(FRandom); }
+
+  std::u16string Text() {
+    static const std::u16string Characters =
+        u"aZ09 ;{}\\\t\u2028\u00e9\u00a0\u20ac\u0178\u0436\u4e2d\U0001F600?'\"~-_*";
+    std::u16string Result;
+    const int Length = Pick(0, 12);
+    for (int i = 0; i < Length; ++i)
+      Result += Characters[static_cast<std::size_t>(Pick(0, int(Characters.size()) - 1))];
+    return Result;
+  }
+
+  TRtfCharFormat Format() {
+    static const std::u16string Names[] = {u"Arial", u"Comic Sans MS", u"Caf\u00e9 Sans", u"",
+                                           u"\u5b8b\u4f53"};
+    TRtfCharFormat Result;
+    Result.FontName = Names[Pick(0, 4)];
+    Result.FontFamily = static_cast<TRtfFontFamily>(Pick(0, 6));
+    Result.HalfPoints = Pick(2, 3276);
+    Result.Bold = Pick(0, 1);
+    Result.Italic = Pick(0, 1);
+    Result.Underline = Pick(0, 1);
+    Result.HasColor = Pick(0, 1);
+    if (Result.HasColor)
+      Result.Color = {std::uint8_t(Pick(0, 255)), std::uint8_t(Pick(0, 2) * 127), std::uint8_t(Pick(0, 255))};
+    return Result;
+  }
+
+  std::mt19937 FRandom;
+};
+
+TEST(RtfRoundTripTest, RandomDocumentsComeBackUnchanged) {
+  TRandomDocuments Documents(20240611);
+  for (int i = 0; i < 500; ++i) {
+    const TRtfDocument Document = Documents.Next();
+    const std::string Rtf = WriteRtf(Document);
+    ASSERT_EQ(ReadRtf(Rtf), Document) << "document " << i << ":\n" << Rtf;
+  }
+}
+
+}  // namespace
