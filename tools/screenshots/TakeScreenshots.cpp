@@ -2,6 +2,7 @@
 // folder given (docs/). Runs without a display.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -23,6 +24,7 @@
 #include "pages/LogisticsPage.h"
 #include "pages/PermitsPage.h"
 #include "pages/RecipesPage.h"
+#include "reports/ReportsPage.h"
 #include "widgets/CheckListBox.h"
 #include "app/Prompts.h"
 #include "app/SilentPrompts.h"
@@ -70,6 +72,11 @@ void UsePage(TMainForm& Form, int Page) {
       for (int Key : {8, 14, 9, 16, 4, 23})  // 2 + 3 * 4 =
         Form.CalculatorPage->Calculator()->SpeedButton(Key)->click();
       break;
+    case TMainForm::ReportsPageIndex:
+      Form.ReportsPage->Button34->click();  // Compile Email Message
+      Form.ReportsPage->CheckListBox5->SetChecked(0, true);
+      Form.ReportsPage->CheckListBox5ClickCheck();
+      break;
     default:
       break;
   }
@@ -96,6 +103,8 @@ int main(int argc, char** argv) {
     AddSampleTrip(Store, Today.year(), Today.month());
     Store.SaveToFile();
   }
+  // The report template, as the run folder has it.
+  QFile::copy(QMP_SOURCE_DIR "/resources/ReportTemplate.rtf", "ReportTemplate.rtf");
 
   TSilentPrompts Prompts;
   TMainForm Form(Prompts);
