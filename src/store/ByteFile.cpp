@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 
 namespace {
@@ -25,7 +26,7 @@ std::string FolderOf(const std::string& Path) {
 
 // Creates an empty temporary file beside Path; returns its descriptor and name.
 int CreateTempBeside(const std::string& Path, std::string& TempName) {
-  std::string Template = Path + ".tmp-XXXXXX";
+  std::string Template = Path + TempFileInfix + "XXXXXX";
   std::vector<char> Name(Template.begin(), Template.end());
   Name.push_back('\0');
   const int Fd = mkstemp(Name.data());
