@@ -279,6 +279,9 @@ void TMainForm::BuildMenus() {
   ImportTripPlanFromTextFile1 = File1->addAction("&Import Trip Plan From Text File...");
   ExportCurrentTripPlanToFile1 = File1->addAction("&Export Current Trip Plan To Text File...");
   File1->addSeparator();
+  ImportGearListFromCsvFile1 = File1->addAction("Import &Gear List From CSV File...");
+  ExportGearListToCsvFile1 = File1->addAction("Export Gear &List To CSV File...");
+  File1->addSeparator();
   Exit1 = File1->addAction("E&xit");
   Updates1 = menuBar()->addAction("&Updates");
   About1 = menuBar()->addAction("About");

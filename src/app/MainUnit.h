@@ -86,6 +86,8 @@ class TMainForm : public QMainWindow {
   QTimer* Timer1 = nullptr;
   QAction* ImportTripPlanFromTextFile1 = nullptr;
   QAction* ExportCurrentTripPlanToFile1 = nullptr;
+  QAction* ImportGearListFromCsvFile1 = nullptr;
+  QAction* ExportGearListToCsvFile1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* Updates1 = nullptr;
   QAction* About1 = nullptr;

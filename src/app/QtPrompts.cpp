@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -24,6 +25,11 @@ QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString&
   if (Mode == QFileDialog::AcceptSave) {
     // Replacing an existing file is not questioned.
     Dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without extension takes the one of the chosen file type.
+    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, [&Dialog, DefaultSuffix](const QString& Chosen) {
+      const QString Suffix = QtPrompts::FilterSuffix(Chosen);
+      Dialog.setDefaultSuffix(Suffix.isEmpty() ? DefaultSuffix : Suffix);
+    });
   } else {
     Dialog.setFileMode(QFileDialog::ExistingFile);
   }
@@ -41,6 +47,14 @@ QString QtPrompts::QtFilter(const QString& Filter) {
     Entries.append(Caption.contains('(') ? Caption : Caption + " (" + Parts[i + 1] + ")");
   }
   return Entries.join(";;");
+}
+
+QString QtPrompts::FilterSuffix(const QString& QtFilterEntry) {
+  const int Open = QtFilterEntry.indexOf("(*.");
+  const int Close = QtFilterEntry.indexOf(')', Open);
+  if (Open < 0 || Close < 0) return QString();
+  const QString Suffix = QtFilterEntry.mid(Open + 3, Close - Open - 3);
+  return Suffix.contains(QRegularExpression("[^A-Za-z0-9]")) ? QString() : Suffix;
 }
 
 void QtPrompts::ShowMessage(const QString& Text) { Box(FParent, QMessageBox::NoIcon, Text); }

@@ -32,6 +32,9 @@ class QtPrompts : public IPrompts {
 
   // "Text File (*.txt)|*.txt|Any File (*.*)|*.*" -> "Text File (*.txt);;Any File (*.*)"
   static QString QtFilter(const QString& Filter);
+  // The extension of a Qt filter entry such as "PDF File (*.pdf)": "pdf";
+  // empty for an entry of several patterns or of any file.
+  static QString FilterSuffix(const QString& QtFilterEntry);
 
  private:
   QWidget* FParent;

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
+#include <stdexcept>
 #include <QPushButton>
 
 #include "app/MainUnit.h"
@@ -9,9 +11,16 @@
 #include "gear/GearPage.h"
 #include "pages/RecipesPage.h"
 #include "reports/ExchangeFile.h"
+#include "reports/GearCsv.h"
+#include "reports/ReportFiles.h"
 
 namespace {
 const QString TextFileFilter = "Text File (*.txt)|*.txt";
+const QString CsvFileFilter = "CSV File (*.csv)|*.csv";
+// The gear list goes as exchange text or as CSV, by the file's extension.
+const QString GearFileFilter = TextFileFilter + "|" + CsvFileFilter;
+
+bool IsCsv(const QString& FileName) { return HasFileExtension(ToStore(FileName), ".csv"); }
 }  // namespace
 
 TExchangeCommands::TExchangeCommands(TMainForm& Form) : QObject(&Form), FForm(Form) {
@@ -24,28 +33,45 @@ TExchangeCommands::TExchangeCommands(TMainForm& Form) : QObject(&Form), FForm(Fo
   Wire(Form.GearPage->Button43, &QPushButton::clicked, &TExchangeCommands::Button43Click);
   Wire(Form.RecipesPage->Button44, &QPushButton::clicked, &TExchangeCommands::Button44Click);
   Wire(Form.RecipesPage->Button45, &QPushButton::clicked, &TExchangeCommands::Button45Click);
+  Wire(Form.ImportGearListFromCsvFile1, &QAction::triggered, &TExchangeCommands::ImportGearListFromCsvFile1Click);
+  Wire(Form.ExportGearListToCsvFile1, &QAction::triggered, &TExchangeCommands::ExportGearListToCsvFile1Click);
 }
 
-void TExchangeCommands::Export(const TExchangeSections& Sections) {
+QString TExchangeCommands::AskSaveFile(const QString& Title, const QString& Filter, const QString& Suffix) {
   TTravelerData& Store = FForm.TripData();
-  if (Store.TripCount() == 0) return;
-  const int Trip = FForm.Context().Trip();
-  Store.GetTrip(Trip);  // no trip selected: the store says so before any dialog
-  const QString FileName = FForm.Context().Prompts.SaveFileName("Export Trip", TextFileFilter, "txt");
+  if (Store.TripCount() == 0) return QString();
+  Store.GetTrip(FForm.Context().Trip());  // no trip selected: the store says so before any dialog
+  return FForm.Context().Prompts.SaveFileName(Title, Filter, Suffix);
+}
+
+void TExchangeCommands::Export(const TExchangeSections& Sections, const QString& Filter) {
+  const QString FileName = AskSaveFile("Export Trip", Filter, "txt");
   if (FileName.isEmpty()) return;
-  WriteExchangeFile(ToStore(FileName), Store, Trip, Sections);
+  if (IsCsv(FileName))
+    WriteGearCsv(FileName);
+  else
+    WriteExchangeFile(ToStore(FileName), FForm.TripData(), FForm.Context().Trip(), Sections);
 }
 
-QString TExchangeCommands::AskOpenFile() {
-  return FForm.Context().Prompts.OpenFileName("Open text file", TextFileFilter, "txt");
+void TExchangeCommands::WriteGearCsv(const QString& FileName) {
+  WriteGearCsvFile(ToStore(FileName), FForm.TripData(), FForm.Context().Trip(), FForm.Context().WeightUnit());
 }
 
-void TExchangeCommands::ExportCurrentTripPlanToFile1Click() { Export(TExchangeSections::WholeTrip()); }
-void TExchangeCommands::Button43Click() { Export(TExchangeSections::GearOnly()); }
-void TExchangeCommands::Button45Click() { Export(TExchangeSections::RecipesOnly()); }
+QString TExchangeCommands::AskOpenFile(const QString& Filter) {
+  return FForm.Context().Prompts.OpenFileName("Open text file", Filter, "txt");
+}
+
+void TExchangeCommands::ExportCurrentTripPlanToFile1Click() { Export(TExchangeSections::WholeTrip(), TextFileFilter); }
+void TExchangeCommands::Button43Click() { Export(TExchangeSections::GearOnly(), GearFileFilter); }
+void TExchangeCommands::Button45Click() { Export(TExchangeSections::RecipesOnly(), TextFileFilter); }
+
+void TExchangeCommands::ExportGearListToCsvFile1Click() {
+  const QString FileName = AskSaveFile("Export Gear List", CsvFileFilter, "csv");
+  if (!FileName.isEmpty()) WriteGearCsv(FileName);
+}
 
 void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
-  const QString FileName = AskOpenFile();
+  const QString FileName = AskOpenFile(TextFileFilter);
   if (FileName.isEmpty()) return;
   TTravelerData& Store = FForm.TripData();
   const int TripsBefore = Store.TripCount();
@@ -72,8 +98,7 @@ void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
 }
 
 template <class Reader>
-void TExchangeCommands::ImportSection(Reader Read) {
-  const QString FileName = AskOpenFile();
+void TExchangeCommands::ImportSection(Reader Read, const QString& FileName) {
   if (FileName.isEmpty()) return;
   // The pages show what was added, also when the file failed part way.
   struct TRefreshAfter {
@@ -83,5 +108,23 @@ void TExchangeCommands::ImportSection(Reader Read) {
   Read(ToStore(FileName), FForm.TripData(), FForm.Context().Trip());
 }
 
-void TExchangeCommands::Button42Click() { ImportSection(ReadGearFile); }
-void TExchangeCommands::Button44Click() { ImportSection(ReadRecipeFile); }
+void TExchangeCommands::Button42Click() { ImportGear(AskOpenFile(GearFileFilter)); }
+void TExchangeCommands::Button44Click() { ImportSection(ReadRecipeFile, AskOpenFile(TextFileFilter)); }
+
+void TExchangeCommands::ImportGearListFromCsvFile1Click() {
+  FForm.TripData().GetTrip(FForm.Context().Trip());  // no trip selected: said before any dialog
+  ImportGear(FForm.Context().Prompts.OpenFileName("Open CSV file", CsvFileFilter, "csv"));
+}
+
+void TExchangeCommands::ImportGear(const QString& FileName) {
+  if (!IsCsv(FileName)) {
+    ImportSection(ReadGearFile, FileName);
+    return;
+  }
+  try {
+    ImportSection(ReadGearCsvFile, FileName);
+  } catch (const TCsvError& Failure) {
+    throw std::runtime_error("Nothing was imported from \"" + QFileInfo(FileName).fileName().toStdString() +
+                             "\". " + Failure.what());
+  }
+}

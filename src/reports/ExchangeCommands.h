@@ -20,13 +20,22 @@ class TExchangeCommands : public QObject {
   void Button43Click();  // gear export
   void Button44Click();  // recipe import
   void Button45Click();  // recipe export
+  void ImportGearListFromCsvFile1Click();
+  void ExportGearListToCsvFile1Click();
 
  private:
-  void Export(const TExchangeSections& Sections);
-  // Asks for a file and reads a section of it into the selected trip.
+  // The save dialog, once there is a selected trip; empty when cancelled.
+  QString AskSaveFile(const QString& Title, const QString& Filter, const QString& Suffix);
+  // Sections as exchange text, or the gear list as CSV for a .csv name.
+  void Export(const TExchangeSections& Sections, const QString& Filter);
+  // The gear list in the weight unit shown.
+  void WriteGearCsv(const QString& FileName);
+  // Reads a section of FileName into the selected trip, then refreshes.
   template <class Reader>
-  void ImportSection(Reader Read);
-  QString AskOpenFile();
+  void ImportSection(Reader Read, const QString& FileName);
+  // A gear list from exchange text, or from CSV for a .csv name.
+  void ImportGear(const QString& FileName);
+  QString AskOpenFile(const QString& Filter);
 
   TMainForm& FForm;
 };

@@ -20,12 +20,16 @@ void WriteWholeTextFile(const std::string& Path, const std::string& Bytes) {
   WriteFileAtomically(Path, std::vector<std::uint8_t>(Bytes.begin(), Bytes.end()));
 }
 
-bool IsRichTextFileName(const std::string& Path) {
+bool HasFileExtension(const std::string& Path, const std::string& Extension) {
   const std::size_t NameStart = Path.find_last_of('/') == std::string::npos ? 0 : Path.find_last_of('/') + 1;
   const std::size_t Dot = Path.find_last_of('.');
   if (Dot == std::string::npos || Dot < NameStart) return false;
-  std::string Extension = Path.substr(Dot);
-  for (char& c : Extension)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return Extension == ".RTF";
+  const auto Upper = [](std::string Text) {
+    for (char& c : Text)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return Text;
+  };
+  return Upper(Path.substr(Dot)) == Upper(Extension);
 }
+
+bool IsRichTextFileName(const std::string& Path) { return HasFileExtension(Path, ".rtf"); }

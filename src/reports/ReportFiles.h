@@ -15,6 +15,10 @@ std::string ReadWholeTextFile(const std::string& Path);
 // Throws TFileIOError when it cannot be written.
 void WriteWholeTextFile(const std::string& Path, const std::string& Bytes);
 
+// Whether the extension of Path's file name (from the last dot on) is
+// Extension (".rtf", say) in any letter case.
+bool HasFileExtension(const std::string& Path, const std::string& Extension);
+
 // Whether a report exported to Path is written as rich text: the extension
-// of its file name (from the last dot on) is ".rtf" in any letter case.
+// of its file name is ".rtf" in any letter case.
 bool IsRichTextFileName(const std::string& Path);

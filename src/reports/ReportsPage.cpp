@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,8 +19,7 @@
 #include "reports/EditMenuTimer.h"
 #include "reports/MailMessage.h"
 #include "reports/ReportCompiler.h"
-#include "reports/ReportDocument.h"
-#include "reports/ReportFiles.h"
+#include "reports/ReportExport.h"
 #include "reports/Unit4.h"
 #include "widgets/CheckListBox.h"
 #include "widgets/EditPopupMenu.h"
@@ -28,11 +28,9 @@
 namespace {
 
 const QString ExportTitle = "Export Report";
-const QString ExportFilter = "Word RTF File (*.rtf)|*.rtf|Text File (*.txt)|*.txt|Any File (*.*)|*.*";
+const QString ExportFilter =
+    "Word RTF File (*.rtf)|*.rtf|Text File (*.txt)|*.txt|PDF File (*.pdf)|*.pdf|Any File (*.*)|*.*";
 const QString ExportDefaultExtension = "rtf";
-
-// Store text as the report's UTF-8.
-std::string ReportText(const std::string& Stored) { return FromStore(Stored).toStdString(); }
 
 std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }
 
@@ -122,15 +120,15 @@ TReportChoice TReportsPage::ChosenSections() const {
 
 void TReportsPage::CompileReport() {
   TRtfEdit& Report = *frmReport->RichEdit1;
-  Report.LoadRichText(ReadWholeTextFile(ReportTemplateFileName));
-  // Filling in the template is not an edit the user could undo.
+  // Loading and filling in the template is not an edit the user could undo.
   Report.document()->setUndoRedoEnabled(false);
-  const auto UndoAgain = qScopeGuard([&Report] { Report.document()->setUndoRedoEnabled(true); });
-  const TTrip& Trip = Context.Store.GetTrip(Context.Trip());
+  const auto UndoAgain = qScopeGuard([&Report] {
+    Report.document()->setUndoRedoEnabled(true);
+    Report.moveCursor(QTextCursor::Start);
+  });
   const TDisplayUnits Units{Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator()};
-  TReportDocument Document(*Report.document());
-  CompileReportText(Document, TReportSections(Trip, Units, ReportText), ChosenSections(),
-                    Context.Config.ReportFooter.toStdString());
+  CompileReportDocument(*Report.document(), Context.Store.GetTrip(Context.Trip()), Units, ChosenSections(),
+                        Context.Config.ReportFooter.toStdString());
 }
 
 void TReportsPage::Button33Click() {
@@ -153,10 +151,7 @@ void TReportsPage::Button35Click() {
   CompileReport();
   const QString FileName = Context.Prompts.SaveFileName(ExportTitle, ExportFilter, ExportDefaultExtension);
   if (FileName.isEmpty()) return;
-  const std::string Path = LocalFileName(FileName);
-  const TRtfEdit& Report = *frmReport->RichEdit1;
-  WriteWholeTextFile(
-      Path, IsRichTextFileName(Path) ? Report.RichText() : (Report.PlainText() + "\r\n").toStdString());
+  WriteReportFile(LocalFileName(FileName), *frmReport->RichEdit1->document());
 }
 
 void TReportsPage::Button36Click() {

@@ -11,8 +11,6 @@
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"
 
-const char* const ReportPrintTitle = "Quillmoor Planner Report";
-
 TfrmReport::TfrmReport(IPrompts& Prompts, QWidget* Parent) : QDialog(Parent), FPrompts(Prompts) {
   setWindowTitle("Report");
   resize(760, 640);

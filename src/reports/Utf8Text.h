@@ -1,0 +1,11 @@
+// Store text for files and terminals that expect UTF-8. Plain C++.
+#pragma once
+
+#include <string>
+
+// Whether Text is valid UTF-8.
+bool IsValidUtf8(const std::string& Text);
+
+// Text as UTF-8: valid UTF-8 stays as it is, any other text is read as
+// Windows-1252, as the planner shows it.
+std::string Utf8OfStoreText(const std::string& Text);
