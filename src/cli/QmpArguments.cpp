@@ -15,36 +15,37 @@ enum TOption { UnitOption = 1, VolumeUnitOption = 2, OutputOption = 4, SectionOp
 struct TCommand {
   const char* Name;
   const char* Synopsis;
+  const char* Summary;
   std::size_t ArgumentCount;
   int Options;
   const char* Description;
 };
 
-const char* const UnitHelp = "  --unit UNIT   gram, kilogram, pound or ounce (also g, kg, lb, oz)\n";
+const char* const UnitHelp = "  --unit UNIT         gram, kilogram, pound or ounce (also g, kg, lb, oz)\n";
 
 const TCommand Commands[] = {
-    {"list", "list", 0, 0, "Lists the trips, one a line: its position and its name.\n"},
-    {"show", "show TRIP [--unit UNIT]", 1, UnitOption,
+    {"list", "list", "the trips: position and name", 0, 0, "Lists the trips, one a line: its position and its name.\n"},
+    {"show", "show TRIP [--unit UNIT]", "a trip's gear weight, costs and budget left", 1, UnitOption,
      "Shows a trip's totals: the gear weight (in kilograms unless --unit says\n"
      "otherwise), the costs of gear, shopping and permits, the budget and what\n"
      "is left of it.\n"},
-    {"export", "export TRIP FILE.txt", 2, 0,
+    {"export", "export TRIP FILE.txt", "a trip as exchange text", 2, 0,
      "Writes the whole trip to FILE as the planner's exchange text.\n"},
-    {"import", "import FILE.txt", 1, 0,
+    {"import", "import FILE.txt", "exchange text as a new trip", 1, 0,
      "Adds the trip in the exchange text FILE as a new trip. A file that cannot\n"
      "be read to its end adds nothing.\n"},
-    {"export-gear", "export-gear TRIP FILE.csv [--unit UNIT]", 2, UnitOption,
+    {"export-gear", "export-gear TRIP FILE.csv [--unit UNIT]", "a trip's gear list as CSV", 2, UnitOption,
      "Writes the trip's gear list to FILE as CSV in the layout of the web\n"
      "gear-list tools, weights in grams unless --unit says otherwise.\n"},
-    {"import-gear", "import-gear TRIP FILE.csv", 2, 0,
+    {"import-gear", "import-gear TRIP FILE.csv", "adds a CSV gear list to a trip", 2, 0,
      "Adds the gear list of the CSV file FILE to the trip. A record that cannot\n"
      "be read stops the import with its line and reason; nothing is added.\n"},
-    {"report", "report TRIP -o FILE [SECTIONS] [--unit UNIT] [--volume-unit UNIT]", 1,
+    {"report", "report TRIP -o FILE [SECTIONS] [--unit UNIT] [--volume-unit UNIT]", "the report as .txt, .rtf or .pdf", 1,
      UnitOption | VolumeUnitOption | OutputOption | SectionOptions,
      "Compiles the trip's report from ReportTemplate.rtf in the data folder and\n"
      "writes it to FILE: rich text for .rtf, PDF for .pdf, plain text otherwise.\n"
      "Without section switches every section is filled in; with some, only those.\n"},
-    {"calc", "calc 'FORMULA'", 1, 0,
+    {"calc", "calc 'FORMULA'", "evaluates a formula", 1, 0,
      "Evaluates FORMULA with the planner's formula language and prints the\n"
      "result. A formula that fails prints its message and exits with 1.\n"},
 };
@@ -125,7 +126,7 @@ std::string QmpHelp(const std::string& Name) {
                        Command->Description;
     if (Command->Options & UnitOption) Text += "\n" + std::string(UnitHelp);
     if (Command->Options & VolumeUnitOption)
-      Text += "  --volume-unit UNIT  a volume unit of the planner, such as liters or cubic-inches\n"
+      Text += "  --volume-unit UNIT  a volume unit of the planner: liters, cubic-inches, cups...\n"
               "                      (cubic meters unless given)\n";
     if (Command->Options & OutputOption) Text += "  -o, --output FILE   the report file to write\n";
     if (Command->Options & SectionOptions) {
@@ -146,7 +147,12 @@ std::string QmpHelp(const std::string& Name) {
       "Usage: qmp [--data-folder DIR] COMMAND [ARGUMENTS]\n\n"
       "The command-line companion of Quillmoor Planner: works on the trip plans\n"
       "in qmp.dat in the current folder, or in DIR.\n\nCommands:\n";
-  for (const TCommand& Command : Commands) Text += "  " + std::string(Command.Synopsis) + "\n";
+  for (const TCommand& Command : Commands) {
+    const std::string Synopsis = Command.Synopsis;
+    std::string Line = "  " + Synopsis.substr(0, Synopsis.find(" ["));  // without the options
+    Line.resize(30, ' ');
+    Text += Line + Command.Summary + "\n";
+  }
   Text += Common + "\nRun 'qmp COMMAND --help' for what a command does.\n";
   return Text;
 }

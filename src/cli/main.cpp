@@ -7,7 +7,18 @@
 #include "cli/QmpArguments.h"
 #include "cli/QmpCommands.h"
 
+namespace {
+
+// Qt's own notes (a missing runtime folder, font fallbacks) are not what the
+// user asked for: qmp stays silent unless it fails.
+void DropQtNotes(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
+  if (Type == QtFatalMsg) std::cerr << "qmp: " << Message.toStdString() << '\n';
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  qInstallMessageHandler(DropQtNotes);
   const std::vector<std::string> Arguments(argv + 1, argv + argc);
   bool NeedsGui = false;
   try {
