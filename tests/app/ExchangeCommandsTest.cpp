@@ -21,6 +21,10 @@ class ExchangeCommandsTest : public MainFormTest {
     Form->RefreshTripPages();
   }
   std::string ExchangeFile() const { return Folder.File("plan.txt"); }
+  std::string FileText(const std::string& Path) const {
+    const std::vector<std::uint8_t> Bytes = Folder.Read(std::filesystem::path(Path).filename().string());
+    return std::string(Bytes.begin(), Bytes.end());
+  }
 };
 
 TEST_F(ExchangeCommandsTest, ExportThenImportTheWholeTrip) {
@@ -107,3 +111,42 @@ TEST_F(ExchangeCommandsTest, ExportWithoutTripsWritesNothing) {
 }
 
 }  // namespace
+
+// The gear list as CSV: by the .csv name from the Gear page's buttons, and
+// from the File menu; a bad record imports nothing and says where.
+TEST_F(ExchangeCommandsTest, GearListAsCsvFromTheGearPageAndTheFileMenu) {
+  OpenWithTrips({"Granite", "Other"});
+  GiveGearAndRecipes(0);
+  Form->ComboBox2->setCurrentIndex(0);  // grams
+  const std::string Csv = Folder.File("gear.CSV");
+  Prompts.FileAnswers = {QString::fromStdString(Csv)};
+  Form->GearPage->Button43->click();
+  EXPECT_EQ(FileText(Csv),
+            "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable\r\n"
+            "Tent,Shelter,,1,2000,gram,,100,,\r\n");
+
+  Form->ComboBox1->setCurrentIndex(1);
+  Prompts.FileAnswers = {QString::fromStdString(Csv)};
+  Form->GearPage->Button42->click();
+  ASSERT_EQ(Store().GearCategoryCount(1), 1);
+  EXPECT_EQ(Store().GetGearItem(1, 0, 0).Weight, "2");
+  EXPECT_EQ(Form->GearPage->ElTree1->CategoryRowCount(), 1);
+
+  Folder.Write("bad.csv", [] {
+    const std::string Text = "Item Name,Category,weight,unit\nStove,Kitchen,1,kg\nPot,Kitchen,x,kg\n";
+    return std::vector<std::uint8_t>(Text.begin(), Text.end());
+  }());
+  Prompts.Clear();
+  Prompts.FileAnswers = {QString::fromStdString(Folder.File("bad.csv"))};
+  Form->ImportGearListFromCsvFile1->trigger();
+  EXPECT_EQ(Prompts.All(), (QStringList{"open: Open CSV file",
+                                        "error: Nothing was imported from \"bad.csv\". Line 3: the weight \"x\" "
+                                        "is not a number."}));
+  EXPECT_EQ(Store().GearCategoryCount(1), 1);
+
+  Prompts.Clear();
+  Prompts.FileAnswers = {QString::fromStdString(Folder.File("menu.csv"))};
+  Form->ExportGearListToCsvFile1->trigger();
+  EXPECT_EQ(Prompts.All(), QStringList{"save: Export Gear List"});
+  EXPECT_EQ(FileText(Folder.File("menu.csv")), FileText(Csv));
+}

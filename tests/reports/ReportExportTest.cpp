@@ -1,6 +1,7 @@
 // "Export Report": rich text for an rtf extension in any letter case, plain
 // text otherwise; the report is compiled before the dialog.
 #include "ReportsFixture.h"
+#include "reports/ReportExport.h"
 #include "widgets/RtfReader.h"
 
 namespace {
@@ -35,6 +36,30 @@ INSTANTIATE_TEST_SUITE_P(Names, ReportExportTest,
                          ::testing::Values(TExportCase{"report.rtf", true}, TExportCase{"REPORT.RTF", true},
                                            TExportCase{"report.rTf", true}, TExportCase{"report.txt", false},
                                            TExportCase{"report.doc", false}, TExportCase{"report", false}));
+
+// A .pdf name in any letter case gives a PDF of the report, titled, with its
+// text selectable.
+TEST_F(ReportsTest, ExportWritesAPdfForAPdfName) {
+  OpenWith(BuildReportTrip);
+  const std::string Path = Folder.File("report.Pdf");
+  Prompts.FileAnswers = {QString::fromStdString(Path)};
+  Click(Reports().Button35);
+  ASSERT_EQ(FileText(Path).rfind("%PDF-", 0), 0u);
+  if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
+    GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are missing";
+  const std::string Info = Folder.File("info.txt");
+  std::system(("pdfinfo '" + Path + "' >'" + Info + "'; pdftotext '" + Path + "' - >>'" + Info + "'").c_str());
+  const std::string Shown = FileText(Info);
+  EXPECT_NE(Shown.find("Title:           Quillmoor Planner Report\n"), std::string::npos) << Shown;
+  EXPECT_NE(Shown.find("Sierra High Route 2024"), std::string::npos) << Shown;
+}
+
+TEST(ReportPageSizeTest, LetterWhereTheLocaleUsesIt) {
+  EXPECT_EQ(ReportPageSize(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
+  EXPECT_EQ(ReportPageSize(QLocale(QLocale::French, QLocale::Canada)), QPageSize::Letter);
+  EXPECT_EQ(ReportPageSize(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
+  EXPECT_EQ(ReportPageSize(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+}
 
 class ReportExportFailureTest : public ReportsTest {};
 
