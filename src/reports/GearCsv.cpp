@@ -16,7 +16,8 @@ const std::vector<std::string> GearCsvColumns = {"Item Name", "Category", "desc"
 
 namespace {
 
-enum TColumn { ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn, PriceColumn };
+// Positions in GearCsvColumns.
+enum TColumn { ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn, UrlColumn, PriceColumn };
 
 struct TUnitName {
   const char* Name;
@@ -70,32 +71,29 @@ std::string ExportedWeight(const std::string& Stored, int WeightUnit) {
 // is not there.
 class TCsvHeader {
  public:
-  explicit TCsvHeader(const TCsvRecord& Header) : FLine(Header.Line), FCount(Header.Fields.size()) {
-    const int Wanted[] = {ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn,
-                          PriceColumn};
-    const std::size_t Names[] = {0, 1, 2, 3, 4, 5, 7};
-    for (std::size_t w = 0; w < std::size(Wanted); ++w) {
-      const std::string Name = LowerTrimmed(GearCsvColumns[Names[w]]);
-      for (std::size_t f = 0; f < Header.Fields.size() && FPositions[w] < 0; ++f)
-        if (LowerTrimmed(Header.Fields[f]) == Name) FPositions[w] = static_cast<int>(f);
+  explicit TCsvHeader(const TCsvRecord& Header)
+      : FCount(Header.Fields.size()), FPositions(GearCsvColumns.size(), -1) {
+    for (std::size_t c = 0; c < GearCsvColumns.size(); ++c) {
+      const std::string Name = LowerTrimmed(GearCsvColumns[c]);
+      for (std::size_t f = 0; f < Header.Fields.size() && FPositions[c] < 0; ++f)
+        if (LowerTrimmed(Header.Fields[f]) == Name) FPositions[c] = static_cast<int>(f);
     }
-    for (int Required : {ItemNameColumn, CategoryColumn, WeightColumn, UnitColumn})
+    for (TColumn Required : {ItemNameColumn, CategoryColumn, WeightColumn, UnitColumn})
       if (FPositions[Required] < 0)
-        throw TCsvError(FLine, "the header has no \"" + GearCsvColumns[Names[Required]] + "\" column");
+        throw TCsvError(Header.Line, "the header has no \"" + GearCsvColumns[Required] + "\" column");
   }
 
   std::size_t FieldCount() const { return FCount; }
   // The field of Column in Record; empty for an optional column that is not there.
   const std::string& Field(const TCsvRecord& Record, TColumn Column) const {
     static const std::string None;
-    const int Position = FPositions[Column];
+    const int Position = FPositions[static_cast<std::size_t>(Column)];
     return Position < 0 ? None : Record.Fields[static_cast<std::size_t>(Position)];
   }
 
  private:
-  int FLine;
   std::size_t FCount;
-  int FPositions[7] = {-1, -1, -1, -1, -1, -1, -1};
+  std::vector<int> FPositions;  // by TColumn
 };
 
 class TGearCsvReader {
