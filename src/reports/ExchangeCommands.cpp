@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
-#include <stdexcept>
 #include <QPushButton>
+#include <stdexcept>
 
 #include "app/MainUnit.h"
 #include "app/StoreText.h"
@@ -44,13 +44,13 @@ QString TExchangeCommands::AskSaveFile(const QString& Title, const QString& Filt
   return FForm.Context().Prompts.SaveFileName(Title, Filter, Suffix);
 }
 
-void TExchangeCommands::Export(const TExchangeSections& Sections, const QString& Filter) {
-  const QString FileName = AskSaveFile("Export Trip", Filter, "txt");
-  if (FileName.isEmpty()) return;
-  if (IsCsv(FileName))
-    WriteGearCsv(FileName);
-  else
-    WriteExchangeFile(ToStore(FileName), FForm.TripData(), FForm.Context().Trip(), Sections);
+void TExchangeCommands::Export(const TExchangeSections& Sections) {
+  const QString FileName = AskSaveFile("Export Trip", TextFileFilter, "txt");
+  if (!FileName.isEmpty()) WriteExchange(FileName, Sections);
+}
+
+void TExchangeCommands::WriteExchange(const QString& FileName, const TExchangeSections& Sections) {
+  WriteExchangeFile(ToStore(FileName), FForm.TripData(), FForm.Context().Trip(), Sections);
 }
 
 void TExchangeCommands::WriteGearCsv(const QString& FileName) {
@@ -61,9 +61,17 @@ QString TExchangeCommands::AskOpenFile(const QString& Filter) {
   return FForm.Context().Prompts.OpenFileName("Open text file", Filter, "txt");
 }
 
-void TExchangeCommands::ExportCurrentTripPlanToFile1Click() { Export(TExchangeSections::WholeTrip(), TextFileFilter); }
-void TExchangeCommands::Button43Click() { Export(TExchangeSections::GearOnly(), GearFileFilter); }
-void TExchangeCommands::Button45Click() { Export(TExchangeSections::RecipesOnly(), TextFileFilter); }
+void TExchangeCommands::ExportCurrentTripPlanToFile1Click() { Export(TExchangeSections::WholeTrip()); }
+void TExchangeCommands::Button45Click() { Export(TExchangeSections::RecipesOnly()); }
+
+void TExchangeCommands::Button43Click() {
+  const QString FileName = AskSaveFile("Export Trip", GearFileFilter, "txt");
+  if (FileName.isEmpty()) return;
+  if (IsCsv(FileName))
+    WriteGearCsv(FileName);
+  else
+    WriteExchange(FileName, TExchangeSections::GearOnly());
+}
 
 void TExchangeCommands::ExportGearListToCsvFile1Click() {
   const QString FileName = AskSaveFile("Export Gear List", CsvFileFilter, "csv");

@@ -26,8 +26,9 @@ class TExchangeCommands : public QObject {
  private:
   // The save dialog, once there is a selected trip; empty when cancelled.
   QString AskSaveFile(const QString& Title, const QString& Filter, const QString& Suffix);
-  // Sections as exchange text, or the gear list as CSV for a .csv name.
-  void Export(const TExchangeSections& Sections, const QString& Filter);
+  // Asks for a text file and writes Sections of the selected trip into it.
+  void Export(const TExchangeSections& Sections);
+  void WriteExchange(const QString& FileName, const TExchangeSections& Sections);
   // The gear list in the weight unit shown.
   void WriteGearCsv(const QString& FileName);
   // Reads a section of FileName into the selected trip, then refreshes.

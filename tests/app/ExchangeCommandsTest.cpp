@@ -149,4 +149,10 @@ TEST_F(ExchangeCommandsTest, GearListAsCsvFromTheGearPageAndTheFileMenu) {
   Form->ExportGearListToCsvFile1->trigger();
   EXPECT_EQ(Prompts.All(), QStringList{"save: Export Gear List"});
   EXPECT_EQ(FileText(Folder.File("menu.csv")), FileText(Csv));
+
+  // The whole trip is exchange text whatever its name.
+  Form->ComboBox1->setCurrentIndex(0);
+  Prompts.FileAnswers = {QString::fromStdString(Folder.File("trip.csv"))};
+  Form->ExportCurrentTripPlanToFile1->trigger();
+  EXPECT_EQ(FileText(Folder.File("trip.csv")).rfind("Quillmoor Planner Exported File\r\n", 0), 0u);
 }
