@@ -26,10 +26,11 @@ QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString&
     // Replacing an existing file is not questioned.
     Dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // A name typed without extension takes the one of the chosen file type.
-    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, [&Dialog, DefaultSuffix](const QString& Chosen) {
-      const QString Suffix = QtPrompts::FilterSuffix(Chosen);
-      Dialog.setDefaultSuffix(Suffix.isEmpty() ? DefaultSuffix : Suffix);
-    });
+    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog,
+                     [&Dialog, DefaultSuffix](const QString& Chosen) {
+                       const QString Suffix = QtPrompts::FilterSuffix(Chosen);
+                       Dialog.setDefaultSuffix(Suffix.isEmpty() ? DefaultSuffix : Suffix);
+                     });
   } else {
     Dialog.setFileMode(QFileDialog::ExistingFile);
   }

@@ -40,7 +40,8 @@ const TCommand Commands[] = {
     {"import-gear", "import-gear TRIP FILE.csv", "adds a CSV gear list to a trip", 2, 0,
      "Adds the gear list of the CSV file FILE to the trip. A record that cannot\n"
      "be read stops the import with its line and reason; nothing is added.\n"},
-    {"report", "report TRIP -o FILE [SECTIONS] [--unit UNIT] [--volume-unit UNIT]", "the report as .txt, .rtf or .pdf", 1,
+    {"report", "report TRIP -o FILE [SECTIONS] [--unit UNIT] [--volume-unit UNIT]",
+     "the report as .txt, .rtf or .pdf", 1,
      UnitOption | VolumeUnitOption | OutputOption | SectionOptions,
      "Compiles the trip's report from ReportTemplate.rtf in the data folder and\n"
      "writes it to FILE: rich text for .rtf, PDF for .pdf, plain text otherwise.\n"

@@ -17,7 +17,9 @@ const std::vector<std::string> GearCsvColumns = {"Item Name", "Category", "desc"
 namespace {
 
 // Positions in GearCsvColumns.
-enum TColumn { ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn, UrlColumn, PriceColumn };
+enum TColumn {
+  ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn, UrlColumn, PriceColumn
+};
 
 struct TUnitName {
   const char* Name;
