@@ -28,7 +28,8 @@ class TBudgetPage : public TTripPage {
   // The weight budget: the category weights ticked against the target,
   // drawn in Chart2. A weight that is not a number throws.
   void Button40Click();
-  // Stores the budget box on every change; a failure is ignored.
+  // Stores the budget box on every change the user makes (showing a trip
+  // stores nothing); a failure is ignored.
   void Edit21Change();
   // A key released in the budget box: Enter computes the costs budget.
   void Edit21KeyUp(int Key);
