@@ -23,7 +23,8 @@ QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString&
   Dialog.setAcceptMode(Mode);
   Dialog.setDefaultSuffix(DefaultSuffix);
   if (Mode == QFileDialog::AcceptSave) {
-    // Replacing an existing file is not questioned.
+    // Whether an existing file may be replaced is asked by the caller,
+    // through the prompts (see AskExportFileName).
     Dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // A name typed without extension takes the one of the chosen file type.
     QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog,

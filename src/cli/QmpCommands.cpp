@@ -16,6 +16,7 @@
 #include "reports/CsvText.h"
 #include "reports/ExchangeFile.h"
 #include "reports/GearCsv.h"
+#include "reports/ProgramFiles.h"
 #include "reports/ReportExport.h"
 #include "reports/Utf8Text.h"
 
@@ -67,6 +68,12 @@ class TQmp {
       std::filesystem::current_path(A.DataFolder, Failure);
       if (Failure) throw std::runtime_error("cannot use the data folder " + A.DataFolder + ": " + Failure.message());
     }
+    // No output may replace the data file, the files beside it or the template.
+    const std::string* Output = C == "report" ? &A.Output
+                                : (C == "export" || C == "export-gear") ? &A.Arguments[1]
+                                                                         : nullptr;
+    if (Output && !ProgramFileRole(*Output).empty())
+      throw std::runtime_error("cannot write to " + *Output + ": " + ProgramFileRole(*Output));
     if (C == "list") return List();
     if (C == "show") return Show();
     if (C == "export") return Export();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <stdexcept>
 
+#include "app/ExportFileName.h"
 #include "app/MainUnit.h"
 #include "app/StoreText.h"
 #include "gear/GearPage.h"
@@ -41,7 +42,7 @@ QString TExchangeCommands::AskSaveFile(const QString& Title, const QString& Filt
   TTravelerData& Store = FForm.TripData();
   if (Store.TripCount() == 0) return QString();
   Store.GetTrip(FForm.Context().Trip());  // no trip selected: the store says so before any dialog
-  return FForm.Context().Prompts.SaveFileName(Title, Filter, Suffix);
+  return AskExportFileName(FForm.Context().Prompts, Title, Filter, Suffix);
 }
 
 void TExchangeCommands::Export(const TExchangeSections& Sections) {

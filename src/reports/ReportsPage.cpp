@@ -1,7 +1,6 @@
 #include "reports/ReportsPage.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +14,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/ExportFileName.h"
 #include "app/StoreText.h"
 #include "reports/EditMenuTimer.h"
 #include "reports/MailMessage.h"
@@ -32,7 +32,6 @@ const QString ExportFilter =
     "Word RTF File (*.rtf)|*.rtf|Text File (*.txt)|*.txt|PDF File (*.pdf)|*.pdf|Any File (*.*)|*.*";
 const QString ExportDefaultExtension = "rtf";
 
-std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }
 
 }  // namespace
 
@@ -149,7 +148,7 @@ void TReportsPage::Button34Click() {
 
 void TReportsPage::Button35Click() {
   CompileReport();
-  const QString FileName = Context.Prompts.SaveFileName(ExportTitle, ExportFilter, ExportDefaultExtension);
+  const QString FileName = AskExportFileName(Context.Prompts, ExportTitle, ExportFilter, ExportDefaultExtension);
   if (FileName.isEmpty()) return;
   WriteReportFile(LocalFileName(FileName), *frmReport->RichEdit1->document());
 }

@@ -125,7 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
         TCase{{"list", "--gear"}, 2, "", "qmp: list does not take the option given"},
         TCase{{"report", "1"}, 2, "", "qmp: report needs -o FILE"},
         TCase{{"export", "1"}, 2, "", "qmp: usage: qmp export TRIP FILE.txt\n"},
-        TCase{{"--data-folder", "/nonexistent/folder", "list"}, 1, "", "qmp: cannot use the data folder"}));
+        TCase{{"--data-folder", "/nonexistent/folder", "list"}, 1, "", "qmp: cannot use the data folder"},
+        // No output replaces the program's own files.
+        TCase{{"export", "1", "qmp.dat"}, 1, "", "qmp: cannot write to "},
+        TCase{{"report", "1", "-o", "ReportTemplate.rtf"}, 1, "", "qmp: cannot write to "}));
 
 TEST_F(QmpTest, EveryCommandHasItsHelp) {
   for (const char* Command :
