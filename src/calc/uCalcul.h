@@ -7,6 +7,7 @@
 // as it was. Variables persist from one run to the next.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "calc/CalcMessages.h"
 #include "calc/CalcNodes.h"
 #include "calc/CalcRunLimits.h"
+#include "calc/CalcValue.h"
 #include "calc/CalcVariables.h"
 
 class TCalcul {
@@ -38,6 +40,10 @@ class TCalcul {
   const std::string& ErrorMessage() const { return Errors.Message(); }
   unsigned char ResultKind() const { return FResultKind; }  // 1 number, 2 text
 
+  // Another thread may ask a run to stop by setting Request (kept by the
+  // caller for the object's life, or until replaced); the run then fails.
+  void SetStopRequest(const std::atomic<bool>* Request) { Limits->SetStopRequest(Request); }
+
   // Every variable entry ("name=value"), in order.
   std::vector<std::string> Variables() const { return VariableList->Entries(); }
 
@@ -52,12 +58,18 @@ class TCalcul {
   void SetError(std::string_view Message) { Errors.Set(Message); }
 
   long double ToNumber(const std::string& Text);
+  long double ToNumber(const calc::TCalcValue& Value);
   int ToInteger(const std::string& Text);
-  long double NumberOf(calc::TCalcNode* Node) { return ToNumber(Evaluate(Node)); }
-  int IntegerOf(calc::TCalcNode* Node) { return ToInteger(Evaluate(Node)); }
+  int ToInteger(const calc::TCalcValue& Value);
+  long double NumberOf(calc::TCalcNode* Node) { return ToNumber(EvaluateValue(Node)); }
+  int IntegerOf(calc::TCalcNode* Node) { return ToInteger(EvaluateValue(Node)); }
+  // The value's text; writing a huge number counts as work of the run.
+  const std::string& TextOf(calc::TCalcValue& Value);
 
+  // A node's value, and its value as text.
+  calc::TCalcValue EvaluateValue(calc::TCalcNode* Node);
   std::string Evaluate(calc::TCalcNode* Node);
-  std::string Dispatch(calc::TCalcNode* Node);
+  calc::TCalcValue Dispatch(calc::TCalcNode* Node);
   void ApplyKindRule(calc::TCalcNode* Node);
 
   // Binary operators: a chain of them down the left operands is walked in a
@@ -70,12 +82,12 @@ class TCalcul {
     long double RightNumber = 0;  // its number, for "/" and "div"
     bool Settled = false;         // a zero divisor: the left side is not evaluated
   };
-  std::string EvaluateChain(calc::TCalcNode* Top);
+  calc::TCalcValue EvaluateChain(calc::TCalcNode* Top);
   void StartRightFirst(std::size_t Link);
-  std::string FinishLink(std::size_t Link, std::string Left);
-  std::string FinishArithmetic(calc::TCalcNode* Node, const std::string& Left);
-  std::string FinishLogic(calc::TCalcNode* Node, const std::string& Left);
-  std::string FinishComparison(calc::TCalcNode* Node, const std::string& Left);
+  calc::TCalcValue FinishLink(std::size_t Link, calc::TCalcValue Left);
+  calc::TCalcValue FinishArithmetic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
+  std::string FinishLogic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
+  std::string FinishComparison(calc::TCalcNode* Node, calc::TCalcValue& Left);
   std::string FinishMatch(const std::string& Text, const std::string& Pattern);
 
   std::string EvaluateName(calc::TCalcNode* Node);
@@ -83,8 +95,8 @@ class TCalcul {
   std::string RunSubEvaluator(const std::string& SubFormula, unsigned char& Kind);
 
   // Built-in functions.
-  std::string EvaluateFunction(calc::TCalcNode* Node);
-  std::string EvaluateMathFunction(int Code, long double X);
+  calc::TCalcValue EvaluateFunction(calc::TCalcNode* Node);
+  calc::TCalcValue EvaluateMathFunction(int Code, long double X);
   std::string EvaluateTextFunction(int Code, const std::string& X);
   std::string EvaluateDateFunction(int Code, const std::string& X);
   std::string EvaluateEval(calc::TCalcNode* Node, const std::string& X);
@@ -104,7 +116,7 @@ class TCalcul {
   calc::TCalcNode* Root = nullptr;
   int ParenDepth = 0;
   std::vector<std::string> ArgStack;  // argument stack of several-argument calls
-  std::vector<TChainLink> ChainLinks;  // links of the chains being evaluated
+  std::deque<TChainLink> ChainLinks;  // links of the chains being evaluated; never moved
   std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
   unsigned char FResultKind = 1;
 };
