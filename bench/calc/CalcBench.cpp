@@ -101,8 +101,8 @@ struct TTiming {
   std::string Outcome;  // the result, shortened, or the error message
 };
 
-// Median time of one Calculate of Formula; repeats while the runs so far
-// took less than a second, at most seven times.
+// Median time of one Calculate of Formula: at least three runs, more while
+// the runs so far took less than a second, at most seven.
 TTiming TimeFormula(const std::string& Formula) {
   std::vector<double> Times;
   double Total = 0;
@@ -121,7 +121,7 @@ TTiming TimeFormula(const std::string& Formula) {
     else
       Timing.Outcome = Result.size() > 24 ? Result.substr(0, 12) + "... (" + std::to_string(Result.size()) + " chars)"
                                           : Result;
-  } while (Total < 1000 && Times.size() < 7);
+  } while (Times.size() < 3 || (Total < 1000 && Times.size() < 7));
   std::sort(Times.begin(), Times.end());
   Timing.Milliseconds = Times[Times.size() / 2];
   return Timing;

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "CalcTestSupport.h"
+#include "calc/CalcWorker.h"
 
 namespace {
 
@@ -78,6 +79,28 @@ TEST(CalcLimits, AStopRequestEndsTheRun) {
   EXPECT_EQ(Outcome(Calc, "x:=1"), InvalidFormule);
   Stop = false;
   EXPECT_EQ(Outcome(Calc, "eval(\"1+1\")"), "2");
+}
+
+// The window's evaluations run on a thread of their own.
+TEST(CalcLimits, AWorkerRunsCollectsAndStops) {
+  TCalcul Calc;
+  TCalcWorker Worker(Calc);
+  std::atomic<int> Ended{0};
+  Calc.Formula = "6*7";
+  Worker.Start([&] { ++Ended; });
+  EXPECT_TRUE(Worker.WaitFor(std::chrono::seconds(60)));
+  EXPECT_TRUE(Worker.HasEnded());
+  EXPECT_EQ(Worker.Collect(), "42");
+  EXPECT_EQ(Ended, 1);
+  EXPECT_FALSE(Worker.IsRunning());
+  Calc.Formula = "1+";
+  Worker.Start(nullptr);
+  EXPECT_EQ(Worker.Collect(), "");
+  Calc.Formula = "x:=\"" + std::string(1000, 'a') + "\";" + Repeat("length(x)+", 100000) + "0";
+  Worker.Start(nullptr);
+  Worker.Stop();
+  EXPECT_FALSE(Worker.IsRunning());
+  EXPECT_EQ(Outcome(Calc, "1+1"), "2");
 }
 
 TEST(CalcLimits, LongFormulasAreReadInOnePass) {
