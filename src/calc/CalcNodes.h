@@ -9,18 +9,22 @@
 
 namespace calc {
 
+// An assignment ("@@" name): its body and its pending entry in the variables.
+struct TCalcAssignment {
+  std::string Body;
+  TCalcVariables::TEntryId PendingEntry = TCalcVariables::NoEntry;
+};
+
 struct TCalcNode {
   int Index = 0;  // slot in the node table, 1-based
   int Op = 0;     // operation code (CalcOp)
   std::string Text;
   TCalcNode* Left = nullptr;
   TCalcNode* Right = nullptr;
+  std::unique_ptr<TCalcAssignment> Assignment;  // kept apart: few nodes have one
   unsigned char Kind = 0;  // CalcKind
-  // An assignment ("@@" name): its body and its pending entry in the variables.
-  std::string Body;
-  TCalcVariables::TEntryId PendingEntry = TCalcVariables::NoEntry;
 
-  bool IsAssignment() const { return PendingEntry != TCalcVariables::NoEntry; }
+  bool IsAssignment() const { return Assignment != nullptr; }
 };
 
 // Owns every node created during a parse, whether or not it ended up in the

@@ -128,8 +128,7 @@ TCalcNode* TCalcParser::NewLeaf() {
   Leaf->Op = Tokenizer.Current;
   Leaf->Text = Tokenizer.TokenText;
   if (Tokenizer.TokenEntry != TCalcVariables::NoEntry) {
-    Leaf->Body = Tokenizer.TokenBody;
-    Leaf->PendingEntry = Tokenizer.TokenEntry;
+    Leaf->Assignment = std::make_unique<TCalcAssignment>(TCalcAssignment{Tokenizer.TokenBody, Tokenizer.TokenEntry});
   }
   return Leaf;
 }

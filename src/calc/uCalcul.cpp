@@ -115,6 +115,7 @@ void TCalcul::SetVariablesText(const std::string& Text) { VariableList->SetText(
 void TCalcul::Calculate(std::string& Result) {
   ArgStack.clear();
   ChainLinks.clear();
+  RightSides.clear();
   FResultKind = Formula.find('"') != std::string::npos ? CalcKind::Text : CalcKind::Number;
   while (!Formula.empty() && (Formula.back() == ' ' || Formula.back() == ';')) Formula.pop_back();
   Errors.Clear();
@@ -249,26 +250,22 @@ TCalcValue TCalcul::Dispatch(TCalcNode* Node) {
 
 TCalcValue TCalcul::EvaluateChain(TCalcNode* Top) {
   const std::size_t First = ChainLinks.size();
+  const std::size_t FirstRightSide = RightSides.size();
   TCalcNode* Node = Top;
   bool Settled = false;
   while (Node && IsBinaryOperator(Node->Op)) {
     ApplyKindRule(Node);
-    ChainLinks.emplace_back();
-    ChainLinks.back().Node = Node;
+    ChainLinks.push_back({Node, 0});
     if (EvaluatesRightFirst(Node->Op)) {
-      StartRightFirst(ChainLinks.size() - 1);
-      if (Errors.HasError()) break;
-      if (ChainLinks.back().Settled) {
-        Settled = true;
-        break;
-      }
+      Settled = StartRightFirst(ChainLinks.size() - 1);
+      if (Errors.HasError() || Settled) break;
     }
     Node = Node->Left;
   }
   TCalcValue Value;
   std::size_t Link = ChainLinks.size();
   if (Settled) {
-    Value = std::move(ChainLinks[--Link].Right);
+    Value = std::move(RightSideOf(--Link).Text);
   } else {
     Value = EvaluateValue(Node);
   }
@@ -280,30 +277,32 @@ TCalcValue TCalcul::EvaluateChain(TCalcNode* Top) {
     Limits->Spend(TCalcRunLimits::NodeWork + (After > Before ? After - Before : 0));
   }
   ChainLinks.resize(First);
+  RightSides.resize(FirstRightSide);
   return Errors.HasError() ? TCalcValue() : std::move(Value);
 }
 
-void TCalcul::StartRightFirst(std::size_t Link) {
+bool TCalcul::StartRightFirst(std::size_t Link) {
   TCalcNode* Node = ChainLinks[Link].Node;
+  // Nested chains leave RightSides as they found it, so the new entry goes last.
+  TRightSide Side;
   if (Node->Op == CalcOp::Divide || Node->Op == CalcOp::IntDivide) {
     // A divisor below 1e-8 in magnitude, or an integer divisor 0, gives 0
     // without the dividend.
     const bool Divide = Node->Op == CalcOp::Divide;
-    const long double Divisor = Divide ? NumberOf(Node->Right) : IntegerOf(Node->Right);
-    TChainLink& Current = ChainLinks[Link];
-    Current.RightNumber = Divisor;
-    Current.Settled = Divide ? std::fabs(Divisor) < 0.00000001L : Divisor == 0;
-    if (Current.Settled) Current.Right = FalseText;
-    return;
+    Side.Number = Divide ? NumberOf(Node->Right) : IntegerOf(Node->Right);
+    Side.Settled = Divide ? std::fabs(Side.Number) < 0.00000001L : Side.Number == 0;
+    if (Side.Settled) Side.Text = FalseText;
+  } else {
+    Side.Text = Evaluate(Node->Right);
   }
-  std::string Right = Evaluate(Node->Right);
+  std::string& Right = Side.Text;
   switch (Node->Op) {
     case CalcOp::Comma:
       // "," puts its right side just below the two top entries of ArgStack
       // (the code and marker of the call being evaluated).
       if (ArgStack.size() < 2) throw TCalcFault();
       ArgStack.insert(ArgStack.end() - 2, std::move(Right));
-      return;
+      return false;
     case CalcOp::Like:
       for (char& C : Right) {
         if (C == '%') C = '*';
@@ -313,7 +312,9 @@ void TCalcul::StartRightFirst(std::size_t Link) {
     default:
       break;
   }
-  ChainLinks[Link].Right = std::move(Right);
+  ChainLinks[Link].RightSide = RightSides.size();
+  RightSides.push_back(std::move(Side));
+  return RightSides.back().Settled;
 }
 
 TCalcValue TCalcul::FinishLink(std::size_t Link, TCalcValue Left) {
@@ -342,22 +343,23 @@ TCalcValue TCalcul::FinishLink(std::size_t Link, TCalcValue Left) {
     case CalcOp::Divide: {
       const long double Dividend = ToNumber(Left);
       if (Errors.HasError()) return TCalcValue();
-      return TCalcValue::Number(Dividend / ChainLinks[Link].RightNumber);
+      return TCalcValue::Number(Dividend / RightSideOf(Link).Number);
     }
     case CalcOp::IntDivide: {
       const long long Dividend = ToInteger(Left);
-      const auto Divisor = static_cast<long long>(ChainLinks[Link].RightNumber);
+      const auto Divisor = static_cast<long long>(RightSideOf(Link).Number);
       return Errors.HasError() ? std::string() : FormatInteger(Dividend / Divisor);
     }
     case CalcOp::Concat: {
       TextOf(Left);
       std::string Text = Left.TakeText();
-      Limits->CheckTextLength(Text.size() + ChainLinks[Link].Right.size());
-      Text += ChainLinks[Link].Right;
+      const std::string& Right = RightSideOf(Link).Text;
+      Limits->CheckTextLength(Text.size() + Right.size());
+      Text += Right;
       return Text;
     }
     default:  // "like", "wildcard"
-      return FinishMatch(TextOf(Left), ChainLinks[Link].Right);
+      return FinishMatch(TextOf(Left), RightSideOf(Link).Text);
   }
 }
 
@@ -450,9 +452,9 @@ std::string TCalcul::EvaluateName(TCalcNode* Node) {
 std::string TCalcul::EvaluateAssignment(TCalcNode* Node) {
   const std::string Name = Node->Text.substr(2);
   unsigned char Kind = Node->Kind;
-  std::string Value = RunSubEvaluator(std::string(TrimBlanks(Node->Body)), Kind);
+  std::string Value = RunSubEvaluator(std::string(TrimBlanks(Node->Assignment->Body)), Kind);
   Node->Kind = Kind;
-  VariableList->Remove(Node->PendingEntry);
+  VariableList->Remove(Node->Assignment->PendingEntry);
   VariableList->Assign(Name, Value);
   return Value;
 }

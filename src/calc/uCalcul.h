@@ -7,7 +7,6 @@
 // as it was. Variables persist from one run to the next.
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,14 +75,20 @@ class TCalcul {
   // loop, so long chains (1+1+...+1, a;b;c;..., long argument lists) need
   // no stack. Operators that evaluate their right side first do so on the
   // way down; the others on the way up.
+  struct TRightSide {
+    std::string Text;        // right side, when evaluated first
+    long double Number = 0;  // its number, for "/" and "div"
+    bool Settled = false;    // a zero divisor: the left side is not evaluated
+  };
   struct TChainLink {
     calc::TCalcNode* Node = nullptr;
-    std::string Right;            // right side, when evaluated first
-    long double RightNumber = 0;  // its number, for "/" and "div"
-    bool Settled = false;         // a zero divisor: the left side is not evaluated
+    std::size_t RightSide = 0;  // in RightSides, for an operator that evaluates it first
   };
   calc::TCalcValue EvaluateChain(calc::TCalcNode* Top);
-  void StartRightFirst(std::size_t Link);
+  // Evaluates the right side of a link whose operator wants it first; true
+  // when it settles the result without the left side.
+  bool StartRightFirst(std::size_t Link);
+  TRightSide& RightSideOf(std::size_t Link) { return RightSides[ChainLinks[Link].RightSide]; }
   calc::TCalcValue FinishLink(std::size_t Link, calc::TCalcValue Left);
   calc::TCalcValue FinishArithmetic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
   std::string FinishLogic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
@@ -116,7 +121,8 @@ class TCalcul {
   calc::TCalcNode* Root = nullptr;
   int ParenDepth = 0;
   std::vector<std::string> ArgStack;  // argument stack of several-argument calls
-  std::deque<TChainLink> ChainLinks;  // links of the chains being evaluated; never moved
+  std::vector<TChainLink> ChainLinks;  // links of the chains being evaluated
+  std::vector<TRightSide> RightSides;  // right sides evaluated first, of those links
   std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
   unsigned char FResultKind = 1;
 };
