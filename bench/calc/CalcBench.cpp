@@ -114,8 +114,9 @@ double Median(std::vector<double> Values) {
   return Values[Values.size() / 2];
 }
 
-// Median time of one Calculate of Formula: at least three runs, more while
-// the runs so far took less than a second, at most seven.
+// Median time of one Calculate of Formula: three runs unless they take
+// more than ten seconds, more while the runs so far took less than a
+// second, at most seven.
 TTiming TimeFormula(const std::string& Formula) {
   std::vector<double> Times;
   std::vector<double> CpuTimes;
@@ -137,7 +138,7 @@ TTiming TimeFormula(const std::string& Formula) {
     else
       Timing.Outcome = Result.size() > 24 ? Result.substr(0, 12) + "... (" + std::to_string(Result.size()) + " chars)"
                                           : Result;
-  } while (Times.size() < 3 || (Total < 1000 && Times.size() < 7));
+  } while ((Times.size() < 3 && Total < 10000) || (Total < 1000 && Times.size() < 7));
   Timing.Milliseconds = Median(Times);
   Timing.CpuMilliseconds = Median(CpuTimes);
   return Timing;
