@@ -11,9 +11,16 @@ TCalcWorker::~TCalcWorker() {
 
 void TCalcWorker::Start(std::function<void()> OnEnded) {
   if (IsRunning()) return;
+  Began = false;
   Ended = false;
   Result.clear();
   Thread = std::thread([this, OnEnded = std::move(OnEnded)] {
+    {
+      std::lock_guard<std::mutex> Guard(Lock);
+      Began = true;
+      BeganAt = std::chrono::steady_clock::now();
+    }
+    Signal.notify_all();
     std::string Value;  // stays empty when the run fails
     Calc.Calculate(Value);
     {
@@ -21,14 +28,16 @@ void TCalcWorker::Start(std::function<void()> OnEnded) {
       Result = std::move(Value);
       Ended = true;
     }
-    EndedSignal.notify_all();
+    Signal.notify_all();
     if (OnEnded) OnEnded();
   });
 }
 
 bool TCalcWorker::WaitFor(std::chrono::milliseconds Timeout) {
+  if (!IsRunning()) return true;
   std::unique_lock<std::mutex> Guard(Lock);
-  return EndedSignal.wait_for(Guard, Timeout, [this] { return Ended; });
+  Signal.wait(Guard, [this] { return Began; });
+  return Signal.wait_until(Guard, BeganAt + Timeout, [this] { return Ended; });
 }
 
 bool TCalcWorker::HasEnded() const {

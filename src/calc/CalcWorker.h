@@ -26,7 +26,9 @@ class TCalcWorker {
   // Starts a run of the evaluator's Calculate unless one is in progress.
   // OnEnded is called on the worker's thread when the run has ended.
   void Start(std::function<void()> OnEnded);
-  // Waits at most Timeout for the run to end; true when it has ended.
+  // Waits for the run to end, at most until it has been evaluating for
+  // Timeout (a busy machine slow to start the thread does not count); true
+  // when it has ended.
   bool WaitFor(std::chrono::milliseconds Timeout);
   // A run was started and its result not yet collected (or dropped).
   bool IsRunning() const { return Thread.joinable(); }
@@ -44,7 +46,9 @@ class TCalcWorker {
   std::atomic<bool> StopRequest{false};
   std::thread Thread;
   mutable std::mutex Lock;
-  std::condition_variable EndedSignal;
+  std::condition_variable Signal;  // the run began or ended
+  bool Began = false;
+  std::chrono::steady_clock::time_point BeganAt;
   bool Ended = false;
   std::string Result;
 };
