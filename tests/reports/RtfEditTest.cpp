@@ -37,6 +37,16 @@ TEST(RtfTextDocumentTest, ADocumentComesBackFromQtUnchanged) {
   EXPECT_EQ(RtfDocumentOf(Qt), SampleDocument());
 }
 
+TEST(RtfTextDocumentTest, TablesComeBackFromQtUnchanged) {
+  for (const TRtfDocument& Document :
+       {DocumentWithTable({u"before"}, {u"after"}), DocumentWithTable({}, {u""}),
+        DocumentWithTable({u"a", u"b"}, {u""})}) {
+    QTextDocument Qt;
+    SetRtfDocument(Qt, Document);
+    EXPECT_EQ(RtfDocumentOf(Qt), Document) << Qt.toPlainText().toStdString();
+  }
+}
+
 TEST(RtfTextDocumentTest, FormatsLeftOpenTakeTheDocumentsDefaultFont) {
   QTextDocument Qt;
   QFont Default("DejaVu Sans");
