@@ -236,7 +236,7 @@ bool IsRunCharacter(char16_t c) {
 }
 
 // Characters a symbol font places in the private use area.
-constexpr char16_t FirstSymbolArea = 0xF020;
+constexpr char16_t FirstSymbolArea = 0xF000;
 constexpr char16_t LastSymbolArea = 0xF0FF;
 
 std::u16string TrimSpaces(const std::u16string& Text) {
@@ -465,6 +465,9 @@ class TRtfParser {
     if (State.Destination == TDestination::Text && FormatsText(Info.Kind)) FParagraphTouched = true;
     const bool On = !HasParameter || Parameter != 0;
     const int Value = HasParameter ? Parameter : 0;
+    // Row definitions count in the text only, not in nested table
+    // properties or other skipped groups.
+    if (DefinesRow(Info.Kind) && !InText()) return;
     switch (Info.Kind) {
       case TWord::FontTable:
         State.Destination = TDestination::FontTable;
@@ -635,6 +638,21 @@ class TRtfParser {
     }
   }
 
+  static bool DefinesRow(TWord Kind) {
+    switch (Kind) {
+      case TWord::RowDefaults:
+      case TWord::RowLeft:
+      case TWord::CellEdge:
+      case TWord::CellBorder:
+      case TWord::BorderStyle:
+      case TWord::BorderWidth:
+      case TWord::BorderNone:
+        return true;
+      default:
+        return false;
+    }
+  }
+
   static void AddTabStop(std::vector<int>& Stops, int Position) {
     Position = std::clamp(Position, 0, RtfLargestLength);
     const auto At = std::lower_bound(Stops.begin(), Stops.end(), Position);
@@ -783,10 +801,7 @@ class TRtfParser {
       FCellStart = FDocument.Paragraphs.size();
       return;
     }
-    const std::size_t Index = FRowCells.size();
-    TRtfCell Cell = Index < FRowDefinition.size() ? FRowDefinition[Index]
-                    : FRowDefinition.empty()      ? TRtfCell()
-                                                  : FRowDefinition.back();
+    TRtfCell Cell;
     Cell.ParagraphCount = FDocument.Paragraphs.size() - FCellStart;
     FRowCells.push_back(Cell);
     FCellStart = FDocument.Paragraphs.size();
@@ -799,9 +814,20 @@ class TRtfParser {
     if (!FRowCells.empty()) CloseRow();
   }
 
+  // The cells take their widths and borders from the row definition in
+  // force at the row's end: Word repeats it after the last cell.
   void CloseRow() {
     std::size_t Count = 0;
-    for (const TRtfCell& Cell : FRowCells) Count += Cell.ParagraphCount;
+    for (std::size_t i = 0; i < FRowCells.size(); ++i) {
+      TRtfCell& Cell = FRowCells[i];
+      const std::size_t Paragraphs = Cell.ParagraphCount;
+      if (i < FRowDefinition.size())
+        Cell = FRowDefinition[i];
+      else if (!FRowDefinition.empty())
+        Cell = FRowDefinition.back();
+      Cell.ParagraphCount = Paragraphs;
+      Count += Paragraphs;
+    }
     const std::size_t First = FCellStart - Count;
     auto& Tables = FDocument.Tables;
     if (Tables.empty() || Tables.back().FirstParagraph + FTableParagraphs != First) {

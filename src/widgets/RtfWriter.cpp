@@ -89,8 +89,10 @@ class TRtfWriter {
         ++Table;
         continue;
       }
-      WriteParagraph(Paragraphs[i], false);
-      if (++i < Paragraphs.size()) FOut += "\\par\r\n";
+      // Every paragraph ends with its mark, the last one too, as word
+      // processors write it.
+      WriteParagraph(Paragraphs[i++], false);
+      FOut += "\\par\r\n";
     }
     FOut += "}\r\n";
     return std::move(FOut);

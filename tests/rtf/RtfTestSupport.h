@@ -88,8 +88,18 @@ inline TRtfDocument DocumentWithTable(const std::vector<std::u16string>& Before,
   return Document;
 }
 
-// Shown by GoogleTest when a comparison fails: paragraphs with their texts
-// and indents, then the tables.
+// Shown by GoogleTest when a comparison fails.
+inline void PrintTo(const TRtfTable& Table, std::ostream* Out) {
+  *Out << "table at " << Table.FirstParagraph << ":";
+  for (const TRtfRow& Row : Table.Rows) {
+    *Out << " |";
+    for (const TRtfCell& Cell : Row.Cells)
+      *Out << " " << Cell.Width << "w" << Cell.ParagraphCount << "p" << Cell.Borders[0] << "," << Cell.Borders[1]
+           << "," << Cell.Borders[2] << "," << Cell.Borders[3] << " |";
+  }
+}
+
+// Paragraphs with their texts and indents, then the tables.
 inline void PrintTo(const TRtfDocument& Document, std::ostream* Out) {
   for (const TRtfParagraph& Paragraph : Document.Paragraphs) {
     *Out << "\n  [" << static_cast<int>(Paragraph.Alignment) << " li" << Paragraph.LeftIndent << " fi"
@@ -102,12 +112,7 @@ inline void PrintTo(const TRtfDocument& Document, std::ostream* Out) {
     }
   }
   for (const TRtfTable& Table : Document.Tables) {
-    *Out << "\n  table at " << Table.FirstParagraph << ":";
-    for (const TRtfRow& Row : Table.Rows) {
-      *Out << " |";
-      for (const TRtfCell& Cell : Row.Cells)
-        *Out << " " << Cell.Width << "w" << Cell.ParagraphCount << "p" << Cell.Borders[0] << "," << Cell.Borders[1]
-             << "," << Cell.Borders[2] << "," << Cell.Borders[3] << " |";
-    }
+    *Out << "\n  ";
+    PrintTo(Table, Out);
   }
 }
