@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -139,12 +140,21 @@ void TRtfCodePage::Decode(std::string_view Bytes, std::u16string& Text) const {
   }
 }
 
+const TRtfCodePage& RtfCodePage(int Number) {
+  static std::map<int, std::unique_ptr<TRtfCodePage>> Pages;
+  const auto Found = Pages.find(Number);
+  if (Found != Pages.end()) return *Found->second;
+  if (Number != DefaultRtfCodePage) {
+    const iconv_t Probe = OpenDecoder(Number);
+    if (Probe == NoConverter) return RtfCodePage(DefaultRtfCodePage);
+    iconv_close(Probe);
+  }
+  return *Pages.emplace(Number, std::make_unique<TRtfCodePage>(Number)).first->second;
+}
+
 namespace {
 
-const TRtfCodePage& Windows1252() {
-  static const TRtfCodePage CodePage(1252);
-  return CodePage;
-}
+const TRtfCodePage& Windows1252() { return RtfCodePage(DefaultRtfCodePage); }
 
 }  // namespace
 

@@ -44,6 +44,10 @@ class TRtfCodePage {
   std::unique_ptr<TConverter> FConverter;
 };
 
+// The code page Number, made once and kept; Windows-1252 for a number that
+// the C library does not know.
+const TRtfCodePage& RtfCodePage(int Number);
+
 // The character of byte Byte in Windows-1252; the five bytes the code page
 // leaves undefined stand for the control character of the same value.
 char16_t Cp1252ToUnicode(std::uint8_t Byte);

@@ -410,8 +410,8 @@ class TRtfParser {
   }
 
   const TRtfCodePage& CodePage(int Number) {
-    auto& Page = FCodePages[Number];
-    if (!Page) Page = std::make_unique<TRtfCodePage>(Number);
+    const TRtfCodePage*& Page = FCodePages[Number];
+    if (!Page) Page = &RtfCodePage(Number);
     return *Page;
   }
 
@@ -879,7 +879,7 @@ class TRtfParser {
   // Code pages and the bytes that wait to be read in one.
   int FDocumentCodePage = DefaultRtfCodePage;
   bool FDocumentCodePageSet = false;
-  std::map<int, std::unique_ptr<TRtfCodePage>> FCodePages;
+  std::map<int, const TRtfCodePage*> FCodePages;
   std::string FPendingBytes;
   std::u16string FDecoded;
 
@@ -994,7 +994,12 @@ bool IsRichText(const std::string& Bytes) {
 
 }  // namespace
 
+TRichTextTooLargeError::TRichTextTooLargeError(std::size_t Size)
+    : std::runtime_error("The rich text is too large to open: " + std::to_string(Size / (1024 * 1024)) +
+                         " MB; at most " + std::to_string(MaxRichTextBytes / (1024 * 1024)) + " MB can be opened") {}
+
 TRtfDocument ReadRtf(const std::string& Bytes) {
+  if (Bytes.size() > MaxRichTextBytes) throw TRichTextTooLargeError(Bytes.size());
   if (!IsRichText(Bytes)) return ReadPlainText(Bytes);
   TRtfDocument Document = TRtfParser(Bytes, Bytes.find('{')).Parse();
   if (Document.Paragraphs.empty()) Document.Paragraphs.emplace_back();

@@ -164,10 +164,33 @@ void ReadBlockFormat(const QTextBlockFormat& Block, TRtfParagraph& Paragraph) {
   }
 }
 
+// The Qt formats of the last few formats met: dense text switches between
+// a handful of them.
+class TCharFormatCache {
+ public:
+  const QTextCharFormat& Get(const TRtfCharFormat& Format) {
+    for (const auto& Entry : FEntries)
+      if (Entry.first == Format) return Entry.second;
+    FNext = (FNext + 1) % Size;
+    if (FEntries.size() < Size) {
+      FEntries.emplace_back(Format, QtCharFormat(Format));
+      return FEntries.back().second;
+    }
+    FEntries[FNext] = {Format, QtCharFormat(Format)};
+    return FEntries[FNext].second;
+  }
+
+ private:
+  static constexpr std::size_t Size = 8;
+  std::vector<std::pair<TRtfCharFormat, QTextCharFormat>> FEntries;
+  std::size_t FNext = 0;
+};
+
 // Puts Paragraph into the block at Cursor, or into a new block after it.
-void InsertParagraph(QTextCursor& Cursor, const TRtfParagraph& Paragraph, bool NewBlock) {
+void InsertParagraph(QTextCursor& Cursor, const TRtfParagraph& Paragraph, bool NewBlock,
+                     TCharFormatCache& Formats) {
   const QTextBlockFormat Block = QtBlockFormat(Paragraph);
-  const QTextCharFormat Mark = QtCharFormat(Paragraph.MarkFormat);
+  const QTextCharFormat Mark = Formats.Get(Paragraph.MarkFormat);
   if (NewBlock) {
     Cursor.insertBlock(Block, Mark);
   } else {
@@ -175,7 +198,7 @@ void InsertParagraph(QTextCursor& Cursor, const TRtfParagraph& Paragraph, bool N
     Cursor.setBlockCharFormat(Mark);
   }
   for (const TRtfRun& Run : Paragraph.Runs)
-    Cursor.insertText(QString::fromStdU16String(Run.Text), QtCharFormat(Run.Format));
+    Cursor.insertText(QString::fromStdU16String(Run.Text), Formats.Get(Run.Format));
 }
 
 QTextTableCellFormat QtCellFormat(const TRtfCell& Cell) {
@@ -202,7 +225,8 @@ QTextTableCellFormat QtCellFormat(const TRtfCell& Cell) {
 // The table of Table at Cursor, its cells filled; the cursor ends in the
 // block after it. Columns take the widths of the row with the most cells;
 // the last cell of a shorter row spans the rest.
-void InsertTable(QTextCursor& Cursor, const TRtfDocument& Document, const TRtfTable& Table) {
+void InsertTable(QTextCursor& Cursor, const TRtfDocument& Document, const TRtfTable& Table,
+                 TCharFormatCache& Formats) {
   const TRtfRow* Widest = &Table.Rows.front();
   for (const TRtfRow& Row : Table.Rows)
     if (Row.Cells.size() > Widest->Cells.size()) Widest = &Row;
@@ -227,7 +251,7 @@ void InsertTable(QTextCursor& Cursor, const TRtfDocument& Document, const TRtfTa
       QTextTableCell QtCell = QtTable->cellAt(r, c);
       QTextCursor CellCursor = QtCell.firstCursorPosition();
       for (std::size_t k = 0; k < Cell.ParagraphCount && Next < Document.Paragraphs.size(); ++k, ++Next)
-        InsertParagraph(CellCursor, Document.Paragraphs[Next], k > 0);
+        InsertParagraph(CellCursor, Document.Paragraphs[Next], k > 0, Formats);
       // The cell's format is that of its first paragraph mark: add to it.
       QTextCharFormat Format = QtCell.format();
       Format.merge(QtCellFormat(Cell));
@@ -344,17 +368,18 @@ void SetRtfDocument(QTextDocument& Target, const TRtfDocument& Document) {
   // One edit for the whole document: the layout is updated once, not after
   // every run.
   Cursor.beginEditBlock();
+  TCharFormatCache Formats;
   bool NewBlock = false;
   auto Table = Document.Tables.begin();
   for (std::size_t i = 0; i < Document.Paragraphs.size();) {
     if (Table != Document.Tables.end() && Table->FirstParagraph == i && !Table->Rows.empty()) {
-      InsertTable(Cursor, Document, *Table);
+      InsertTable(Cursor, Document, *Table, Formats);
       i += Table->ParagraphCount();
       ++Table;
       NewBlock = false;
       continue;
     }
-    InsertParagraph(Cursor, Document.Paragraphs[i], NewBlock);
+    InsertParagraph(Cursor, Document.Paragraphs[i], NewBlock, Formats);
     NewBlock = true;
     ++i;
   }
