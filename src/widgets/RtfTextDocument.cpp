@@ -137,6 +137,8 @@ std::u16string RunText(const QString& Text) {
   return Result;
 }
 
+int FirstLineStart(const TRtfParagraph& Paragraph) { return Paragraph.LeftIndent + Paragraph.FirstLineIndent; }
+
 QTextBlockFormat QtBlockFormat(const TRtfParagraph& Paragraph) {
   QTextBlockFormat Block;
   Block.setAlignment(QtAlignment(Paragraph.Alignment));
@@ -144,9 +146,10 @@ QTextBlockFormat QtBlockFormat(const TRtfParagraph& Paragraph) {
   if (Paragraph.FirstLineIndent != 0) Block.setTextIndent(Pixels(Paragraph.FirstLineIndent));
   if (!Paragraph.TabStops.empty()) {
     QList<QTextOption::Tab> Tabs;
-    // Qt measures tab stops from the paragraph's left indent.
+    // Qt measures tab stops from where the line starts: the first line's
+    // indent, where list text puts the bullet.
     for (int Stop : Paragraph.TabStops)
-      Tabs.append(QTextOption::Tab(Pixels(Stop - Paragraph.LeftIndent), QTextOption::LeftTab));
+      Tabs.append(QTextOption::Tab(Pixels(Stop - FirstLineStart(Paragraph)), QTextOption::LeftTab));
     Block.setTabPositions(Tabs);
   }
   return Block;
@@ -157,7 +160,7 @@ void ReadBlockFormat(const QTextBlockFormat& Block, TRtfParagraph& Paragraph) {
   Paragraph.LeftIndent = Twips(Block.leftMargin());
   Paragraph.FirstLineIndent = Twips(Block.textIndent());
   for (const QTextOption::Tab& Tab : Block.tabPositions()) {
-    const int Stop = std::clamp(Twips(Tab.position) + Paragraph.LeftIndent, 0, RtfLargestLength);
+    const int Stop = std::clamp(Twips(Tab.position) + FirstLineStart(Paragraph), 0, RtfLargestLength);
     if ((Paragraph.TabStops.empty() || Stop > Paragraph.TabStops.back()) &&
         Paragraph.TabStops.size() < RtfMostTabStops)
       Paragraph.TabStops.push_back(Stop);
