@@ -11,6 +11,17 @@
 
 namespace {
 
+// The name of a test case: its Name with every character but letters and
+// digits made an underscore.
+struct {
+  template <typename TInfo>
+  std::string operator()(const TInfo& Info) const {
+    std::string Name;
+    for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return Name;
+  }
+} CaseName;
+
 struct TTextCase {
   const char* Name;
   std::string Rtf;
@@ -52,11 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "{\\rtf1\\ansi\\ansicpg932 a\\'93\\par b\\'93}", {u"a", u"b"}},
         TTextCase{"an invalid double-byte sequence", "{\\rtf1\\ansi\\ansicpg932 \\'85\\'40}",
                   {u"\uFFFD@"}}),
-    [](const auto& Info) {
-      std::string Name;
-      for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return Name;
-    });
+    CaseName);
 
 const std::string SymbolFonts =
     "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman\\fcharset2 Symbol;}"
@@ -79,11 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"•\tx"}},
         TTextCase{"list text without a number is left out",
                   "{\\rtf1{\\b Head}{\\listtext\\pard\\plain \\tab}ing\\par}", {u"Heading"}}),
-    [](const auto& Info) {
-      std::string Name;
-      for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return Name;
-    });
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     DocumentEnd, RtfWordProcessorTextTest,
@@ -93,11 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TTextCase{"a bookmark after the last par", "{\\rtf1 A\\par {\\*\\bkmkend x}}", {u"A"}},
                       TTextCase{"an empty document", "{\\rtf1 }", {u""}},
                       TTextCase{"only a par", "{\\rtf1 \\par}", {u""}}),
-    [](const auto& Info) {
-      std::string Name;
-      for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return Name;
-    });
+    CaseName);
 
 TEST(RtfWordProcessorTest, SymbolFontsGiveTheirTextTheDefaultFont) {
   const TRtfDocument Document = ReadRtf("{\\rtf1" + SymbolFonts + "\\f1\\fs20 \\'b7}");
@@ -174,11 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\\intbl\\itap2 x\\nestcell y\\nestcell{\\nonesttables z}\\cell\\row",
                    {u"A", u"x\ty\t"},
                    {TRtfTable{0, {{{{1440, {}, 1}, {1440, {}, 1}}}}}}}),
-    [](const auto& Info) {
-      std::string Name;
-      for (char c : std::string(Info.param.Name)) Name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return Name;
-    });
+    CaseName);
 
 TEST(RtfTableTest, RowsHaveAtMostSixtyThreeCells) {
   std::string Rtf = "{\\rtf1\\intbl ";
