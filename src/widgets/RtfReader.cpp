@@ -105,6 +105,7 @@ enum class TWord {
   BorderWidth,
   BorderStyle,
   BorderNone,
+  OtherBorder,
   LineBreak,
   Tab,
   Unicode,
@@ -201,6 +202,11 @@ const std::unordered_map<std::string_view, TWordInfo>& KnownWords() {
     };
     for (std::string_view Word : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulth", "ulw", "ulwave"})
       Map.insert({Word, {TWord::Underline}});
+    // Borders of rows and paragraphs: the border words after them are not
+    // the cell's.
+    for (std::string_view Word : {"trbrdrt", "trbrdrl", "trbrdrb", "trbrdrr", "trbrdrh", "trbrdrv", "brdrt",
+                                  "brdrl", "brdrb", "brdrr", "box", "brdrbar", "brdrbtw"})
+      Map.insert({Word, {TWord::OtherBorder}});
     // Border styles: a border is drawn when its side names one.
     for (std::string_view Word : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair",
                                   "brdrinset", "brdroutset", "brdrtriple", "brdrdashsm", "brdrdashd",
@@ -583,6 +589,9 @@ class TRtfParser {
         if (FBorderSide >= 0) FCellDefinition.Borders[FBorderSide] = 0;
         FBorderSide = -1;
         break;
+      case TWord::OtherBorder:
+        FBorderSide = -1;
+        break;
       case TWord::LineBreak:
         Character(RtfLineBreak);
         break;
@@ -647,6 +656,7 @@ class TRtfParser {
       case TWord::BorderStyle:
       case TWord::BorderWidth:
       case TWord::BorderNone:
+      case TWord::OtherBorder:
         return true;
       default:
         return false;

@@ -142,7 +142,8 @@ TEST_P(RtfTableTest, IsRead) {
   EXPECT_EQ(ReadRtf(WriteRtf(Document)), Document) << WriteRtf(Document);
 }
 
-const std::string TwoCells = "\\trowd\\trleft-108\\clbrdrt\\brdrs\\brdrw15\\clbrdrb\\brdrdb\\cellx2000\\cellx5000 ";
+const std::string TwoCells =
+    "\\trowd\\trleft-108\\clbrdrt\\brdrs\\brdrw15\\clbrdrb\\brdrdb\\trbrdrl\\brdrs\\brdrw30\\cellx2000\\cellx5000 ";
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, RtfTableTest,
