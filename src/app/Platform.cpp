@@ -7,7 +7,9 @@
 #include <clocale>
 #include <locale>
 
+#include "app/DataFolder.h"
 #include "app/Fonts.h"
+#include "app/ProgramInfo.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -21,8 +23,9 @@ void PrepareApplicationEnvironment() {
 
 void ConfigureApplication(QApplication& Application) {
   InitResources();
-  Application.setApplicationName("Quillmoor Planner");
-  Application.setApplicationDisplayName("Quillmoor Planner");
+  SetApplicationIdentity();
+  Application.setApplicationDisplayName(ProgramDisplayName);
+  Application.setDesktopFileName(ProgramAppId);
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   try {
