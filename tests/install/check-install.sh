@@ -58,11 +58,14 @@ for option in --data-folder --user-data --version --help; do
   grep -q -- "$option" "$WORK/help.txt" || fail "--help does not mention $option"
 done
 
+# Marks the installed template, so that a copy taken from anywhere else (the
+# source or build folder) shows.
+echo "installed-template-marker" >>"$SHARE/$PACKAGE/ReportTemplate.rtf"
 XDG_DATA_HOME=$WORK/data QT_QPA_PLATFORM=offscreen timeout 120 \
   "$PREFIX/bin/$PROGRAM" --user-data --quit-after-start >"$WORK/start.log" 2>&1 ||
   { cat "$WORK/start.log"; fail "start with --user-data"; }
 USER_DATA=$WORK/data/$PACKAGE
 [ -f "$USER_DATA/qmp.dat" ] || fail "no qmp.dat in the user data folder"
 cmp -s "$USER_DATA/ReportTemplate.rtf" "$SHARE/$PACKAGE/ReportTemplate.rtf" ||
-  fail "the user data folder has no copy of the shipped report template"
+  fail "the user data folder has no copy of the installed report template"
 echo "installed tree and program: ok"
