@@ -15,6 +15,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "in the units the user picks, charts them against the budget and a target\n"
     "weight, compiles printable reports and exchanges trip plans as text files.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+# scripts/package.sh configures the same prefix, which the manual page names.
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripExtraSections.cmake)

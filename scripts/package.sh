@@ -20,6 +20,7 @@ launcher=""
 if command -v ccache >/dev/null; then launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"; fi
 # shellcheck disable=SC2086
 cmake -S "$ROOT" -B "$OUT" $launcher -DCMAKE_BUILD_TYPE=None -DQMP_BUILD_TESTS=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr \
   -DQMP_WEBENGINE="$webengine" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
