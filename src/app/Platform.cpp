@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <clocale>
 #include <locale>
 
@@ -12,7 +13,21 @@
 #include "app/ProgramInfo.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+  Q_INIT_RESOURCE(resources);
+  Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+// The icon theme's application icon (the installed one), else the built-in copy.
+QIcon ApplicationIcon() {
+  QIcon BuiltIn;
+  for (int Size : {16, 32, 48, 64, 128, 256}) BuiltIn.addFile(QString(":/icons/app-%1.png").arg(Size));
+  return QIcon::fromTheme(ProgramAppId, BuiltIn);
+}
+
+}  // namespace
 
 void PrepareApplicationEnvironment() {
 #ifdef QMP_HAVE_WEBENGINE
@@ -26,6 +41,7 @@ void ConfigureApplication(QApplication& Application) {
   SetApplicationIdentity();
   Application.setApplicationDisplayName(ProgramDisplayName);
   Application.setDesktopFileName(ProgramAppId);
+  Application.setWindowIcon(ApplicationIcon());
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   try {
