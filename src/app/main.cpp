@@ -2,10 +2,15 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/DataFolderLock.h"
 #include "app/MainUnit.h"
 #include "app/Platform.h"
 #include "app/QtPrompts.h"
+#include "app/TerminationSignals.h"
+#include "app/TestHook.h"
 #include "app/Unit2.h"
+#include "store/ByteFile.h"
+#include "store/DataFileFormat.h"
 
 int main(int argc, char* argv[]) {
   PrepareApplicationEnvironment();
@@ -13,11 +18,27 @@ int main(int argc, char* argv[]) {
   ConfigureApplication(Application);
 
   QtPrompts Prompts;
-  TMainForm MainForm(Prompts);
+  const auto TestHook = TTestHook::FromEnvironment();
+  IPrompts& UserPrompts = TestHook ? *TestHook : static_cast<IPrompts&>(Prompts);
+  // One writer per folder: a second planner ends without writing anything.
+  TDataFolderLock Lock;
+  if (!Lock.TryLock()) {
+    UserPrompts.Error(Lock.HeldElsewhereText());
+    return 1;
+  }
+  RemoveLeftoverTempFiles(DataFileName);
+
+  TMainForm MainForm(UserPrompts);
   Prompts.SetParent(&MainForm);
   TfrmInput frmInput(&MainForm);
   Prompts.SetNoteEditor([&frmInput](const QStringList& Lines) { return frmInput.EditNote(Lines); });
+  // Endings that are not a close: saved the same way, without dialogs.
+  TTerminationSignals Signals;
+  QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
+  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
+                   [&MainForm] { MainForm.SaveForSessionEnd(); });
   MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
+  if (TestHook) TestHook->RunClicks(MainForm);
   return Application.exec();
 }

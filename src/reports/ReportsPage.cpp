@@ -121,6 +121,7 @@ TReportChoice TReportsPage::ChosenSections() const {
 }
 
 void TReportsPage::CompileReport() {
+  Context.CommitPendingEdits();
   TRtfEdit& Report = *frmReport->RichEdit1;
   Report.LoadRichText(ReadWholeTextFile(ReportTemplateFileName));
   // Filling in the template is not an edit the user could undo.
