@@ -28,6 +28,7 @@
 #include "reports/ExchangeFile.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
+#include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {
@@ -66,6 +67,12 @@ class SessionSafetyTest : public PagesTest {
  protected:
   TGearPage& Gear() { return *Form->GearPage; }
   TShoppingPage& Shopping() { return *Form->ShoppingPage; }
+  void ClickItem(TCategoryTree* Tree, TTreeRow Row) {
+    ShowPage(TMainForm::GearPageIndex);
+    Tree->scrollToItem(Row.IsItem() ? Tree->topLevelItem(Row.Category)->child(Row.Item)
+                                    : Tree->topLevelItem(Row.Category));
+    QTest::mouseClick(Tree->viewport(), Qt::LeftButton, {}, Tree->RowRect(Row).center());
+  }
 };
 
 TEST_F(SessionSafetyTest, EveryPageChangeReachesTheRecoveryFile) {
@@ -79,10 +86,10 @@ TEST_F(SessionSafetyTest, EveryPageChangeReachesTheRecoveryFile) {
     std::string Expected;
   };
   const std::vector<TCase> Cases = {
-      {"trip selector", [&] { Prompts.InputAnswers.push_back("Second Trip"); Form->Button1->click();
-                              Form->ComboBox1->setCurrentIndex(0); }, "Second Trip"},
       {"gear category", [&] { Gear().Edit3->setText("Stoves"); Gear().Button7->click(); }, "Stoves"},
-      {"gear item grid", [&] { Gear().Button8->click(); Gear().ValueListEditor1->EnterValue(0, "Tarpaulin"); },
+      {"gear item grid", [&] { ClickItem(Gear().ElTree1, {0, -1}); Gear().Button8->click();
+                               ClickItem(Gear().ElTree1, {0, 0});
+                               Gear().ValueListEditor1->EnterValue(0, "Tarpaulin"); },
        "Tarpaulin"},
       {"shopping category", [&] { Shopping().Edit11->setText("Groceries"); Shopping().Button17->click(); },
        "Groceries"},
@@ -91,6 +98,7 @@ TEST_F(SessionSafetyTest, EveryPageChangeReachesTheRecoveryFile) {
       {"contact", [&] { Contacts().Edit14->setText("Bob"); Contacts().Button28->click(); }, "Bob"},
       {"permit", [&] { Permits().Edit8->setText("Denali"); Permits().Button37->click(); }, "Denali"},
       {"budget", [&] { Form->BudgetPage->Edit21->setText("1234.5"); }, "1234.5"},
+      {"add trip", [&] { Prompts.InputAnswers.push_back("Second Trip"); Form->Button1->click(); }, "Second Trip"},
   };
   for (const auto& Case : Cases) {
     Case.Change();
@@ -285,6 +293,7 @@ TEST_F(SessionSafetyTest, ImportPastALimitIsRefusedBeforeAnythingIsAdded) {
     Big.AddGearCategory(0, "Food");
     for (int n = 0; n <= MaxListEntries; ++n) Big.AddGearItem(0, 0, "Bar", "0.1", "1", "Yes", "5", "0", "");
     WriteExchangeFile("big.txt", Big, 0, TExchangeSections::GearOnly());
+    WriteExchangeFile("bigtrip.txt", Big, 0, TExchangeSections::WholeTrip());
   }
   const QString Limit =
       "error: Cannot import the file: gear category \"Food\" of trip 1 (\"Trip\") has 65536 items; the data file "
@@ -294,9 +303,10 @@ TEST_F(SessionSafetyTest, ImportPastALimitIsRefusedBeforeAnythingIsAdded) {
   EXPECT_EQ(Prompts.Texts("error"), QStringList{Limit.mid(7)});
   EXPECT_EQ(Store().GearCategoryCount(0), 1);
   Prompts.Clear();
-  Prompts.FileAnswers.push_back(QDir::current().absoluteFilePath("big.txt"));
+  Prompts.FileAnswers.push_back(QDir::current().absoluteFilePath("bigtrip.txt"));
   Form->ImportTripPlanFromTextFile1->trigger();
-  EXPECT_EQ(Prompts.Texts("error").size(), 1);
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"Cannot import the file: gear category \"Food\" of trip 2 (\"\") has "
+                                                "65536 items; the data file holds at most 65535."});
   EXPECT_EQ(Store().TripCount(), 1);
   EXPECT_EQ(Form->ComboBox1->count(), 1);
   EXPECT_TRUE(CloseForm());
