@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/Prompts.h"
 #include "app/StoreText.h"
@@ -39,7 +40,10 @@ std::string TimeStamp() { return QDateTime::currentDateTime().toString("yyyyMMdd
 }  // namespace
 
 TSessionRecovery::TSessionRecovery(TTravelerData& Store, QObject* Parent)
-    : QObject(Parent), FStore(Store), FWriter(std::make_unique<TBackgroundFileWriter>(RecoveryFileName)) {
+    : QObject(Parent),
+      FStore(Store),
+      // Absolute, so that the writer's thread writes where the session began.
+      FWriter(std::make_unique<TBackgroundFileWriter>(std::filesystem::absolute(RecoveryFileName).string())) {
   FQuiet.setSingleShot(true);
   connect(&FQuiet, &QTimer::timeout, this, [this] { CheckNow(); });
 }

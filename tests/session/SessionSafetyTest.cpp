@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QSysInfo>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <QToolButton>
 #include <csignal>
 #include <filesystem>
@@ -249,6 +250,12 @@ TEST_F(SessionSafetyTest, ValueBeingTypedIsCommittedBeforeLeaving) {
       {"picture button", [&] { Form->SpeedButtons[TMainForm::BudgetPageIndex]->click(); }},
       {"tab", [&] { Form->PageControl1->setCurrentIndex(TMainForm::RecipesPageIndex); }},
       {"add trip", [&] { Form->Button1->click(); }},
+      {"trip selector wheel", [&] {
+         QWheelEvent Wheel(QPointF(5, 5), Form->ComboBox1->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(Form->ComboBox1, &Wheel);
+       }},
+      {"export", [&] { Form->ExportCurrentTripPlanToFile1->trigger(); }},
       {"session end", [&] { Form->SaveForSessionEnd(); }},
   };
   for (const auto& Case : Cases) {
