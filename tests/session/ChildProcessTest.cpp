@@ -90,6 +90,22 @@ TEST(ChildProcessTest, TerminationSignalsSaveAndExitCleanly) {
   }
 }
 
+TEST(ChildProcessTest, TerminationWhoseSaveFailsKeepsTheRecoveryFile) {
+  TTempDir Folder;
+  fs::create_directory(Folder.File(DataFileName));  // cannot be replaced
+  TPlanner Planner(Folder, "input=Ridge;click=Button1");
+  ASSERT_TRUE(Planner.WaitFor("ready: ")) << Planner.Output.toStdString();
+  Planner.Signal(SIGTERM);
+  EXPECT_EQ(Planner.Finish(), 1);
+  // No dialog: only the start-up error was shown.
+  EXPECT_EQ(Planner.Output, "error: Error in open data file!\ninput: Trip's Name|What do you want to call this trip "
+                            "(Ex: Bahamas2007)?\nready: \n");
+  TTravelerData Kept;
+  ASSERT_TRUE(Kept.LoadFromFile(Folder.File(RecoveryFileName)));
+  ASSERT_EQ(Kept.TripCount(), 1);
+  EXPECT_EQ(Kept.GetTrip(0).Name, "Ridge");
+}
+
 TEST(ChildProcessTest, KilledAfterAChangeIsOfferedBackAtTheNextStart) {
   TTempDir Folder;
   SaveTrips(Folder, {"Coast"});
