@@ -485,7 +485,7 @@ void TMainForm::ClearAllPages() {
 
 void TMainForm::Button1Click() {
   CommitPendingEdits();
-  FTripData->NewTrip();
+  if (!FTripData->NewTrip()) return;
   const int Last = FTripData->TripCount() - 1;
   ComboBox1->addItem(FromStore(FTripData->GetTrip(Last).Name));
   ComboBox1->setCurrentIndex(Last);
