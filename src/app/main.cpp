@@ -1,10 +1,13 @@
-// Program entry: the application, its windows and the message loop.
+// Program entry: the command line, the data folder, the application, its
+// windows and the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/DataFolderLock.h"
 #include "app/MainUnit.h"
 #include "app/Platform.h"
+#include "app/PlannerCommandLine.h"
 #include "app/QtPrompts.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHook.h"
@@ -13,13 +16,26 @@
 #include "store/DataFileFormat.h"
 
 int main(int argc, char* argv[]) {
+  if (TPlannerCommandLine::AsksOnlyForText(argc, argv)) {
+    // --help and --version answer without a window system.
+    QCoreApplication TextOnly(argc, argv);
+    TPlannerCommandLine().Process(TextOnly);
+    return 0;
+  }
   PrepareApplicationEnvironment();
   QApplication Application(argc, argv);
   ConfigureApplication(Application);
+  TPlannerCommandLine CommandLine;
+  CommandLine.Process(Application);
 
   QtPrompts Prompts;
   const auto TestHook = TTestHook::FromEnvironment();
   IPrompts& UserPrompts = TestHook ? *TestHook : static_cast<IPrompts&>(Prompts);
+  const QString FolderError = CommandLine.EnterDataFolder();
+  if (!FolderError.isEmpty()) {
+    UserPrompts.Error(FolderError);
+    return 1;
+  }
   // One writer per folder: a second planner ends without writing anything.
   TDataFolderLock Lock;
   if (!Lock.TryLock()) {
@@ -40,5 +56,7 @@ int main(int argc, char* argv[]) {
   MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
   if (TestHook) TestHook->RunClicks(MainForm);
+  if (CommandLine.QuitAfterStart())
+    QObject::connect(MainForm.Timer1, &QTimer::timeout, &MainForm, &QWidget::close, Qt::QueuedConnection);
   return Application.exec();
 }
