@@ -38,6 +38,13 @@ class TAppContext {
     if (FRefresh) FRefresh();
   }
 
+  // Takes the values still being typed into the editors (grid cells) into
+  // the store, as leaving them would; run before anything reads or replaces
+  // what the pages show.
+  void CommitPendingEdits() const {
+    if (FCommitPendingEdits) FCommitPendingEdits();
+  }
+
   TStartupConfig Config;
 
   // Runs an event handler's work: a failure that escapes it is shown in the
@@ -59,6 +66,7 @@ class TAppContext {
   }
   void SetActivePageSource(std::function<int()> Source) { FActivePage = std::move(Source); }
   void SetRefresh(std::function<void()> Refresh) { FRefresh = std::move(Refresh); }
+  void SetCommitPendingEdits(std::function<void()> Commit) { FCommitPendingEdits = std::move(Commit); }
 
  private:
   std::function<int()> FSelectedTrip;
@@ -66,5 +74,6 @@ class TAppContext {
   std::function<int()> FVolumeUnit;
   std::function<int()> FActivePage;
   std::function<void()> FRefresh;
+  std::function<void()> FCommitPendingEdits;
   char FDecimalSeparator = '.';
 };

@@ -23,6 +23,7 @@
 #include "app/CalculatorPage.h"
 #include "app/CalendarPage.h"
 #include "app/GoShoppingPage.h"
+#include "app/SessionRecovery.h"
 #include "app/StorePromptAdapter.h"
 #include "app/StoreText.h"
 #include "gear/BudgetPage.h"
@@ -38,6 +39,7 @@
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
+#include "widgets/ValueListEditor.h"
 
 namespace {
 
@@ -141,6 +143,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
                            [this] { return ComboBox3->currentIndex(); });
   FContext->SetActivePageSource([this] { return PageControl1->currentIndex(); });
   FContext->SetRefresh([this] { RefreshTripPages(); });
+  FContext->SetCommitPendingEdits([this] { CommitPendingEdits(); });
   FContext->SetDecimalSeparator(UserDecimalSeparator());
 
   Timer1 = new QTimer(this);
@@ -149,7 +152,10 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   connect(Timer1, &QTimer::timeout, this, [this] { FContext->Guarded([this] { Timer1Timer(); }); });
   Timer1->start();
 
+  FRecovery = std::make_unique<TSessionRecovery>(*FTripData);
   FContext->Guarded([this] { FormCreate(); });
+  FRecovery->Baseline();
+  FRecovery->Watch();
 }
 
 TMainForm::~TMainForm() = default;
@@ -174,6 +180,9 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   auto* TripLabel = new QLabel("&Trip Plans:", Panel1);
   ComboBox1 = new QComboBox(Panel1);
   ComboBox1->setObjectName("ComboBox1");
+  // A pick with the wheel changes the trip without a focus change: the
+  // grids give up their typed values first.
+  ComboBox1->installEventFilter(this);
   ComboBox1->setMinimumWidth(150);
   QPalette Aqua = ComboBox1->palette();
   Aqua.setColor(QPalette::Button, QColor(0, 255, 255));
@@ -181,7 +190,9 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   ComboBox1->setPalette(Aqua);
   TripLabel->setBuddy(ComboBox1);
   Button1 = new QPushButton("&Add Trip", Panel1);
+  Button1->setObjectName("Button1");
   Button2 = new QPushButton("&Delete Trip", Panel1);
+  Button2->setObjectName("Button2");
   auto* TripButtons = new QHBoxLayout;
   TripButtons->addWidget(Button1);
   TripButtons->addWidget(Button2);
@@ -270,6 +281,7 @@ void TMainForm::BuildPages() {
                    RecipesPage,  PermitsPage, ContactsPage,  BudgetPage};
   PageControl1->setCurrentIndex(CalendarPageIndex);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+    CommitPendingEdits();
     if (!FSwitchingByButton) FContext->Guarded([this] { PageControl1Change(); });
   });
 }
@@ -294,6 +306,23 @@ void TMainForm::BuildMenus() {
 
 void TMainForm::FormCreate() {
   const bool FileExisted = std::filesystem::exists(DataFileName);
+  const std::string FromFile = FRecovery->FileToLoad(FContext->Prompts);
+  FDataFileStamp = StampFile(DataFileName);
+  if (FromFile != DataFileName) {
+    // Restored: the recovery file was found complete. A data file that
+    // cannot be read is still kept aside before it is replaced.
+    FDataFileDamaged = FileExisted && [] {
+      TTravelerData Scratch;
+      try {
+        return !Scratch.LoadFromFile(DataFileName);
+      } catch (const std::exception&) {
+        return true;
+      }
+    }();
+    FTripData->LoadFromFile(FromFile);
+    ListTrips();
+    return;
+  }
   bool Complete = false;
   try {
     Complete = FTripData->LoadFromFile();
@@ -326,24 +355,101 @@ QString TMainForm::KeepDamagedDataFile() {
   return FromStore(CopyFileAside(DataFileName, Suffix));
 }
 
-bool TMainForm::FormCloseQuery() {
+namespace {
+QString FileTimeStamp() { return QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"); }
+}  // namespace
+
+void TMainForm::CommitPendingEdits() {
+  for (TValueListEditor* Grid : findChildren<TValueListEditor*>()) Grid->FinishEditing();
+}
+
+bool TMainForm::KeepChangedDataFileAside(bool Interactive) {
+  const std::string Suffix = ".conflict-" + FileTimeStamp().toStdString();
+  const QString Aside = FromStore(DataFileName + Suffix);
+  if (Interactive &&
+      !FContext->Prompts.Confirm("\"" + FromStore(DataFileName) +
+                                 "\" was changed by another program since this window read it. Save the trip "
+                                 "plans of this window in its place? The other version will be kept as \"" +
+                                 Aside + "\"."))
+    return false;
+  CopyFileAside(DataFileName, Suffix);
+  // The version on disk is kept: it no longer needs keeping as damaged.
+  FDataFileDamaged = false;
+  if (Interactive)
+    FContext->Prompts.Information("The other version of the trip plans was kept as \"" + Aside + "\".");
+  return true;
+}
+
+TMainForm::TSaveResult TMainForm::SaveDataFile(bool Interactive) {
   try {
+    const TFileStamp OnDisk = StampFile(DataFileName);
+    if (OnDisk.Exists && !OnDisk.SameContents(FDataFileStamp) && !KeepChangedDataFileAside(Interactive))
+      return TSaveResult::Declined;
     if (FDataFileDamaged && std::filesystem::exists(DataFileName)) {
-      const QString KeptAs = KeepDamagedDataFile();
+      QString KeptAs;
+      try {
+        KeptAs = KeepDamagedDataFile();
+      } catch (const std::exception& Failure) {
+        throw TFileIOError("The data file \"" + DataFileName +
+                           "\" could not be read when this window opened and cannot be kept aside now, so it "
+                           "was not replaced (" + Failure.what() + ")");
+      }
       FDataFileDamaged = false;
-      FContext->Prompts.Information("The data file that could not be read was kept as \"" + KeptAs +
-                                    "\".");
+      if (Interactive)
+        FContext->Prompts.Information("The data file that could not be read was kept as \"" + KeptAs + "\".");
     }
     FTripData->SaveToFile();
-    return true;
+    FDataFileStamp = StampFile(DataFileName);
+    FRecovery->Discard();
+    return TSaveResult::Saved;
   } catch (const std::exception& Failure) {
-    ShowStandardError(FContext->Prompts, Failure);
-    return false;
+    if (Interactive) ShowStandardError(FContext->Prompts, Failure);
+    return TSaveResult::Failed;
   }
 }
 
+bool TMainForm::FormCloseQuery() {
+  CommitPendingEdits();
+  switch (SaveDataFile(true)) {
+    case TSaveResult::Saved:
+      return true;
+    case TSaveResult::Declined:
+      return false;
+    case TSaveResult::Failed:
+      break;
+  }
+  // The way out of a close that cannot save: the store goes into the
+  // recovery file, which the next start offers back.
+  if (FRecovery->WriteNow(true))
+    return FContext->Prompts.ConfirmDefaultNo("Close anyway? The changes are kept in " + FRecovery->FileName() +
+                                              ".");
+  return FContext->Prompts.ConfirmDefaultNo(
+      "Close anyway? The changes could not be kept anywhere and will be lost.");
+}
+
+bool TMainForm::SaveForSessionEnd() {
+  CommitPendingEdits();
+  if (SaveDataFile(false) == TSaveResult::Saved) return true;
+  FRecovery->WriteNow(true);
+  return false;
+}
+
+void TMainForm::EndSession() {
+  if (FEnding) return;
+  const bool Saved = SaveForSessionEnd();
+  FEnding = true;
+  close();
+  QCoreApplication::exit(Saved ? 0 : 1);
+}
+
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == ComboBox1 && (Event->type() == QEvent::Wheel || Event->type() == QEvent::MouseButtonPress))
+    CommitPendingEdits();
+  return QMainWindow::eventFilter(Watched, Event);
+}
+
 void TMainForm::closeEvent(QCloseEvent* Event) {
-  if (FormCloseQuery())
+  if (FEnding || FormCloseQuery())
     Event->accept();
   else
     Event->ignore();
@@ -381,6 +487,7 @@ void TMainForm::ClearAllPages() {
 // ---- Trips ----
 
 void TMainForm::Button1Click() {
+  CommitPendingEdits();
   if (!FTripData->NewTrip()) return;
   const int Last = FTripData->TripCount() - 1;
   ComboBox1->addItem(FromStore(FTripData->GetTrip(Last).Name));
@@ -390,6 +497,7 @@ void TMainForm::Button1Click() {
 }
 
 void TMainForm::Button2Click() {
+  CommitPendingEdits();
   if (FTripData->TripCount() == 0) return;
   if (!FTripData->DeleteTrip(ComboBox1->currentIndex(), true)) return;
   const int Selected = ComboBox1->currentIndex() <= 0 ? -1 : ComboBox1->currentIndex() - 1;
@@ -440,6 +548,7 @@ void TMainForm::PageControl1Change() {
 }
 
 void TMainForm::SpeedButtonClick(int PageIndex) {
+  CommitPendingEdits();
   FSwitchingByButton = true;
   PageControl1->setCurrentIndex(PageIndex);
   FSwitchingByButton = false;

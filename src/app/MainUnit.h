@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "store/ByteFile.h"
 #include "store/Traveler.h"
 
 class QAction;
@@ -31,6 +32,7 @@ class TBudgetPage;
 class TReportsPage;
 class TGoShoppingPage;
 class TStorePromptAdapter;
+class TSessionRecovery;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -61,6 +63,17 @@ class TMainForm : public QMainWindow {
 
   // Shows the selected trip on every page, in the fixed order.
   void RefreshTripPages();
+
+  // Takes the values still being typed into grid cells into the store.
+  void CommitPendingEdits();
+  // An ending without dialogs (a termination signal, the desktop session's
+  // end): commits, saves and removes the recovery file. On failure the
+  // recovery file holds the store; returns whether the save succeeded.
+  bool SaveForSessionEnd();
+  // SaveForSessionEnd, then closes the window without asking anything and
+  // leaves the event loop with 0 (1 when the save failed).
+  void EndSession();
+  TSessionRecovery& Recovery() { return *FRecovery; }
 
   // Event handlers.
   void Timer1Timer();
@@ -114,11 +127,19 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   void FormCreate();
-  // Saves the store at close; false (after telling the user) when it failed.
+  // Saves the store at close; false when the window is to stay open. A
+  // failed save offers to close anyway, the changes kept in the recovery file.
   bool FormCloseQuery();
+  enum class TSaveResult { Saved, Declined, Failed };
+  // Saves qmp.dat, keeping a version changed by another program since it was
+  // read (asking first when Interactive) and a damaged one aside.
+  TSaveResult SaveDataFile(bool Interactive);
+  // False when the user declined.
+  bool KeepChangedDataFileAside(bool Interactive);
   void BuildTopBand(QWidget* Parent);
   QWidget* BuildButtonColumn();
   void BuildPages();
@@ -137,4 +158,8 @@ class TMainForm : public QMainWindow {
   bool FSwitchingByButton = false;
   // An existing qmp.dat that could not be loaded: kept aside before saving.
   bool FDataFileDamaged = false;
+  // qmp.dat as last read or written, to notice another program's change.
+  TFileStamp FDataFileStamp;
+  std::unique_ptr<TSessionRecovery> FRecovery;
+  bool FEnding = false;  // EndSession closes without saving again
 };

@@ -19,6 +19,9 @@ class IPrompts {
   virtual void Information(const QString& Text) = 0;
   // The confirmation box (Yes, No); true only for Yes.
   virtual bool Confirm(const QString& Text) = 0;
+  // The confirmation box with No as the default button, for questions whose
+  // Yes gives something up.
+  virtual bool ConfirmDefaultNo(const QString& Text) { return Confirm(Text); }
   // The error box (error icon, OK), showing Text as given.
   virtual void Error(const QString& Text) = 0;
 

@@ -69,6 +69,13 @@ bool QtPrompts::Confirm(const QString& Text) {
   return Message.exec() == QMessageBox::Yes;
 }
 
+bool QtPrompts::ConfirmDefaultNo(const QString& Text) {
+  QMessageBox Message(QMessageBox::Question, QApplication::applicationDisplayName(), Text,
+                      QMessageBox::Yes | QMessageBox::No, FParent);
+  Message.setDefaultButton(QMessageBox::No);
+  return Message.exec() == QMessageBox::Yes;
+}
+
 bool QtPrompts::InputQuery(const QString& Caption, const QString& Prompt, QString& Value) {
   bool Accepted = false;
   const QString Typed = QInputDialog::getText(FParent, Caption, Prompt, QLineEdit::Normal, Value, &Accepted);

@@ -18,6 +18,7 @@ class QtPrompts : public IPrompts {
   void ShowMessage(const QString& Text) override;
   void Information(const QString& Text) override;
   bool Confirm(const QString& Text) override;
+  bool ConfirmDefaultNo(const QString& Text) override;
   void Error(const QString& Text) override;
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
   QStringList EditNote(const QStringList& Lines) override;

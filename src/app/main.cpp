@@ -4,11 +4,16 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/DataFolderLock.h"
 #include "app/MainUnit.h"
 #include "app/Platform.h"
 #include "app/PlannerCommandLine.h"
 #include "app/QtPrompts.h"
+#include "app/TerminationSignals.h"
+#include "app/TestHook.h"
 #include "app/Unit2.h"
+#include "store/ByteFile.h"
+#include "store/DataFileFormat.h"
 
 int main(int argc, char* argv[]) {
   if (TPlannerCommandLine::AsksOnlyForText(argc, argv)) {
@@ -24,17 +29,33 @@ int main(int argc, char* argv[]) {
   CommandLine.Process(Application);
 
   QtPrompts Prompts;
+  const auto TestHook = TTestHook::FromEnvironment();
+  IPrompts& UserPrompts = TestHook ? *TestHook : static_cast<IPrompts&>(Prompts);
   const QString FolderError = CommandLine.EnterDataFolder();
   if (!FolderError.isEmpty()) {
-    Prompts.Error(FolderError);
+    UserPrompts.Error(FolderError);
     return 1;
   }
-  TMainForm MainForm(Prompts);
+  // One writer per folder: a second planner ends without writing anything.
+  TDataFolderLock Lock;
+  if (!Lock.TryLock()) {
+    UserPrompts.Error(Lock.HeldElsewhereText());
+    return 1;
+  }
+  RemoveLeftoverTempFiles(DataFileName);
+
+  TMainForm MainForm(UserPrompts);
   Prompts.SetParent(&MainForm);
   TfrmInput frmInput(&MainForm);
   Prompts.SetNoteEditor([&frmInput](const QStringList& Lines) { return frmInput.EditNote(Lines); });
+  // Endings that are not a close: saved the same way, without dialogs.
+  TTerminationSignals Signals;
+  QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
+  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
+                   [&MainForm] { MainForm.SaveForSessionEnd(); });
   MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
+  if (TestHook) TestHook->RunClicks(MainForm);
   if (CommandLine.QuitAfterStart())
     QObject::connect(MainForm.Timer1, &QTimer::timeout, &MainForm, &QWidget::close, Qt::QueuedConnection);
   return Application.exec();

@@ -14,6 +14,7 @@
 #include "reports/ExchangeFile.h"
 #include "reports/GearCsv.h"
 #include "reports/ReportFiles.h"
+#include "store/DataFileFormat.h"
 
 namespace {
 const QString TextFileFilter = "Text File (*.txt)|*.txt";
@@ -22,11 +23,33 @@ const QString CsvFileFilter = "CSV File (*.csv)|*.csv";
 const QString GearFileFilter = TextFileFilter + "|" + CsvFileFilter;
 
 bool IsCsv(const QString& FileName) { return HasFileExtension(ToStore(FileName), ".csv"); }
+
+// Reads the file into a scratch store first and refuses it, before anything
+// is added to Store, when what it holds would take the store past a limit of
+// the data file (the store could then never be saved). Trip is the trip the
+// file is added to, -1 for a new trip. A file that fails part way is checked
+// for what the real import would keep; the real import reports the failure.
+template <class Reader>
+void CheckImportFits(const std::string& FileName, const TTravelerData& Store, int Trip, Reader Read) {
+  if (Trip >= Store.TripCount()) return;
+  TTravelerData Scratch;
+  if (Trip >= 0) Scratch.AppendTrip();
+  try {
+    Read(FileName, Scratch);
+  } catch (const TExchangeFormatError&) {
+  }
+  if (Scratch.TripCount() == 1) CheckImportLimits(Store, Trip, Scratch.GetTrip(0));
+}
 }  // namespace
 
 TExchangeCommands::TExchangeCommands(TMainForm& Form) : QObject(&Form), FForm(Form) {
   const auto Wire = [this](auto* Sender, auto Signal, void (TExchangeCommands::*Handler)()) {
-    connect(Sender, Signal, this, [this, Handler] { FForm.Context().Guarded([this, Handler] { (this->*Handler)(); }); });
+    connect(Sender, Signal, this, [this, Handler] {
+      FForm.Context().Guarded([this, Handler] {
+        FForm.Context().CommitPendingEdits();
+        (this->*Handler)();
+      });
+    });
   };
   Wire(Form.ExportCurrentTripPlanToFile1, &QAction::triggered, &TExchangeCommands::ExportCurrentTripPlanToFile1Click);
   Wire(Form.ImportTripPlanFromTextFile1, &QAction::triggered, &TExchangeCommands::ImportTripPlanFromTextFile1Click);
@@ -83,6 +106,8 @@ void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
   const QString FileName = AskOpenFile(TextFileFilter);
   if (FileName.isEmpty()) return;
   TTravelerData& Store = FForm.TripData();
+  CheckImportFits(ToStore(FileName), Store, -1,
+                  [](const std::string& Name, TTravelerData& Into) { ReadTripFile(Name, Into); });
   const int TripsBefore = Store.TripCount();
   // The new trip joins the selector even when the file fails part way, so
   // the selector and the store stay in step.
@@ -109,12 +134,16 @@ void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
 template <class Reader>
 void TExchangeCommands::ImportSection(Reader Read, const QString& FileName) {
   if (FileName.isEmpty()) return;
+  const int Trip = FForm.Context().Trip();
+  if (Trip >= 0)
+    CheckImportFits(ToStore(FileName), FForm.TripData(), Trip,
+                    [&Read](const std::string& Name, TTravelerData& Into) { Read(Name, Into, 0); });
   // The pages show what was added, also when the file failed part way.
   struct TRefreshAfter {
     TMainForm& Form;
     ~TRefreshAfter() { Form.RefreshTripPages(); }
   } Refresh{FForm};
-  Read(ToStore(FileName), FForm.TripData(), FForm.Context().Trip());
+  Read(ToStore(FileName), FForm.TripData(), Trip);
 }
 
 void TExchangeCommands::Button42Click() { ImportGear(AskOpenFile(GearFileFilter)); }

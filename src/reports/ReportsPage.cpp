@@ -118,6 +118,7 @@ TReportChoice TReportsPage::ChosenSections() const {
 }
 
 void TReportsPage::CompileReport() {
+  Context.CommitPendingEdits();
   TRtfEdit& Report = *frmReport->RichEdit1;
   // Loading and filling in the template is not an edit the user could undo.
   Report.document()->setUndoRedoEnabled(false);

@@ -1,5 +1,6 @@
 #include "store/ByteFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,27 +25,25 @@ std::string FolderOf(const std::string& Path) {
   return Path.substr(0, Slash);
 }
 
-// Creates an empty temporary file beside Path; returns its descriptor and name.
+// Creates an empty temporary file beside Path; returns its descriptor and
+// name. It stays private (0600) until its contents are written.
 int CreateTempBeside(const std::string& Path, std::string& TempName) {
   std::string Template = Path + TempFileInfix + "XXXXXX";
   std::vector<char> Name(Template.begin(), Template.end());
   Name.push_back('\0');
-  const int Fd = mkstemp(Name.data());
+  const int Fd = mkostemp(Name.data(), O_CLOEXEC);
   if (Fd < 0) return -1;
   TempName = Name.data();
-  // mkstemp creates the file private (0600); give it the mode the target has,
-  // or the mode a newly created file would get.
-  struct stat Existing {};
-  mode_t Mode;
-  if (stat(Path.c_str(), &Existing) == 0) {
-    Mode = Existing.st_mode & 07777;
-  } else {
-    const mode_t Mask = umask(0);
-    umask(Mask);
-    Mode = 0666 & ~Mask;
-  }
-  fchmod(Fd, Mode);
   return Fd;
+}
+
+// The mode Path has, or the mode a newly created file would get.
+mode_t ModeFor(const std::string& Path) {
+  struct stat Existing {};
+  if (stat(Path.c_str(), &Existing) == 0) return Existing.st_mode & 07777;
+  const mode_t Mask = umask(0);
+  umask(Mask);
+  return 0666 & ~Mask;
 }
 
 void WriteAll(int Fd, const std::uint8_t* Data, std::size_t Size, const std::string& Path) {
@@ -65,6 +64,10 @@ void CommitTemp(int Fd, const std::string& TempName, const std::string& Path,
                 const std::vector<std::uint8_t>& Data) {
   try {
     WriteAll(Fd, Data.data(), Data.size(), Path);
+    // The mode is given once the contents are written, through the open
+    // descriptor, so a read-only target gives a read-only file without a
+    // reopen for writing.
+    fchmod(Fd, ModeFor(Path));
     if (fsync(Fd) != 0) throw TFileIOError(SystemError("Could not write", Path, errno));
     const int Closed = close(Fd);
     Fd = -1;
@@ -110,11 +113,95 @@ bool ReadWholeFile(const std::string& Path, std::vector<std::uint8_t>& Data) {
   return true;
 }
 
+std::string LinkTarget(const std::string& Path) {
+  std::string Target = Path;
+  // A bounded walk: a loop of links ends at the last name reached.
+  for (int Hop = 0; Hop < 40; ++Hop) {
+    struct stat Info {};
+    if (lstat(Target.c_str(), &Info) != 0 || !S_ISLNK(Info.st_mode)) return Target;
+    std::vector<char> Buffer(static_cast<std::size_t>(Info.st_size > 0 ? Info.st_size : 255) + 1);
+    const ssize_t Length = readlink(Target.c_str(), Buffer.data(), Buffer.size());
+    if (Length < 0 || static_cast<std::size_t>(Length) >= Buffer.size()) return Target;
+    std::string Next(Buffer.data(), static_cast<std::size_t>(Length));
+    if (!Next.empty() && Next[0] != '/') {
+      const auto Slash = Target.find_last_of('/');
+      if (Slash != std::string::npos) Next = Target.substr(0, Slash + 1) + Next;
+    }
+    Target = Next;
+  }
+  return Target;
+}
+
 void WriteFileAtomically(const std::string& Path, const std::vector<std::uint8_t>& Data) {
+  const std::string Target = LinkTarget(Path);
   std::string TempName;
-  const int Fd = CreateTempBeside(Path, TempName);
+  const int Fd = CreateTempBeside(Target, TempName);
   if (Fd < 0) throw TFileIOError(SystemError("Could not create", Path, errno));
-  CommitTemp(Fd, TempName, Path, Data);
+  CommitTemp(Fd, TempName, Target, Data);
+}
+
+namespace {
+
+bool IsLeftoverTemp(const std::string& Name, const std::string& Base) {
+  if (Name.rfind(Base, 0) != 0 || Name.size() < Base.size() + TempFileInfix.size() + 6) return false;
+  const std::size_t Infix = Name.size() - 6 - TempFileInfix.size();
+  return Name.compare(Infix, TempFileInfix.size(), TempFileInfix) == 0;
+}
+
+int RemoveTempsIn(const std::string& Folder, const std::string& Base) {
+  int Removed = 0;
+  DIR* Dir = opendir(Folder.c_str());
+  if (!Dir) return 0;
+  while (const dirent* Entry = readdir(Dir)) {
+    const std::string Name = Entry->d_name;
+    if (!IsLeftoverTemp(Name, Base)) continue;
+    const std::string Full = Folder + "/" + Name;
+    struct stat Info {};
+    if (lstat(Full.c_str(), &Info) == 0 && S_ISREG(Info.st_mode) && unlink(Full.c_str()) == 0) ++Removed;
+  }
+  closedir(Dir);
+  return Removed;
+}
+
+std::string BaseName(const std::string& Path) {
+  const auto Slash = Path.find_last_of('/');
+  return Slash == std::string::npos ? Path : Path.substr(Slash + 1);
+}
+
+}  // namespace
+
+int RemoveLeftoverTempFiles(const std::string& Path) {
+  int Removed = RemoveTempsIn(FolderOf(Path), BaseName(Path));
+  const std::string Target = LinkTarget(Path);
+  if (Target != Path) Removed += RemoveTempsIn(FolderOf(Target), BaseName(Target));
+  return Removed;
+}
+
+TFileStamp StampFile(const std::string& Path) {
+  TFileStamp Stamp;
+  std::vector<std::uint8_t> Data;
+  struct stat Info {};
+  if (stat(Path.c_str(), &Info) != 0) return Stamp;
+  Stamp.Exists = true;
+  Stamp.ModifiedNs = static_cast<std::int64_t>(Info.st_mtim.tv_sec) * 1000000000 + Info.st_mtim.tv_nsec;
+  if (!ReadWholeFile(Path, Data)) {
+    Stamp.Readable = false;
+    Stamp.Size = static_cast<std::uint64_t>(Info.st_size);
+    return Stamp;
+  }
+  Stamp.Size = Data.size();
+  Stamp.Hash = ContentHash(Data);
+  return Stamp;
+}
+
+std::uint64_t ContentHash(const std::vector<std::uint8_t>& Data) {
+  // FNV-1a.
+  std::uint64_t Hash = 14695981039346656037ull;
+  for (std::uint8_t Byte : Data) {
+    Hash ^= Byte;
+    Hash *= 1099511628211ull;
+  }
+  return Hash;
 }
 
 std::string CopyFileAside(const std::string& Path, const std::string& Suffix) {
@@ -129,20 +216,28 @@ std::string CopyFileAside(const std::string& Path, const std::string& Suffix) {
 
 TByteFile::TByteFile(std::string FileName) : FileName(std::move(FileName)) {}
 
-TByteFile::~TByteFile() {
+TByteFile::~TByteFile() { DiscardTemp(); }
+
+void TByteFile::DiscardTemp() {
+  if (FTempFd >= 0) close(FTempFd);
+  FTempFd = -1;
   if (!FTempName.empty()) unlink(FTempName.c_str());
+  FTempName.clear();
 }
 
 bool TByteFile::Open(std::uint8_t Mode) {
   if (Mode > 3) return false;
   std::vector<std::uint8_t> Data;
   if (Mode == 0) {
+    // A link is written through: the temporary file goes beside its target.
+    const std::string Target = LinkTarget(FileName);
     std::string TempName;
-    const int Fd = CreateTempBeside(FileName, TempName);
+    const int Fd = CreateTempBeside(Target, TempName);
     if (Fd < 0) return false;
-    close(Fd);
-    if (!FTempName.empty()) unlink(FTempName.c_str());
+    DiscardTemp();
+    FTempFd = Fd;
     FTempName = TempName;
+    FTarget = Target;
   } else if (!ReadWholeFile(FileName, Data)) {
     return false;
   }
@@ -168,14 +263,10 @@ void TByteFile::CommitOutput() {
     return;
   }
   const std::string TempName = FTempName;
+  const int Fd = FTempFd;
   FTempName.clear();
-  const int Fd = open(TempName.c_str(), O_WRONLY | O_TRUNC);
-  if (Fd < 0) {
-    const int Error = errno;
-    unlink(TempName.c_str());
-    throw TFileIOError(SystemError("Could not write", FileName, Error));
-  }
-  CommitTemp(Fd, TempName, FileName, FBuffer);
+  FTempFd = -1;
+  CommitTemp(Fd, TempName, FTarget, FBuffer);
 }
 
 void TByteFile::WriteByte(std::uint8_t Value) {

@@ -51,16 +51,21 @@ class TByteFile {
 
  private:
   void CommitOutput();
+  void DiscardTemp();
 
   bool FOpen = false;
   bool FReadFailed = false;
   std::vector<std::uint8_t> FBuffer;
   std::size_t FPosition = 0;
-  std::string FTempName;  // the temporary file of the writing modes
+  std::string FTempName;  // the temporary file of mode 0, open as FTempFd
+  int FTempFd = -1;
+  std::string FTarget;    // the file mode 0 replaces: FileName, or the end of its links
 };
 
 // Writes Data to Path so that Path holds either its old contents or all of
-// Data: temporary file in the same folder, fsync, rename. Throws TFileIOError.
+// Data: temporary file in the same folder, fsync, rename. A symbolic link is
+// written through to its target (a dangling one creates it), and the target
+// keeps its mode. Throws TFileIOError.
 void WriteFileAtomically(const std::string& Path, const std::vector<std::uint8_t>& Data);
 
 // Copies Path to Path + Suffix (for example ".damaged-20261209-101500") and
@@ -69,3 +74,29 @@ std::string CopyFileAside(const std::string& Path, const std::string& Suffix);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& Path, std::vector<std::uint8_t>& Data);
+
+// The file a symbolic link Path finally names (Path itself when it is not a
+// link), followed even when it does not exist yet.
+std::string LinkTarget(const std::string& Path);
+
+// Removes the temporary files that interrupted writes of Path (and of the
+// files named after it, such as Path + ".recovery") left behind, beside Path
+// and beside its link target. Returns how many were removed.
+int RemoveLeftoverTempFiles(const std::string& Path);
+
+// What a file held when it was read or written, to notice a change made by
+// another program since.
+struct TFileStamp {
+  bool Exists = false;
+  bool Readable = true;
+  std::uint64_t Size = 0;
+  std::int64_t ModifiedNs = 0;
+  std::uint64_t Hash = 0;
+  // Same contents (or both missing); the modification time alone does not
+  // count, so a file touched but not changed is the same file.
+  bool SameContents(const TFileStamp& Other) const {
+    return Exists == Other.Exists && Readable == Other.Readable && Size == Other.Size && Hash == Other.Hash;
+  }
+};
+TFileStamp StampFile(const std::string& Path);
+std::uint64_t ContentHash(const std::vector<std::uint8_t>& Data);

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class TTravelerData;
+struct TTrip;
 
 inline const std::string DataFileName = "qmp.dat";
 // Files kept beside the data file: the running session's changes, the lock
@@ -27,3 +30,12 @@ constexpr int MaxTextBytes = 65535;
 // cannot represent (too many trips, note lines or entries, a text too long,
 // a note date out of range).
 std::size_t CheckDataFileLimits(const TTravelerData& Store);
+
+// Throws TFormatLimitError, before anything is added, when adding Imported to
+// trip Trip of Store (or as a new trip when Trip is -1) would take the store
+// past a limit of the data file.
+void CheckImportLimits(const TTravelerData& Store, int Trip, const TTrip& Imported);
+
+// The bytes of the data file for Store, as SaveToFile writes them. Throws
+// TFormatLimitError like CheckDataFileLimits.
+std::vector<std::uint8_t> DataFileBytes(const TTravelerData& Store);

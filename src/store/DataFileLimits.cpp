@@ -12,14 +12,15 @@ std::string Quoted(const std::string& Name) {
   return "\"" + (Name.size() > Longest ? Name.substr(0, Longest) + "..." : Name) + "\"";
 }
 
-[[noreturn]] void Fail(const std::string& Message) {
-  throw TFormatLimitError("Cannot save the trip plans: " + Message);
-}
+const std::string SaveRefused = "Cannot save the trip plans: ";
+const std::string ImportRefused = "Cannot import the file: ";
 
 // Walks the store once, adding up the size of the file and checking every
 // limit. The texts of a message are only built when a limit is exceeded.
 class TLimitChecker {
  public:
+  explicit TLimitChecker(const std::string& Refusal) : FRefusal(Refusal) {}
+
   std::size_t Check(const TTravelerData& Store) {
     if (Store.TripCount() > MaxTrips)
       Fail("there are " + std::to_string(Store.TripCount()) + " trips; the data file holds at most " +
@@ -33,7 +34,30 @@ class TLimitChecker {
     return FSize;
   }
 
+  // Imported added to trip Trip of Store (a new trip when Trip is -1): the
+  // lists of both are counted together, the texts of Imported are checked.
+  void CheckImport(const TTravelerData& Store, int Trip, const TTrip& Imported) {
+    if (Trip < 0 && Store.TripCount() + 1 > MaxTrips)
+      Fail("the store would hold " + std::to_string(Store.TripCount() + 1) +
+           " trips; the data file holds at most " + std::to_string(MaxTrips) + ".");
+    FTripIndex = Trip < 0 ? Store.TripCount() : Trip;
+    FTrip = Trip < 0 ? &Imported : &Store.GetTrip(Trip);
+    if (Trip >= 0) {
+      const TTrip& Into = *FTrip;
+      TripList(Into.Notes.size() + Imported.Notes.size(), "calendar notes");
+      TripList(Into.GearCategories.size() + Imported.GearCategories.size(), "gear categories");
+      TripList(Into.Plans.size() + Imported.Plans.size(), "logistics plans");
+      TripList(Into.ShopingCategories.size() + Imported.ShopingCategories.size(), "shopping categories");
+      TripList(Into.Recipes.size() + Imported.Recipes.size(), "recipes");
+      TripList(Into.Contacts.size() + Imported.Contacts.size(), "contacts");
+      TripList(Into.Permits.size() + Imported.Permits.size(), "park permits");
+    }
+    CheckTrip(Imported);
+  }
+
  private:
+  [[noreturn]] void Fail(const std::string& Message) const { throw TFormatLimitError(FRefusal + Message); }
+
   std::string Where() const {
     return "trip " + std::to_string(FTripIndex + 1) + " (" + Quoted(FTrip->Name) + ")";
   }
@@ -134,6 +158,7 @@ class TLimitChecker {
     TripText(Trip.Budget, "budget");
   }
 
+  const std::string& FRefusal;
   std::size_t FSize = 0;
   int FTripIndex = 0;
   const TTrip* FTrip = nullptr;
@@ -142,4 +167,8 @@ class TLimitChecker {
 
 }  // namespace
 
-std::size_t CheckDataFileLimits(const TTravelerData& Store) { return TLimitChecker().Check(Store); }
+std::size_t CheckDataFileLimits(const TTravelerData& Store) { return TLimitChecker(SaveRefused).Check(Store); }
+
+void CheckImportLimits(const TTravelerData& Store, int Trip, const TTrip& Imported) {
+  TLimitChecker(ImportRefused).CheckImport(Store, Trip, Imported);
+}

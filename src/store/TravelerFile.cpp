@@ -116,7 +116,26 @@ class TTripReader {
   TByteFile& FFile;
 };
 
-void WriteTrip(const TTrip& Trip, TByteFile& Out) {
+// The output of a save, built in memory with the stream's encodings.
+class TByteBuffer {
+ public:
+  explicit TByteBuffer(std::size_t Size) { FBytes.reserve(Size); }
+  void WriteByte(std::uint8_t Value) { FBytes.push_back(Value); }
+  void WriteWord(std::uint16_t Value) {
+    FBytes.push_back(static_cast<std::uint8_t>(Value & 0xFF));
+    FBytes.push_back(static_cast<std::uint8_t>(Value >> 8));
+  }
+  void WriteString(const std::string& Text) {
+    WriteWord(static_cast<std::uint16_t>(Text.size()));
+    FBytes.insert(FBytes.end(), Text.begin(), Text.end());
+  }
+  std::vector<std::uint8_t> Take() { return std::move(FBytes); }
+
+ private:
+  std::vector<std::uint8_t> FBytes;
+};
+
+void WriteTrip(const TTrip& Trip, TByteBuffer& Out) {
   auto Count = [&Out](std::size_t n) { Out.WriteWord(static_cast<std::uint16_t>(n)); };
   Out.WriteString(Trip.Name);
 
@@ -203,14 +222,14 @@ bool TTravelerData::LoadFromFile(const std::string& Path) {
 void TTravelerData::SaveToFile() { SaveToFile(DataFileName); }
 
 void TTravelerData::SaveToFile(const std::string& Path) {
-  const std::size_t Size = CheckDataFileLimits(*this);
-  TByteFile File(Path);
-  if (!File.Open(0))
-    throw TFileIOError("Could not create '" + Path + "': " + std::strerror(errno));
-  File.Reserve(Size);
-  File.WriteString(DataFileHeader);
-  File.WriteByte(static_cast<std::uint8_t>(TripCount()));
-  for (int Trip = 0; Trip < TripCount(); ++Trip) WriteTrip(GetTrip(Trip), File);
-  File.WriteString(DataFileTrailer);
-  File.Close();
+  WriteFileAtomically(Path, DataFileBytes(*this));
+}
+
+std::vector<std::uint8_t> DataFileBytes(const TTravelerData& Store) {
+  TByteBuffer Out(CheckDataFileLimits(Store));
+  Out.WriteString(DataFileHeader);
+  Out.WriteByte(static_cast<std::uint8_t>(Store.TripCount()));
+  for (int Trip = 0; Trip < Store.TripCount(); ++Trip) WriteTrip(Store.GetTrip(Trip), Out);
+  Out.WriteString(DataFileTrailer);
+  return Out.Take();
 }

@@ -162,8 +162,8 @@ void TValueListEditor::FocusChanged(QWidget* Old, QWidget* Now) {
 }
 
 void TValueListEditor::CommitOpenEditor() {
-  // Ignored by the view when that editor is already closed.
-  if (FOpenEditor) commitData(FOpenEditor);
+  // Only an editor still open has anything to give.
+  if (FOpenEditor && state() == QAbstractItemView::EditingState) commitData(FOpenEditor);
 }
 
 void TValueListEditor::ValidateChangedCell() {

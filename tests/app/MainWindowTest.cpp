@@ -1,6 +1,8 @@
 // The main window's life cycle: start-up, trips, pages, close.
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -232,14 +234,20 @@ TEST_F(MainFormTest, FailedReplaceReportsAndKeepsWindow) {
   std::filesystem::remove("qmp.dat");
   std::filesystem::create_directories("qmp.dat/inside");
   Prompts.Clear();
+  // Replacing what changed on disk is asked first; the close anyway is refused.
+  Prompts.ConfirmAnswers = {true, false};
   EXPECT_FALSE(CloseForm());
   EXPECT_TRUE(Form->isVisible());
   ASSERT_EQ(Prompts.Texts("error").size(), 1);
-  EXPECT_TRUE(Prompts.Texts("error")[0].startsWith("Could not replace 'qmp.dat': "))
+  EXPECT_TRUE(Prompts.Texts("error")[0].startsWith("Could not read 'qmp.dat': "))
       << Prompts.Texts("error")[0].toStdString();
-  // No temporary file is left behind.
-  std::vector<std::string> Expected = {"qmp.dat"};
-  EXPECT_EQ(Folder.Names(), Expected);
+  ASSERT_EQ(Prompts.Texts("confirm").size(), 2);
+  EXPECT_TRUE(Prompts.Texts("confirm")[1].startsWith("Close anyway? The changes are kept in "));
+  // No temporary file is left behind; the window's trips are in the recovery file.
+  std::vector<std::string> Expected = {"qmp.dat", "qmp.dat.recovery"};
+  auto Names = Folder.Names();
+  std::sort(Names.begin(), Names.end());
+  EXPECT_EQ(Names, Expected);
 }
 
 TEST_F(MainFormTest, DamagedFileIsKeptAside) {
