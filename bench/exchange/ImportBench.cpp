@@ -1,0 +1,144 @@
+// Imports a whole-trip exchange file of about 100 MB and prints the speed and
+// the memory the import takes, as peak resident memory over the file's size.
+// Each import runs in a process of its own (this program with --import), so
+// that its peak is its own.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BenchReport.h"
+#include "reports/ExchangeFile.h"
+#include "store/Traveler.h"
+
+namespace {
+
+std::string Text(const char* Prefix, int n) { return std::string(Prefix) + " " + std::to_string(n); }
+
+// One trip of every kind of record, within the data file's limits.
+void BuildLargeTrip(TTravelerData& Store) {
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Long trip";
+  for (int n = 0; n < 50000; ++n)
+    Store.AddNote(0, {Text("Walk to camp", n), "Filter water"}, 1 + n % 28, 1 + n % 12, 2026);
+  for (int c = 0; c < 500; ++c) {
+    Store.AddGearCategory(0, Text("Category", c));
+    for (int i = 0; i < 1200; ++i)
+      Store.AddGearItem(0, c, Text("Gear item", i), "1.25", "49.95", i % 2 ? "Yes" : "No", "8", "0.0025", "remark");
+  }
+  for (int p = 0; p < 10000; ++p)
+    Store.AddPlan(0, Text("Plan", p), "Drive to the trailhead.\r\nPark at the north lot.\r\nCall the ranger.");
+  for (int c = 0; c < 200; ++c) {
+    Store.AddShopingCategory(0, Text("Shop", c));
+    for (int i = 0; i < 600; ++i) Store.AddShopingItem(0, c, Text("Item", i), "3.50", "Market", "0.5", "bulk");
+  }
+  for (int r = 0; r < 5000; ++r) {
+    Store.AddRecipe(0, Text("Recipe", r), "Boil water, stir, wait five minutes.");
+    auto& Ingredients = Store.GetRecipe(0, r).Ingredients;
+    for (int g = 0; g < 20; ++g) Ingredients.push_back(Text("ingredient", g));
+  }
+  for (int n = 0; n < 10000; ++n) {
+    Store.AddContact(0);
+    for (int f = 0; f < TContact::FieldCount; ++f) Store.GetContact(0, n).Field(f) = Text("contact", f);
+  }
+  for (int n = 0; n < 5000; ++n) {
+    Store.AddPermit(0, Text("Park", n));
+    for (int f = 1; f < TPermit::FieldCount; ++f) Store.GetPermit(0, n).Field(f) = Text("permit", f);
+  }
+  Store.SetBudget(0, "1500");
+}
+
+std::size_t StatusBytes(const char* Key) {
+  std::ifstream Status("/proc/self/status");
+  std::string Line;
+  const std::size_t Length = std::strlen(Key);
+  while (std::getline(Status, Line))
+    if (Line.compare(0, Length, Key) == 0) return std::strtoull(Line.c_str() + Length, nullptr, 10) * 1024;
+  return 0;
+}
+
+// In a process of its own: imports File and prints seconds, the peak resident
+// memory it added and the resident memory the imported trip keeps.
+int Import(const char* File) {
+  const std::size_t Before = StatusBytes("VmRSS:");
+  TTravelerData Store;
+  const auto Start = std::chrono::steady_clock::now();
+  if (!ReadTripFile(File, Store)) return 1;
+  const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
+  std::printf("%.6f %zu %zu\n", Seconds, StatusBytes("VmHWM:") - Before, StatusBytes("VmRSS:") - Before);
+  std::fflush(stdout);
+  _exit(0);  // the release of the store is no part of the import
+}
+
+std::string RunSelf(const std::vector<std::string>& Args) {
+  const std::string Self = std::filesystem::canonical("/proc/self/exe").string();
+  std::vector<char*> Argv = {const_cast<char*>(Self.c_str())};
+  for (const auto& Arg : Args) Argv.push_back(const_cast<char*>(Arg.c_str()));
+  Argv.push_back(nullptr);
+  int Pipe[2];
+  if (pipe(Pipe) != 0) return "";
+  posix_spawn_file_actions_t Actions;
+  posix_spawn_file_actions_init(&Actions);
+  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 1);
+  posix_spawn_file_actions_addclose(&Actions, Pipe[0]);
+  pid_t Child = 0;
+  const int Failed = posix_spawn(&Child, Self.c_str(), &Actions, nullptr, Argv.data(), environ);
+  posix_spawn_file_actions_destroy(&Actions);
+  close(Pipe[1]);
+  std::string Output;
+  char Buffer[256];
+  ssize_t Got;
+  while (!Failed && (Got = read(Pipe[0], Buffer, sizeof Buffer)) > 0) Output.append(Buffer, std::size_t(Got));
+  close(Pipe[0]);
+  int Status = 0;
+  if (!Failed) waitpid(Child, &Status, 0);
+  return Output;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 2 && std::strcmp(argv[1], "--import") == 0) return Import(argv[2]);
+  namespace fs = std::filesystem;
+  const fs::path Folder = fs::temp_directory_path() / ("qmp-import-" + std::to_string(getpid()));
+  fs::create_directories(Folder);
+  const std::string File = (Folder / "trip.txt").string();
+  {
+    TTravelerData Store;
+    BuildLargeTrip(Store);
+    WriteExchangeFile(File, Store, 0, TExchangeSections::WholeTrip());
+  }
+  const double Megabytes = double(fs::file_size(File)) / 1e6;
+  constexpr int Runs = 3;
+  std::vector<double> Seconds, Peak, Kept;
+  for (int r = 0; r < Runs; ++r) {
+    double S = 0, P = 0, K = 0;
+    if (std::sscanf(RunSelf({"--import", File}).c_str(), "%lf %lf %lf", &S, &P, &K) != 3) {
+      std::printf("the import failed\n");
+      return 1;
+    }
+    Seconds.push_back(S);
+    Peak.push_back(P / 1e6);
+    Kept.push_back(K / 1e6);
+  }
+  fs::remove_all(Folder);
+  const double Rate = Megabytes / Median(Seconds);
+  const double Memory = Median(Peak) / Megabytes;
+  std::printf("exchange file: %.1f MB, median of %d imports, each in a process of its own\n", Megabytes, Runs);
+  std::printf("import:      %8.1f ms  %7.1f MB/s\n", Median(Seconds) * 1e3, Rate);
+  std::printf("memory:      peak %.1f MB (%.2f x the file), the imported trip keeps %.1f MB\n", Median(Peak), Memory,
+              Median(Kept));
+  PrintBenchRow("Import of a 100 MB exchange file: speed", BenchFigure("%.0f MB/s", Rate),
+                BenchFigure("%.0f MB file", Megabytes), Rate / 50, "at least 50 MB/s", Rate >= 50);
+  PrintBenchRow("Import of a 100 MB exchange file: memory", BenchFigure("%.0f MB peak", Median(Peak)),
+                BenchFigure("%.0f MB file", Megabytes), Memory, "at most 3", Memory <= 3);
+  return 0;
+}
