@@ -2,8 +2,6 @@
 // the memory the import takes, as peak resident memory over the file's size.
 // Each import runs in a process of its own (this program with --import), so
 // that its peak is its own.
-#include <spawn.h>
-#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -12,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchProcess.h"
 #include "BenchReport.h"
 #include "reports/ExchangeFile.h"
 #include "store/Traveler.h"
@@ -57,20 +55,11 @@ void BuildLargeTrip(TTravelerData& Store) {
   Store.SetBudget(0, "1500");
 }
 
-std::size_t StatusBytes(const char* Key) {
-  std::ifstream Status("/proc/self/status");
-  std::string Line;
-  const std::size_t Length = std::strlen(Key);
-  while (std::getline(Status, Line))
-    if (Line.compare(0, Length, Key) == 0) return std::strtoull(Line.c_str() + Length, nullptr, 10) * 1024;
-  return 0;
-}
-
 // In a process of its own: imports File and prints seconds, the peak resident
 // memory it added, the resident memory the imported trip keeps and the
 // processor time it took (which a busy machine does not stretch).
 int Import(const char* File) {
-  const std::size_t Before = StatusBytes("VmRSS:");
+  const std::size_t Before = ProcessStatusBytes("VmRSS:");
   TTravelerData Store;
   timespec CpuStart{}, CpuEnd{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &CpuStart);
@@ -79,34 +68,9 @@ int Import(const char* File) {
   const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &CpuEnd);
   const double Cpu = double(CpuEnd.tv_sec - CpuStart.tv_sec) + double(CpuEnd.tv_nsec - CpuStart.tv_nsec) * 1e-9;
-  std::printf("%.6f %zu %zu %.6f\n", Seconds, StatusBytes("VmHWM:") - Before, StatusBytes("VmRSS:") - Before, Cpu);
+  std::printf("%.6f %zu %zu %.6f\n", Seconds, ProcessStatusBytes("VmHWM:") - Before, ProcessStatusBytes("VmRSS:") - Before, Cpu);
   std::fflush(stdout);
   _exit(0);  // the release of the store is no part of the import
-}
-
-std::string RunSelf(const std::vector<std::string>& Args) {
-  const std::string Self = std::filesystem::canonical("/proc/self/exe").string();
-  std::vector<char*> Argv = {const_cast<char*>(Self.c_str())};
-  for (const auto& Arg : Args) Argv.push_back(const_cast<char*>(Arg.c_str()));
-  Argv.push_back(nullptr);
-  int Pipe[2];
-  if (pipe(Pipe) != 0) return "";
-  posix_spawn_file_actions_t Actions;
-  posix_spawn_file_actions_init(&Actions);
-  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 1);
-  posix_spawn_file_actions_addclose(&Actions, Pipe[0]);
-  pid_t Child = 0;
-  const int Failed = posix_spawn(&Child, Self.c_str(), &Actions, nullptr, Argv.data(), environ);
-  posix_spawn_file_actions_destroy(&Actions);
-  close(Pipe[1]);
-  std::string Output;
-  char Buffer[256];
-  ssize_t Got;
-  while (!Failed && (Got = read(Pipe[0], Buffer, sizeof Buffer)) > 0) Output.append(Buffer, std::size_t(Got));
-  close(Pipe[0]);
-  int Status = 0;
-  if (!Failed) waitpid(Child, &Status, 0);
-  return Output;
 }
 
 }  // namespace
@@ -133,7 +97,7 @@ int main(int argc, char** argv) {
   std::vector<double> Seconds, Peak, Kept, Cpu;
   for (int r = 0; r < Runs; ++r) {
     double S = 0, P = 0, K = 0, C = 0;
-    if (std::sscanf(RunSelf({"--import", File}).c_str(), "%lf %lf %lf %lf", &S, &P, &K, &C) != 4) {
+    if (std::sscanf(RunAndRead("", {"--import", File}).c_str(), "%lf %lf %lf %lf", &S, &P, &K, &C) != 4) {
       std::printf("the import failed\n");
       return 1;
     }

@@ -7,9 +7,6 @@
 //
 // Uses the display of DISPLAY when there is one (scripts/bench.sh starts a
 // private Xvfb), otherwise the offscreen platform.
-#include <spawn.h>
-#include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -23,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProcess.h"
 #include "BenchReport.h"
 #include "FirstPaint.h"
 #include "SampleTrip.h"
@@ -30,8 +28,6 @@
 #include "app/Platform.h"
 #include "app/QtPrompts.h"
 #include "app/Unit2.h"
-
-extern char** environ;
 
 namespace {
 
@@ -52,28 +48,11 @@ int RunPlanner(int argc, char** argv) {
   return Application.exec();
 }
 
-// Starts Program with Role and returns seconds until its window was shown.
-double TimeStart(const char* Program, const char* Role) {
-  int Pipe[2];
-  if (pipe(Pipe) != 0) return -1;
-  posix_spawn_file_actions_t Actions;
-  posix_spawn_file_actions_init(&Actions);
-  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 1);
-  posix_spawn_file_actions_addclose(&Actions, Pipe[0]);
-  char* Args[] = {const_cast<char*>(Program), const_cast<char*>(Role), nullptr};
+// Starts Program with Args and returns seconds until its window was shown.
+double TimeStart(const std::string& Program, const std::vector<std::string>& Args) {
   const double Start = MonotonicSeconds();
-  pid_t Child = 0;
-  const int Failed = posix_spawn(&Child, Program, &Actions, nullptr, Args, environ);
-  posix_spawn_file_actions_destroy(&Actions);
-  close(Pipe[1]);
-  std::string Output;
-  char Buffer[128];
-  ssize_t Got;
-  while (!Failed && (Got = read(Pipe[0], Buffer, sizeof Buffer)) > 0) Output.append(Buffer, static_cast<std::size_t>(Got));
-  close(Pipe[0]);
-  int Status = 0;
-  if (!Failed) waitpid(Child, &Status, 0);
-  if (Failed || Output.empty()) return -1;
+  const std::string Output = RunAndRead(Program, Args);
+  if (Output.empty()) return -1;
   return std::strtod(Output.c_str(), nullptr) - Start;
 }
 
@@ -106,11 +85,11 @@ int main(int argc, char** argv) {
   fs::current_path(Folder);
 
   std::vector<double> Planner, Minimal;
-  TimeStart(Self.c_str(), "--planner");  // warm the file cache
-  TimeStart(MinimalProgram.c_str(), "");
+  TimeStart(Self, {"--planner"});  // warm the file cache
+  TimeStart(MinimalProgram, {});
   for (int r = 0; r < Runs; ++r) {
-    Minimal.push_back(TimeStart(MinimalProgram.c_str(), ""));
-    Planner.push_back(TimeStart(Self.c_str(), "--planner"));
+    Minimal.push_back(TimeStart(MinimalProgram, {}));
+    Planner.push_back(TimeStart(Self, {"--planner"}));
   }
   fs::current_path(Folder.parent_path());
   fs::remove_all(Folder);

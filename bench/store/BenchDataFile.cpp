@@ -4,8 +4,6 @@
 // of its own.
 #include <fcntl.h>
 #include <malloc.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProcess.h"
 #include "BenchReport.h"
 #include "store/ByteFile.h"
 #include "store/Traveler.h"
@@ -73,15 +72,6 @@ void CopyThroughMemory(const std::string& From, const std::string& To, bool Sync
   close(Fd);
 }
 
-// The resident memory of this process, in bytes.
-std::size_t ResidentBytes() {
-  std::ifstream Status("/proc/self/status");
-  std::string Line;
-  while (std::getline(Status, Line))
-    if (Line.compare(0, 6, "VmRSS:") == 0) return std::strtoull(Line.c_str() + 6, nullptr, 10) * 1024;
-  return 0;
-}
-
 constexpr int EmptyItemCategories = 20;
 constexpr int EmptyItemsEach = 25000;
 
@@ -89,42 +79,16 @@ constexpr int EmptyItemsEach = 25000;
 // prints the bytes per item that the loaded store added to the process, as
 // resident memory and as allocated bytes.
 int MeasureEmptyItems(const char* File) {
-  const std::size_t Resident = ResidentBytes();
+  const std::size_t Resident = ProcessStatusBytes("VmRSS:");
   const std::size_t Allocated = mallinfo2().uordblks;
   const std::size_t Pooled = RecordPoolOf<TGearCategory>().ReservedBytes();
   TTravelerData Store;
   Store.LoadFromFile(File);
   const double Items = double(EmptyItemCategories) * EmptyItemsEach;
-  std::printf("%.1f %.1f\n", double(ResidentBytes() - Resident) / Items,
+  std::printf("%.1f %.1f\n", double(ProcessStatusBytes("VmRSS:") - Resident) / Items,
               double(mallinfo2().uordblks - Allocated + RecordPoolOf<TGearCategory>().ReservedBytes() - Pooled) /
                   Items);
   return 0;
-}
-
-// Runs this program with Args and returns what it printed.
-std::string RunSelf(const std::vector<std::string>& Args) {
-  const std::string Self = std::filesystem::canonical("/proc/self/exe").string();
-  std::vector<char*> Argv = {const_cast<char*>(Self.c_str())};
-  for (const auto& Arg : Args) Argv.push_back(const_cast<char*>(Arg.c_str()));
-  Argv.push_back(nullptr);
-  int Pipe[2];
-  if (pipe(Pipe) != 0) return "";
-  posix_spawn_file_actions_t Actions;
-  posix_spawn_file_actions_init(&Actions);
-  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 1);
-  posix_spawn_file_actions_addclose(&Actions, Pipe[0]);
-  pid_t Child = 0;
-  const int Failed = posix_spawn(&Child, Self.c_str(), &Actions, nullptr, Argv.data(), environ);
-  posix_spawn_file_actions_destroy(&Actions);
-  close(Pipe[1]);
-  std::string Output;
-  char Buffer[256];
-  ssize_t Got;
-  while (!Failed && (Got = read(Pipe[0], Buffer, sizeof Buffer)) > 0) Output.append(Buffer, std::size_t(Got));
-  close(Pipe[0]);
-  int Status = 0;
-  if (!Failed) waitpid(Child, &Status, 0);
-  return Output;
 }
 
 }  // namespace
@@ -185,7 +149,7 @@ int main(int argc, char** argv) {
   const double FileBytesPerItem =
       double(fs::file_size(File)) / (double(EmptyItemCategories) * EmptyItemsEach);
   double Resident = 0, Allocated = 0;
-  std::sscanf(RunSelf({"--empty-items", File}).c_str(), "%lf %lf", &Resident, &Allocated);
+  std::sscanf(RunAndRead("", {"--empty-items", File}).c_str(), "%lf %lf", &Resident, &Allocated);
   std::printf("empty gear items: %d; file %.1f bytes per item; loaded store %.1f bytes per item resident, "
               "%.1f allocated; the item record alone is %zu bytes (%zu text fields of %zu bytes)\n",
               EmptyItemCategories * EmptyItemsEach, FileBytesPerItem, Resident, Allocated, sizeof(TGearCategory),
