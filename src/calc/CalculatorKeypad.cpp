@@ -72,11 +72,20 @@ void TCalculatorKeypad::MultiplyOperator(const std::string& Operator) {
 }
 
 void TCalculatorKeypad::Equals() {
-  if (FCalc.Formula.empty()) return;
-  ClearTape();
-  FCalc.Formula += Operand();
+  if (!StartEquals()) return;
   std::string Result;  // stays empty when the evaluation fails
   FCalc.Calculate(Result);
+  FinishEquals(Result);
+}
+
+bool TCalculatorKeypad::StartEquals() {
+  if (FCalc.Formula.empty()) return false;
+  ClearTape();
+  FCalc.Formula += Operand();
+  return true;
+}
+
+void TCalculatorKeypad::FinishEquals(const std::string& Result) {
   FTape.push_back(FCalc.Formula + "=" + Result);
   FLastResult = Result;
   FCalc.Formula.clear();
