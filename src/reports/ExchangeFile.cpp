@@ -1,8 +1,15 @@
 #include "reports/ExchangeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/MonthNames.h"
 #include "store/ByteFile.h"
@@ -51,21 +58,40 @@ class TExchangeWriter {
     FOut += "\r\n";
   }
 
-  // Prefix and value; a value's further lines go on continuation lines.
-  void Value(const std::string& Prefix, const std::string& Text) {
+  // Prefix and value. Each further line of the value follows on a
+  // continuation line; the file line before it ends in CR LF where the value
+  // breaks with CR LF and in a bare LF where it breaks with LF alone, so the
+  // reader puts back the same break. A CR that is not part of a break stays in
+  // the line.
+  void Value(const char* Prefix, const std::string& Text) {
+    FOut += Prefix;
     std::size_t Start = 0;
-    bool First = true;
-    while (true) {
-      std::size_t Break = Text.find_first_of("\r\n", Start);
-      const std::string Piece = Text.substr(Start, Break == std::string::npos ? std::string::npos : Break - Start);
-      Line((First ? Prefix : ContinuationPrefix) + Piece);
-      First = false;
-      if (Break == std::string::npos) break;
-      Start = Break + (Text.compare(Break, 2, "\r\n") == 0 ? 2 : 1);
+    for (std::size_t Break = Text.find('\n'); Break != std::string::npos; Break = Text.find('\n', Start)) {
+      const bool CrLf = Break > Start && Text[Break - 1] == '\r';
+      FOut.append(Text, Start, Break - Start - (CrLf ? 1 : 0));
+      FOut += CrLf ? "\r\n" : "\n";
+      FOut += ContinuationPrefix;
+      Start = Break + 1;
     }
+    FOut.append(Text, Start, std::string::npos);
+    FOut += "\r\n";
   }
 
-  void Name(const std::string& Indent, const std::string& Text) { Value(Indent + "[", Text + "]"); }
+  // A name line: Indent, "[", the name, "]". A name line is never continued:
+  // a line break inside a name is written as a space.
+  void Name(const char* Indent, const std::string& Text) {
+    FOut += Indent;
+    FOut += '[';
+    std::size_t Start = 0;
+    for (std::size_t Break = Text.find('\n'); Break != std::string::npos; Break = Text.find('\n', Start)) {
+      const bool CrLf = Break > Start && Text[Break - 1] == '\r';
+      FOut.append(Text, Start, Break - Start - (CrLf ? 1 : 0));
+      FOut += ' ';
+      Start = Break + 1;
+    }
+    FOut.append(Text, Start, std::string::npos);
+    FOut += "]\r\n";
+  }
 
   std::string Take() { return std::move(FOut); }
 
@@ -74,11 +100,15 @@ class TExchangeWriter {
 };
 
 std::string NoteLine(const TDayNote& Note) {
+  // A month the calendar does not have is written as its number.
   const std::string Month = Note.Month >= 1 && Note.Month <= 12
                                 ? MonthNames[static_cast<std::size_t>(Note.Month - 1)]
                                 : std::to_string(Note.Month);
   std::string Text = std::to_string(Note.Day) + " " + Month + " " + std::to_string(Note.Year) + ", ";
-  for (std::size_t i = 0; i < Note.Lines.size(); ++i) Text += (i ? ", " : "") + Note.Lines[i];
+  for (std::size_t i = 0; i < Note.Lines.size(); ++i) {
+    if (i) Text += ", ";
+    Text += Note.Lines[i];
+  }
   return Text;
 }
 
@@ -87,35 +117,116 @@ std::string NoteLine(const TDayNote& Note) {
 // The end of the file, wherever it is reached: reading stops there.
 struct TEndOfFile {};
 
-std::vector<std::string> SplitLines(const std::vector<std::uint8_t>& Bytes) {
-  std::vector<std::string> Lines;
-  std::string Current;
-  for (std::size_t i = 0; i < Bytes.size(); ++i) {
-    const char c = static_cast<char>(Bytes[i]);
-    if (c == '\n') {
-      if (!Current.empty() && Current.back() == '\r') Current.pop_back();
-      Lines.push_back(std::move(Current));
-      Current.clear();
-    } else {
-      Current += c;
+// The lines of a file, read in blocks so that a large file is never held
+// whole. A line ends at LF; one CR before the LF is part of the line end.
+// A view returned by Peek or Next stays valid until the next call.
+class TLineReader {
+ public:
+  explicit TLineReader(const std::string& FileName) : FFileName(FileName) {
+    FFd = open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (FFd < 0) throw TFileIOError("Could not read '" + FileName + "': " + std::strerror(errno));
+    // A small file needs no more room than its size.
+    struct stat Info {};
+    const std::size_t Size = fstat(FFd, &Info) == 0 ? static_cast<std::size_t>(Info.st_size) : BlockSize;
+    FBuffer.resize(std::max<std::size_t>(std::min(Size + 1, BlockSize), 4096));
+  }
+  ~TLineReader() { close(FFd); }
+  TLineReader(const TLineReader&) = delete;
+  TLineReader& operator=(const TLineReader&) = delete;
+
+  bool AtEnd() { return !FindLine(); }
+
+  std::string_view Peek() {
+    FindLine();
+    return Current();
+  }
+
+  std::string_view Next() {
+    if (!FindLine()) throw TEndOfFile();
+    const std::string_view Line = Current();
+    FLastEndedWithCrLf = FCrLf;
+    FStart = FNextStart;
+    FHaveLine = false;
+    return Line;
+  }
+
+  // Whether the line last taken by Next ended with CR LF (or the file's end).
+  bool LastEndedWithCrLf() const { return FLastEndedWithCrLf; }
+
+ private:
+  static constexpr std::size_t BlockSize = 1 << 20;
+
+  std::string_view Current() const { return FHaveLine ? std::string_view(FBuffer.data() + FStart, FLength) : std::string_view(); }
+
+  // Finds the end of the line at FStart, reading more of the file as needed;
+  // false at the end of the file.
+  bool FindLine() {
+    if (FHaveLine) return true;
+    std::size_t Scanned = FStart;
+    while (true) {
+      const void* Found = std::memchr(FBuffer.data() + Scanned, '\n', FEnd - Scanned);
+      if (Found) {
+        const std::size_t Feed = static_cast<std::size_t>(static_cast<const char*>(Found) - FBuffer.data());
+        FCrLf = Feed > FStart && FBuffer[Feed - 1] == '\r';
+        FLength = Feed - FStart - (FCrLf ? 1 : 0);
+        FNextStart = Feed + 1;
+        FHaveLine = true;
+        return true;
+      }
+      Scanned = FEnd;
+      if (FEndOfFile) {
+        if (FStart == FEnd) return false;
+        // The last line has no line end.
+        FCrLf = true;
+        FLength = FEnd - FStart;
+        FNextStart = FEnd;
+        FHaveLine = true;
+        return true;
+      }
+      // Move the started line to the front, make room and read on.
+      Scanned -= FStart;
+      std::memmove(FBuffer.data(), FBuffer.data() + FStart, FEnd - FStart);
+      FEnd -= FStart;
+      FStart = 0;
+      if (FEnd == FBuffer.size()) FBuffer.resize(FBuffer.size() * 2);
+      ssize_t Got;
+      do Got = read(FFd, FBuffer.data() + FEnd, FBuffer.size() - FEnd);
+      while (Got < 0 && errno == EINTR);
+      if (Got < 0) throw TFileIOError("Could not read '" + FFileName + "': " + std::strerror(errno));
+      if (Got == 0) FEndOfFile = true;
+      FEnd += static_cast<std::size_t>(Got);
     }
   }
-  if (!Current.empty()) Lines.push_back(std::move(Current));
-  return Lines;
-}
+
+  std::string FFileName;
+  int FFd = -1;
+  std::vector<char> FBuffer;
+  std::size_t FStart = 0;      // the current line
+  std::size_t FEnd = 0;        // the end of the bytes read
+  std::size_t FLength = 0;     // of the current line, without its end
+  std::size_t FNextStart = 0;  // the line after the current one
+  bool FHaveLine = false;
+  bool FCrLf = false;
+  bool FLastEndedWithCrLf = true;
+  bool FEndOfFile = false;
+};
 
 // What is left of Line once Count characters are dropped.
-std::string Drop(const std::string& Line, std::size_t Count) {
-  return Count < Line.size() ? Line.substr(Count) : std::string();
+std::string_view Drop(std::string_view Line, std::size_t Count) {
+  return Count < Line.size() ? Line.substr(Count) : std::string_view();
 }
 
 // A name line without its indent and "[" (Indent + 1 characters) and its "]".
-std::string NameOf(const std::string& Line, std::size_t Indent) {
+std::string NameOf(std::string_view Line, std::size_t Indent) {
   const std::size_t Skip = Indent + 1;
-  return Line.size() > Skip ? Line.substr(Skip, Line.size() - Skip - 1) : std::string();
+  return Line.size() > Skip ? std::string(Line.substr(Skip, Line.size() - Skip - 1)) : std::string();
 }
 
-bool StartsWithTab(const std::string& Line) { return !Line.empty() && Line[0] == '\t'; }
+bool StartsWithTab(std::string_view Line) { return !Line.empty() && Line[0] == '\t'; }
+
+bool IsContinuation(std::string_view Line) {
+  return Line.size() >= ContinuationPrefix.size() && Line.compare(0, ContinuationPrefix.size(), ContinuationPrefix) == 0;
+}
 
 // A decimal integer: an optional sign and digits, within the int range.
 int IntegerOf(const std::string& Text) {
@@ -135,42 +246,41 @@ int IntegerOf(const std::string& Text) {
 class TExchangeReader {
  public:
   TExchangeReader(const std::string& FileName, TTravelerData& Store, int Trip)
-      : FStore(Store), FTrip(Trip) {
-    std::vector<std::uint8_t> Bytes;
-    if (!ReadWholeFile(FileName, Bytes))
-      throw TFileIOError("Could not read '" + FileName + "': " + std::strerror(errno));
-    FLines = SplitLines(Bytes);
-  }
+      : FStore(Store), FTrip(Trip), FLines(FileName) {}
 
-  bool AtEnd() const { return FNext >= FLines.size(); }
-  const std::string& Peek() const { return FLines[FNext]; }
-  std::string Next() {
-    if (AtEnd()) throw TEndOfFile();
-    return FLines[FNext++];
-  }
+  bool AtEnd() { return FLines.AtEnd(); }
+  std::string_view Next() { return FLines.Next(); }
   void SetTrip(int Trip) { FTrip = Trip; }
 
-  // The value of the next line after Drop characters, with its further lines.
+  // The value of the next line after DropCount characters, with its further
+  // lines, into Text.
+  void Value(std::string& Text, std::size_t DropCount) {
+    Text = std::string(Drop(Next(), DropCount));
+    while (!AtEnd() && IsContinuation(FLines.Peek())) {
+      Text += FLines.LastEndedWithCrLf() ? "\r\n" : "\n";
+      Text += Drop(Next(), ContinuationPrefix.size());
+    }
+  }
+  void Value(std::string& Text, const char* Prefix) { Value(Text, Length(Prefix)); }
   std::string Value(std::size_t DropCount) {
-    std::string Text = Drop(Next(), DropCount);
-    while (!AtEnd() && Peek().compare(0, ContinuationPrefix.size(), ContinuationPrefix) == 0)
-      Text += "\r\n" + Drop(Next(), ContinuationPrefix.size());
+    std::string Text;
+    Value(Text, DropCount);
     return Text;
   }
-  std::string Value(const char* Prefix) { return Value(Length(Prefix)); }
 
   // Reads the lines of a whole-trip section up to its end tag, one record at
-  // a time; empty lines are skipped.
+  // a time; empty lines are skipped. A record reader takes what it needs of
+  // its first line before it reads on.
   template <class ReadRecord>
   void Section(const char* EndTag, ReadRecord&& Read) {
-    for (std::string Line = Next(); Line != EndTag; Line = Next())
+    for (std::string_view Line = Next(); Line != EndTag; Line = Next())
       if (!Line.empty()) (this->*Read)(Line);
   }
 
   // Reads records while the lines begin with a tab (a gear or recipe file).
   template <class ReadRecord>
   void TabbedRecords(ReadRecord&& Read) {
-    while (!AtEnd() && StartsWithTab(Peek())) (this->*Read)(Next());
+    while (!AtEnd() && StartsWithTab(FLines.Peek())) (this->*Read)(Next());
   }
 
   // Skips lines up to and including Tag; false when the file ends first.
@@ -180,87 +290,87 @@ class TExchangeReader {
     return false;
   }
 
-  void NoteRecord(const std::string& Line) {
-    const TParsedNote Note = ParseNoteLine(NameOf(Line, 1));
-    // A date the calendar cannot show could not be saved either.
-    if (Note.Day < 1 || Note.Day > 31 || Note.Year < 0 || Note.Year > 65535)
-      throw TExchangeFormatError("The note line \"" + Line.substr(1) + "\" has no valid date.");
+  void NoteRecord(std::string_view Line) {
+    const std::string Text = NameOf(Line, 1);
+    const TParsedNote Note = ParseNoteLine(Text);
+    // The data file holds a day and a month in a byte and a year in a word.
+    if (Note.Day < 0 || Note.Day > 255 || Note.Month < 0 || Note.Month > 255 || Note.Year < 0 ||
+        Note.Year > 65535)
+      throw TExchangeFormatError("The note line \"[" + Text + "]\" has no valid date.");
     FStore.AddNote(FTrip, Note.Lines, Note.Day, Note.Month, Note.Year);
   }
 
-  void GearRecord(const std::string& Line) {
+  void GearRecord(std::string_view Line) {
     if (Line.size() < 2 || Line[1] != '\t') {
-      FStore.AddGearCategory(FTrip, ValueOfName(Line, 1));
+      FStore.AddGearCategory(FTrip, NameOf(Line, 1));
       return;
     }
-    const std::string Name = ValueOfName(Line, 2);
-    std::string Fields[6];
-    for (int f = 0; f < 6; ++f) Fields[f] = Value(GearFieldPrefixes[f]);
+    std::string Name = NameOf(Line, 2);
     const int Cat = FStore.GearCategoryCount(FTrip) - 1;
     if (Cat < 0) throw TExchangeFormatError("The gear item \"" + Name + "\" comes before any gear category.");
-    FStore.AddGearItem(FTrip, Cat, Name, Fields[0], Fields[1], Fields[2], Fields[3], Fields[4], Fields[5]);
+    TGearCategory Item;
+    Item.Name = std::move(Name);
+    std::string* Fields[6] = {&Item.Weight, &Item.Cost, &Item.Own, &Item.Necessity, &Item.Volume, &Item.Other};
+    for (int f = 0; f < 6; ++f) Value(*Fields[f], GearFieldPrefixes[f]);
+    FStore.GetGearCategory(FTrip, Cat).Items.push_back(std::make_unique<TGearCategory>(std::move(Item)));
   }
 
-  void PlanRecord(const std::string& Line) {
-    const std::string Name = ValueOfName(Line, 1);
-    FStore.AddPlan(FTrip, Name, Value(PlanDetailsPrefix));
+  void PlanRecord(std::string_view Line) {
+    const std::string Name = NameOf(Line, 1);
+    // The line after a plan's name is always its details line.
+    FStore.AddPlan(FTrip, Name, Value(Length(PlanDetailsPrefix)));
   }
 
-  void ShoppingRecord(const std::string& Line) {
+  void ShoppingRecord(std::string_view Line) {
     if (Line.size() < 2 || Line[1] != '\t') {
-      FStore.AddShopingCategory(FTrip, ValueOfName(Line, 1));
+      FStore.AddShopingCategory(FTrip, NameOf(Line, 1));
       return;
     }
-    const std::string Name = ValueOfName(Line, 2);
-    std::string Fields[4];
-    for (int f = 0; f < 4; ++f) Fields[f] = Value(ShoppingFieldPrefixes[f]);
+    std::string Name = NameOf(Line, 2);
     const int Cat = FStore.ShopingCategoryCount(FTrip) - 1;
     if (Cat < 0)
       throw TExchangeFormatError("The shopping item \"" + Name + "\" comes before any shopping category.");
-    FStore.AddShopingItem(FTrip, Cat, Name, Fields[0], Fields[1], Fields[2], Fields[3]);
+    TShopingItem Item;
+    Item.Name = std::move(Name);
+    std::string* Fields[4] = {&Item.Price, &Item.Store, &Item.Weight, &Item.Other};
+    for (int f = 0; f < 4; ++f) Value(*Fields[f], ShoppingFieldPrefixes[f]);
+    FStore.GetShopingCategory(FTrip, Cat).Items.push_back(std::make_unique<TShopingItem>(std::move(Item)));
   }
 
-  void RecipeRecord(const std::string& Line) {
-    const std::string Name = ValueOfName(Line, 1);
+  void RecipeRecord(std::string_view Line) {
+    const std::string Name = NameOf(Line, 1);
+    // The line after a recipe's name is always its procedure line, whatever
+    // it begins with.
     FStore.AddRecipe(FTrip, Name, Value(2));
     TRecipe& Recipe = FStore.GetRecipe(FTrip, FStore.RecipeCount(FTrip) - 1);
     Next();  // the ingredients line
-    while (!AtEnd() && Peek().size() > 3 && Peek()[3] == '\t') Recipe.Ingredients.push_back(Value(IngredientPrefix));
+    // Ingredient lines begin with four tabs; a name line begins with a tab
+    // and "[", whatever the name holds.
+    while (!AtEnd() && FLines.Peek().substr(0, 4) == "\t\t\t\t") {
+      Recipe.Ingredients.emplace_back();
+      Value(Recipe.Ingredients.back(), IngredientPrefix);
+    }
   }
 
-  void ContactRecord(const std::string& Line) {
+  void ContactRecord(std::string_view Line) {
     FStore.AddContact(FTrip);
     TContact& Contact = FStore.GetContact(FTrip, FStore.ContactCount(FTrip) - 1);
-    Contact.Name = ValueOfName(Line, 1);
-    for (int f = 0; f < 10; ++f) Contact.Field(f + 1) = Value(ContactFieldPrefixes[f]);
+    Contact.Name = NameOf(Line, 1);
+    for (int f = 0; f < 10; ++f) Value(Contact.Field(f + 1), ContactFieldPrefixes[f]);
   }
 
-  void PermitRecord(const std::string& Line) {
-    FStore.AddPermit(FTrip, ValueOfName(Line, 1));
+  void PermitRecord(std::string_view Line) {
+    FStore.AddPermit(FTrip, NameOf(Line, 1));
     TPermit& Permit = FStore.GetPermit(FTrip, FStore.PermitCount(FTrip) - 1);
-    for (int f = 0; f < 6; ++f) Permit.Field(f + 1) = Value(PermitFieldPrefixes[f]);
+    for (int f = 0; f < 6; ++f) Value(Permit.Field(f + 1), PermitFieldPrefixes[f]);
   }
 
-  void Budget() { FStore.SetBudget(FTrip, Value(BudgetPrefix)); }
+  void Budget() { FStore.SetBudget(FTrip, Value(Length(BudgetPrefix))); }
 
  private:
-  // A name line's name, with the further lines of a name that has them.
-  std::string ValueOfName(const std::string& Line, std::size_t Indent) {
-    std::string Name = NameOf(Line, Indent);
-    if (!AtEnd() && Peek().compare(0, ContinuationPrefix.size(), ContinuationPrefix) == 0) {
-      // The "]" closes the last continuation line instead.
-      Name = Drop(Line, Indent + 1);
-      while (!AtEnd() && Peek().compare(0, ContinuationPrefix.size(), ContinuationPrefix) == 0)
-        Name += "\r\n" + Drop(Next(), ContinuationPrefix.size());
-      if (!Name.empty()) Name.pop_back();
-    }
-    return Name;
-  }
-
   TTravelerData& FStore;
   int FTrip;
-  std::vector<std::string> FLines;
-  std::size_t FNext = 0;
+  TLineReader FLines;
 };
 
 }  // namespace
@@ -273,25 +383,38 @@ int MonthFromName(const std::string& Name) {
   return 1;
 }
 
+namespace {
+
+bool IsDigits(const std::string& Text) {
+  if (Text.empty()) return false;
+  for (char c : Text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+}  // namespace
+
 TParsedNote ParseNoteLine(const std::string& Text) {
   TParsedNote Note;
-  std::string Rest = Text;
-  // The text up to Separator (all of it when missing is not allowed: the
-  // date parts must be there), then Separator and Skip more are dropped.
+  std::string_view Rest = Text;
+  // The text up to Separator (the date parts must be there), then Separator
+  // and Skip more characters are dropped.
   const auto Take = [&Rest](char Separator, std::size_t Skip) {
     const std::size_t At = Rest.find(Separator);
-    const std::string Part = At == std::string::npos ? std::string() : Rest.substr(0, At);
-    Rest = At == std::string::npos ? std::string() : Drop(Rest, At + 1 + Skip);
+    const std::string Part(At == std::string_view::npos ? std::string_view() : Rest.substr(0, At));
+    Rest = At == std::string_view::npos ? std::string_view() : Drop(Rest, At + 1 + Skip);
     return Part;
   };
   Note.Day = IntegerOf(Take(' ', 0));
-  Note.Month = MonthFromName(Take(' ', 0));
+  // A month outside the calendar's twelve is written as its number.
+  const std::string Month = Take(' ', 0);
+  Note.Month = IsDigits(Month) && Month.size() <= 3 ? IntegerOf(Month) : MonthFromName(Month);
   Note.Year = IntegerOf(Take(',', 1));
   while (!Rest.empty()) {
     const std::size_t Comma = Rest.find(',');
-    const std::string Piece = Rest.substr(0, Comma);
-    if (!Piece.empty()) Note.Lines.push_back(Piece);
-    Rest = Comma == std::string::npos ? std::string() : Drop(Rest, Comma + 2);
+    const std::string_view Piece = Rest.substr(0, Comma);
+    if (!Piece.empty()) Note.Lines.emplace_back(Piece);
+    Rest = Comma == std::string_view::npos ? std::string_view() : Drop(Rest, Comma + 2);
   }
   return Note;
 }

@@ -3,8 +3,13 @@
 //
 // Values are written as stored. A value with line breaks (plan details, a
 // procedure) keeps its first line on the line of its key; each further line
-// of it follows on a line of its own that starts with six tabs, which no
-// record line does. Single-line values keep the plain layout.
+// of it follows on a continuation line that starts with six tabs, which no
+// record line does. The file line before a continuation line ends in CR LF
+// where the value breaks with CR LF and in LF alone where it breaks with LF.
+// Name lines are never continued, and the line after a plan's or a recipe's
+// name is always its details or procedure line, whatever it begins with; a
+// line break inside a name is written as a space. Single-line values keep the
+// plain layout.
 #pragma once
 
 #include <stdexcept>

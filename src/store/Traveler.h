@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "store/RecordPool.h"
+
 // An ordered list that owns its records; references to records stay valid
 // while other records are appended or removed.
 template <class T>
@@ -23,6 +25,8 @@ struct TDayNote {
   int Month = 0;
   int Year = 0;
   TTextLines Lines;
+
+  QMP_POOLED_RECORD(TDayNote)
 };
 
 // Serves as a gear category (Name, Items) and as a gear item (the text fields).
@@ -35,11 +39,15 @@ struct TGearCategory {
   std::string Name;
   std::string Own;        // "Yes" or "No"
   std::string Other;
+
+  QMP_POOLED_RECORD(TGearCategory)
 };
 
 struct TPlan {
   std::string Name;
   std::string Details;
+
+  QMP_POOLED_RECORD(TPlan)
 };
 
 struct TShopingItem {
@@ -48,17 +56,23 @@ struct TShopingItem {
   std::string Other;
   std::string Price;
   std::string Weight;  // kilograms, as number text
+
+  QMP_POOLED_RECORD(TShopingItem)
 };
 
 struct TShopingCategory {
   std::string Name;
   TOwnedList<TShopingItem> Items;
+
+  QMP_POOLED_RECORD(TShopingCategory)
 };
 
 struct TRecipe {
   std::string Name;
   std::string Procedure;
   TTextLines Ingredients;
+
+  QMP_POOLED_RECORD(TRecipe)
 };
 
 struct TContact {
@@ -78,6 +92,8 @@ struct TContact {
   // Field by position 0..10, in the order above.
   std::string& Field(int Position);
   const std::string& Field(int Position) const;
+
+  QMP_POOLED_RECORD(TContact)
 };
 
 struct TPermit {
@@ -92,6 +108,8 @@ struct TPermit {
   static constexpr int FieldCount = 7;
   std::string& Field(int Position);
   const std::string& Field(int Position) const;
+
+  QMP_POOLED_RECORD(TPermit)
 };
 
 struct TTrip {
@@ -104,6 +122,8 @@ struct TTrip {
   TOwnedList<TContact> Contacts;
   std::string Budget;
   TOwnedList<TPermit> Permits;
+
+  QMP_POOLED_RECORD(TTrip)
 };
 
 // What the store asks the user: the name of a new trip and the confirmation

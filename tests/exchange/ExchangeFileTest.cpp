@@ -107,13 +107,27 @@ TEST_F(ExchangeTest, MultiLineValuesComeBack) {
   TTravelerData Store;
   Store.AppendTrip();
   Store.AddPlan(0, "Drive", "Leave 6:30\r\n\r\nMeet at the park\r\n");
-  Store.AddPlan(0, "Two\r\nlines", "x");
-  Store.AddRecipe(0, "Oats", "Boil water.\r\nStir.");
+  Store.AddRecipe(0, "Oats", "\t\t\t\tBoil water.\r\nStir.");  // a procedure that begins with four tabs
   Store.GetRecipe(0, 0).Ingredients = {"oats"};
+  Store.AddRecipe(0, "Tea", "Steep\nwith LF\ralone");
   WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
   TTravelerData Loaded;
   ASSERT_TRUE(ReadTripFile(File(), Loaded));
   EXPECT_EQ(Dump(Loaded), Dump(Store));
+}
+
+TEST_F(ExchangeTest, NameLinesAreNeverContinued) {
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.AddPlan(0, "Two\r\nlines", "\t\t\t\tx");
+  EXPECT_NE(ExchangeText(Store.GetTrip(0), TExchangeSections::WholeTrip())
+                .find("\t[Two lines]\r\n\t\tDetails\t= \t\t\t\tx\r\n"),
+            std::string::npos);
+  WriteExchangeFile(File(), Store, 0, TExchangeSections::WholeTrip());
+  TTravelerData Loaded;
+  ASSERT_TRUE(ReadTripFile(File(), Loaded));
+  EXPECT_EQ(Loaded.GetPlan(0, 0).Name, "Two lines");
+  EXPECT_EQ(Loaded.GetPlan(0, 0).Details, "\t\t\t\tx");
 }
 
 TEST_F(ExchangeTest, NoteLineParsing) {
@@ -202,8 +216,25 @@ TEST_F(ExchangeTest, DamagedLinesStopTheImportAndKeepWhatCameBefore) {
   }
 }
 
-TEST_F(ExchangeTest, NoteDatesThatCannotBeStoredAreRefused) {
-  for (const char* Line : {"\t[0 May 2020, x]", "\t[32 May 2020, x]", "\t[1 May 70000, x]", "\t[1 May -1, x]"}) {
+TEST_F(ExchangeTest, NoteDatesOutsideTheCalendarComeBackAsLongAsTheDataFileHoldsThem) {
+  const struct {
+    const char* Line;
+    int Day, Month, Year;
+  } Accepted[] = {{"\t[0 May 2020, x]", 0, 5, 2020},
+                  {"\t[32 May 2020, x]", 32, 5, 2020},
+                  {"\t[255 0 0, x]", 255, 0, 0},
+                  {"\t[1 13 65535, x]", 1, 13, 65535}};
+  for (const auto& Case : Accepted) {
+    WriteText(std::string("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n") + Case.Line + "\r\n");
+    TTravelerData Store;
+    ASSERT_TRUE(ReadTripFile(File(), Store)) << Case.Line;
+    ASSERT_EQ(Store.NoteCount(0), 1) << Case.Line;
+    const TDayNote& Note = Store.GetNote(0, 0);
+    EXPECT_EQ(std::vector<int>({Note.Day, Note.Month, Note.Year}), std::vector<int>({Case.Day, Case.Month, Case.Year}))
+        << Case.Line;
+  }
+  for (const char* Line : {"\t[256 May 2020, x]", "\t[-1 May 2020, x]", "\t[1 May 70000, x]", "\t[1 May -1, x]",
+                           "\t[1 256 2020, x]"}) {
     WriteText(std::string("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n") + Line + "\r\n");
     TTravelerData Store;
     EXPECT_THROW(ReadTripFile(File(), Store), TExchangeFormatError) << Line;
