@@ -446,6 +446,6 @@ void TMainForm::SpeedButtonClick(int PageIndex) {
 
 void TMainForm::Exit1Click() { close(); }
 
-void TMainForm::Updates1Click() { FContext->Prompts.OpenUrl(UpdatesAddress); }
+void TMainForm::Updates1Click() { OpenAddress(FContext->Prompts, UpdatesAddress); }
 
 void TMainForm::About1Click() { FContext->Prompts.ShowMessage(AboutText); }

@@ -279,6 +279,19 @@ TEST_F(MainFormTest, ForeignFileIsKeptAsideToo) {
 
 namespace {
 
+TEST_F(MainFormTest, AddressWithoutAProgramIsReportedByName) {
+  OpenWithTrips({"A"});
+  Prompts.UrlAnswers = {false, false};
+  Form->Updates1->trigger();
+  QStringList Expected{"This desktop has no program to open \"" + Form->UpdatesAddress + "\"."};
+  Form->PageControl1->setCurrentIndex(TMainForm::GoShoppingPageIndex);
+  if (!Form->GoShoppingPage->HasWebView()) {
+    Form->GoShoppingPage->findChild<QPushButton*>()->click();
+    Expected.append("This desktop has no program to open \"https://quillmoor.example/shop\".");
+  }
+  EXPECT_EQ(Prompts.Texts("error"), Expected);
+}
+
 TEST_F(MainFormTest, GoShoppingPageShowsTheShoppingAddress) {
   OpenWithTrips({"A"});
   EXPECT_EQ(Form->ShoppingAddress, "https://quillmoor.example/shop");
