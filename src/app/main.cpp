@@ -1,6 +1,5 @@
 // Program entry: the application, its windows and the message loop.
 #include <QApplication>
-#include <QScreen>
 
 #include "app/MainUnit.h"
 #include "app/Platform.h"
@@ -17,7 +16,6 @@ int main(int argc, char* argv[]) {
   Prompts.SetParent(&MainForm);
   TfrmInput frmInput(&MainForm);
   Prompts.SetNoteEditor([&frmInput](const QStringList& Lines) { return frmInput.EditNote(Lines); });
-  MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
   return Application.exec();
 }
