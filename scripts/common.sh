@@ -13,7 +13,8 @@ BUILD="$ROOT/build"
 PACKAGES="cmake g++ make pkg-config libgtest-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins
   libgl-dev libegl-dev libopengl-dev libglx-dev libxkbcommon-dev libvulkan-dev
-  fonts-comic-neue fonts-liberation fonts-dejavu-core"
+  fonts-comic-neue fonts-liberation fonts-dejavu-core
+  desktop-file-utils appstream"
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,8 +1,13 @@
 // Evaluations per second of TCalcul, parsing and evaluating every time as
 // the calculator window does, and of muParser creating a parser, setting
-// the expression and evaluating it once.
+// the expression and evaluating it once. Then the time of long formulas:
+// products of a huge number (each step's magnitude near the top of the
+// number range) and a 1 MB product of square roots, with its ratio to the
+// 4 KB formula of the same pattern as the run's own baseline.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -85,6 +90,85 @@ bool CheckResults(const std::vector<std::string>& Formulas) {
   return Ok;
 }
 
+// "9e4931*1*1*...", or "sqrt(2)*sqrt(2)*...", cut to at most Bytes.
+std::string Product(const std::string& First, const std::string& Factor, std::size_t Bytes) {
+  std::string Formula = First;
+  while (Formula.size() + 1 + Factor.size() <= Bytes) Formula += "*" + Factor;
+  return Formula;
+}
+
+struct TTiming {
+  double Milliseconds = 0;     // wall clock
+  double CpuMilliseconds = 0;  // the process's processor time: holds on a busy machine
+  std::string Outcome;         // the result, shortened, or the error message
+};
+
+double CpuMilliseconds() {
+  timespec Now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &Now);
+  return static_cast<double>(Now.tv_sec) * 1e3 + static_cast<double>(Now.tv_nsec) / 1e6;
+}
+
+double Median(std::vector<double> Values) {
+  std::sort(Values.begin(), Values.end());
+  return Values[Values.size() / 2];
+}
+
+// Median time of one Calculate of Formula: three runs unless they take
+// more than ten seconds, more while the runs so far took less than a
+// second, at most seven.
+TTiming TimeFormula(const std::string& Formula) {
+  std::vector<double> Times;
+  std::vector<double> CpuTimes;
+  double Total = 0;
+  TTiming Timing;
+  do {
+    TCalcul Calc;
+    Calc.Formula = Formula;
+    std::string Result;
+    const auto Start = TClock::now();
+    const double CpuStart = CpuMilliseconds();
+    Calc.Calculate(Result);
+    CpuTimes.push_back(CpuMilliseconds() - CpuStart);
+    const double Elapsed = std::chrono::duration<double, std::milli>(TClock::now() - Start).count();
+    Times.push_back(Elapsed);
+    Total += Elapsed;
+    if (Calc.HasError())
+      Timing.Outcome = "fails: " + Calc.ErrorMessage();
+    else
+      Timing.Outcome = Result.size() > 24 ? Result.substr(0, 12) + "... (" + std::to_string(Result.size()) + " chars)"
+                                          : Result;
+  } while ((Times.size() < 3 && Total < 10000) || (Total < 1000 && Times.size() < 7));
+  Timing.Milliseconds = Median(Times);
+  Timing.CpuMilliseconds = Median(CpuTimes);
+  return Timing;
+}
+
+std::string SizeText(std::size_t Bytes) {
+  if (Bytes >= (1u << 20)) return std::to_string(Bytes >> 20) + " MB";
+  if (Bytes >= 4096) return std::to_string(Bytes >> 10) + " KB";
+  return std::to_string(Bytes) + " bytes";
+}
+
+TTiming PrintTiming(const std::string& Pattern, std::size_t Bytes, const std::string& Formula, double Target) {
+  const TTiming Timing = TimeFormula(Formula);
+  const std::string Name = Pattern + " " + SizeText(Bytes) + ":";
+  std::printf("TCalcul %-28s %10.1f ms, cpu %8.1f ms (target < %.0f ms) -> %s\n", Name.c_str(),
+              Timing.Milliseconds, Timing.CpuMilliseconds, Target, Timing.Outcome.c_str());
+  return Timing;
+}
+
+void LongFormulas() {
+  for (const std::size_t Bytes : {std::size_t(206), std::size_t(4096), std::size_t(20480)})
+    PrintTiming("9e4931*1*1*...", Bytes, Product("9e4931", "1", Bytes), 50);
+  const TTiming Small = PrintTiming("sqrt(2)*sqrt(2)*...", 4096, Product("sqrt(2)", "sqrt(2)", 4096), 2000);
+  const TTiming Large =
+      PrintTiming("sqrt(2)*sqrt(2)*...", 1u << 20, Product("sqrt(2)", "sqrt(2)", 1u << 20), 2000);
+  std::printf("ratio TCalcul sqrt(2)*... 1 MB / 4 KB:  %10.1f, cpu %8.1f (256: the same time per byte)\n",
+              Large.Milliseconds / std::max(Small.Milliseconds, 1e-3),
+              Large.CpuMilliseconds / std::max(Small.CpuMilliseconds, 1e-3));
+}
+
 }  // namespace
 
 int main() {
@@ -108,5 +192,6 @@ int main() {
 #else
   std::printf("muParser: not available, no comparison\n");
 #endif
+  LongFormulas();
   return 0;
 }

@@ -411,7 +411,7 @@ void TMainForm::ClearAllPages() {
 // ---- Trips ----
 
 void TMainForm::Button1Click() {
-  FTripData->NewTrip();
+  if (!FTripData->NewTrip()) return;
   const int Last = FTripData->TripCount() - 1;
   ComboBox1->addItem(FromStore(FTripData->GetTrip(Last).Name));
   ComboBox1->setCurrentIndex(Last);

@@ -4,13 +4,30 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <clocale>
 #include <locale>
 
+#include "app/DataFolder.h"
 #include "app/Fonts.h"
+#include "app/ProgramInfo.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+  Q_INIT_RESOURCE(resources);
+  Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+// The icon theme's application icon (the installed one), else the built-in copy.
+QIcon ApplicationIcon() {
+  QIcon BuiltIn;
+  for (int Size : {16, 32, 48, 64, 128, 256}) BuiltIn.addFile(QString(":/icons/app-%1.png").arg(Size));
+  return QIcon::fromTheme(ProgramAppId, BuiltIn);
+}
+
+}  // namespace
 
 void PrepareApplicationEnvironment() {
 #ifdef QMP_HAVE_WEBENGINE
@@ -21,8 +38,10 @@ void PrepareApplicationEnvironment() {
 
 void ConfigureApplication(QApplication& Application) {
   InitResources();
-  Application.setApplicationName("Quillmoor Planner");
-  Application.setApplicationDisplayName("Quillmoor Planner");
+  SetApplicationIdentity();
+  Application.setApplicationDisplayName(ProgramDisplayName);
+  Application.setDesktopFileName(ProgramAppId);
+  Application.setWindowIcon(ApplicationIcon());
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   try {

@@ -8,7 +8,7 @@ class QApplication;
 // else, and shares OpenGL contexts as the web view requires.
 void PrepareApplicationEnvironment();
 
-// Right after the application object exists: the title, the resources, the
+// Right after the application object exists: the names and title, the resources, the
 // regional settings for collation (number text keeps its own rules), the
 // fonts that stand in for the window's fonts, and the default font.
 void ConfigureApplication(QApplication& Application);

@@ -32,7 +32,8 @@ class IPrompts {
   virtual QStringList EditNote(const QStringList& Lines) = 0;
 
   // Open and save dialogs. Filter uses the form "Text File (*.txt)|*.txt";
-  // an empty result means the dialog was cancelled.
+  // an empty result means the dialog was cancelled. The save dialog does
+  // not question an existing file: exports ask through AskExportFileName.
   virtual QString OpenFileName(const QString& Title, const QString& Filter,
                                const QString& DefaultSuffix) = 0;
   virtual QString SaveFileName(const QString& Title, const QString& Filter,

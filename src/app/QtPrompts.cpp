@@ -24,7 +24,8 @@ QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString&
   Dialog.setAcceptMode(Mode);
   Dialog.setDefaultSuffix(DefaultSuffix);
   if (Mode == QFileDialog::AcceptSave) {
-    // Replacing an existing file is not questioned.
+    // Whether an existing file may be replaced is asked by the caller,
+    // through the prompts (see AskExportFileName).
     Dialog.setOption(QFileDialog::DontConfirmOverwrite);
   } else {
     Dialog.setFileMode(QFileDialog::ExistingFile);

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "app/ProgramInfo.h"
+
 namespace {
 
 QString ResourceText(const QString& Name) {
@@ -18,6 +20,6 @@ TStartupConfig LoadStartupConfig() {
   Config.UpdatesAddress = ResourceText("updates-address.txt");
   Config.ShoppingAddress = ResourceText("shopping-address.txt");
   Config.ReportFooter = ResourceText("report-footer.txt");
-  Config.AboutText = ResourceText("about.txt").replace("@VERSION@", QMP_VERSION);
+  Config.AboutText = ResourceText("about.txt").replace("@VERSION@", ProgramVersion);
   return Config;
 }

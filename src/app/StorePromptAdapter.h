@@ -9,13 +9,11 @@ class TStorePromptAdapter : public TStorePrompt {
  public:
   explicit TStorePromptAdapter(IPrompts& Prompts) : FPrompts(Prompts) {}
 
-  // The dialog's answer is not consulted: a cancelled dialog gives the
-  // initial value.
-  std::string InputText(const std::string& Caption, const std::string& Prompt,
-                        const std::string& Initial) override {
-    QString Value = FromStore(Initial);
-    FPrompts.InputQuery(FromStore(Caption), FromStore(Prompt), Value);
-    return ToStore(Value);
+  bool InputText(const std::string& Caption, const std::string& Prompt, std::string& Value) override {
+    QString Text = FromStore(Value);
+    if (!FPrompts.InputQuery(FromStore(Caption), FromStore(Prompt), Text)) return false;
+    Value = ToStore(Text);
+    return true;
   }
 
   bool ConfirmYes(const std::string& Text) override { return FPrompts.Confirm(FromStore(Text)); }

@@ -81,80 +81,81 @@ long long BaseToInt(const std::string& Text, int Base) {
 
 }  // namespace
 
-std::string TCalcul::EvaluateFunction(TCalcNode* Node) {
+TCalcValue TCalcul::EvaluateFunction(TCalcNode* Node) {
   const int Code = Node->Op;
   if (IsSeveralArgumentFunction(Code)) return EvaluateSeveralArguments(Node);
-  const std::string X = Evaluate(Node->Left);
-  if (Errors.HasError()) return std::string();
+  TCalcValue Argument = EvaluateValue(Node->Left);
+  if (Errors.HasError()) return TCalcValue();
   switch (Code) {
     case CalcOp::Eval:
-      return EvaluateEval(Node, X);
+      return EvaluateEval(Node, TextOf(Argument));
     case CalcOp::ExistVar: case CalcOp::FreeVar: case CalcOp::Length: case CalcOp::TrimLeft:
     case CalcOp::TrimRight: case CalcOp::Trim: case CalcOp::Char: case CalcOp::Ascii:
     case CalcOp::Upper: case CalcOp::Lower: case CalcOp::String: case CalcOp::Numeric:
     case CalcOp::Logic:
-      return EvaluateTextFunction(Code, X);
+      return EvaluateTextFunction(Code, TextOf(Argument));
     case CalcOp::LastDay: case CalcOp::WeekDay: case CalcOp::Month: case CalcOp::Year:
     case CalcOp::Day: case CalcOp::Hour: case CalcOp::Minute: case CalcOp::Sec:
     case CalcOp::StrToStamp: case CalcOp::StampToDateStr: case CalcOp::StampToTimeStr:
     case CalcOp::StampToStr:
-      return EvaluateDateFunction(Code, X);
+      return EvaluateDateFunction(Code, TextOf(Argument));
     default:
       break;
   }
-  const long double Number = ToNumber(X);
-  if (Errors.HasError()) return std::string();
+  const long double Number = ToNumber(Argument);
+  if (Errors.HasError()) return TCalcValue();
   return EvaluateMathFunction(Code, Number);
 }
 
-std::string TCalcul::EvaluateMathFunction(int Code, long double X) {
+TCalcValue TCalcul::EvaluateMathFunction(int Code, long double X) {
+  using V = TCalcValue;
   switch (Code) {
-    case CalcOp::Cos: return FormatNumber(std::fabs(X) >= TwoTo63 ? 0 : std::cos(X));
-    case CalcOp::Sin: return FormatNumber(std::fabs(X) >= TwoTo63 ? 0 : std::sin(X));
-    case CalcOp::Tg: return FormatNumber(std::tan(X));
+    case CalcOp::Cos: return V::Number(std::fabs(X) >= TwoTo63 ? 0 : std::cos(X));
+    case CalcOp::Sin: return V::Number(std::fabs(X) >= TwoTo63 ? 0 : std::sin(X));
+    case CalcOp::Tg: return V::Number(std::tan(X));
     case CalcOp::Ctg: {
       const long double Tangent = std::tan(X);
       if (Tangent == 0) throw TCalcFault();
-      return FormatNumber(1 / Tangent);
+      return V::Number(1 / Tangent);
     }
-    case CalcOp::Abs: return FormatNumber(std::fabs(X));
+    case CalcOp::Abs: return V::Number(std::fabs(X));
     case CalcOp::Sign: return X < -0.0000001L ? "-1" : (X > 0.00000001L ? "1" : "0");
     case CalcOp::Sqrt:
       if (X < 0) throw TCalcFault();
-      return FormatNumber(std::sqrt(X));
+      return V::Number(std::sqrt(X));
     case CalcOp::Ln:
       if (X <= 0) throw TCalcFault();
-      return FormatNumber(std::log(X));
-    case CalcOp::Exp: return FormatNumber(std::exp(X));
+      return V::Number(std::log(X));
+    case CalcOp::Exp: return V::Number(std::exp(X));
     case CalcOp::ArcSin:
       if (std::fabs(X) > 1) throw TCalcFault();
-      return FormatNumber(std::atan2(X, std::sqrt(1 - X * X)));
+      return V::Number(std::atan2(X, std::sqrt(1 - X * X)));
     case CalcOp::ArcCos:
       if (std::fabs(X) > 1) throw TCalcFault();
-      return FormatNumber(std::atan2(std::sqrt(1 - X * X), X));
-    case CalcOp::ArcTg: return FormatNumber(std::atan(X));
-    case CalcOp::ArcCtg: return FormatNumber(std::acos(-1.0L) / 2 - std::atan(X));
-    case CalcOp::Sh: return FormatNumber((CheckFinite(std::exp(X)) - std::exp(-X)) / 2);
-    case CalcOp::Ch: return FormatNumber((CheckFinite(std::exp(X)) + std::exp(-X)) / 2);
+      return V::Number(std::atan2(std::sqrt(1 - X * X), X));
+    case CalcOp::ArcTg: return V::Number(std::atan(X));
+    case CalcOp::ArcCtg: return V::Number(std::acos(-1.0L) / 2 - std::atan(X));
+    case CalcOp::Sh: return V::Number((CheckFinite(std::exp(X)) - std::exp(-X)) / 2);
+    case CalcOp::Ch: return V::Number((CheckFinite(std::exp(X)) + std::exp(-X)) / 2);
     case CalcOp::Th:
     case CalcOp::Cth: {
       const long double Up = CheckFinite(std::exp(X));
       const long double Down = CheckFinite(std::exp(-X));
       const long double Difference = Up - Down;
       const long double Sum = Up + Down;
-      if (Code == CalcOp::Th) return FormatNumber(Difference / Sum);
+      if (Code == CalcOp::Th) return V::Number(Difference / Sum);
       if (Difference == 0) throw TCalcFault();
-      return FormatNumber(Sum / Difference);
+      return V::Number(Sum / Difference);
     }
     case CalcOp::Heaviside: return Truth(X >= 0);
-    case CalcOp::Frac: return FormatNumber(X - std::trunc(X));
+    case CalcOp::Frac: return V::Number(X - std::trunc(X));
     case CalcOp::Trunc:
       if (!(std::fabs(std::trunc(X)) < TwoTo63)) throw TCalcFault();
       return FormatInteger(static_cast<long long>(std::trunc(X)));
     case CalcOp::Not: return Truth(X < 1);
     default:
       SetError(std::string(CalcMessage::InternalOperCode) + std::to_string(Code));
-      return std::string();
+      return TCalcValue();
   }
 }
 

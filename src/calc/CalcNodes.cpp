@@ -3,24 +3,30 @@
 namespace calc {
 
 TCalcNode* TCalcNodeTable::NewNode() {
-  auto Node = std::make_unique<TCalcNode>();
-  TCalcNode* Result = Node.get();
-  RegisterNode(std::move(Node));
-  return Result;
+  if (UsedInBlock == BlockSize) {
+    if (BlocksInUse == Blocks.size()) Blocks.push_back(std::make_unique<TCalcNode[]>(BlockSize));
+    ++BlocksInUse;
+    UsedInBlock = 0;
+  }
+  TCalcNode* Node = &Blocks[BlocksInUse - 1][UsedInBlock++];
+  *Node = TCalcNode();
+  RegisterNode(Node);
+  return Node;
 }
 
-void TCalcNodeTable::RegisterNode(std::unique_ptr<TCalcNode> Node) {
+void TCalcNodeTable::RegisterNode(TCalcNode* Node) {
   // Slots are counted in steps of 50; the vector itself grows geometrically.
   if (NodeCount() + 1 > Capacity) Capacity += GrowthStep;
-  Node->Index = static_cast<int>(Nodes.size());
-  Nodes.push_back(std::move(Node));
+  Node->Index = static_cast<int>(Slots.size());
+  Slots.push_back(Node);
 }
 
-std::unique_ptr<TCalcNode> TCalcNodeTable::UnregisterNode(TCalcNode* Node) {
-  if (Node->Index < 1 || Node->Index > NodeCount()) return nullptr;
-  auto& Slot = Nodes[static_cast<std::size_t>(Node->Index)];
-  if (Slot.get() != Node) return nullptr;
-  return std::move(Slot);
+bool TCalcNodeTable::UnregisterNode(TCalcNode* Node) {
+  if (Node->Index < 1 || Node->Index > NodeCount()) return false;
+  auto& Slot = Slots[static_cast<std::size_t>(Node->Index)];
+  if (Slot != Node) return false;
+  Slot = nullptr;
+  return true;
 }
 
 void TCalcNodeTable::FreeTree(TCalcNode*& Node) {
@@ -30,16 +36,18 @@ void TCalcNodeTable::FreeTree(TCalcNode*& Node) {
   while (!Pending.empty()) {
     TCalcNode* Current = Pending.back();
     Pending.pop_back();
-    std::unique_ptr<TCalcNode> Owned = UnregisterNode(Current);
-    if (!Owned) continue;  // not owned by this table: left alone
-    if (Owned->Left) Pending.push_back(Owned->Left);
-    if (Owned->Right) Pending.push_back(Owned->Right);
+    if (!UnregisterNode(Current)) continue;  // not owned by this table: left alone
+    if (Current->Left) Pending.push_back(Current->Left);
+    if (Current->Right) Pending.push_back(Current->Right);
   }
 }
 
 void TCalcNodeTable::Clear() {
-  Nodes.clear();
-  Nodes.emplace_back();  // slot 0
+  Slots.assign(1, nullptr);  // slot 0
+  // A huge parse does not keep its memory; an ordinary one reuses its block.
+  if (Blocks.size() > 16) Blocks.resize(16);
+  BlocksInUse = 0;
+  UsedInBlock = BlockSize;
   Capacity = 0;
 }
 

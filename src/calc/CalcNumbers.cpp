@@ -97,23 +97,49 @@ std::optional<long double> ParseDecimal(std::string_view Text) {
   return Negative ? -Value : Value;
 }
 
+std::string WholeNumberText(long double Value) {
+  // Value = Mantissa * 2^Shift: the mantissa's 64 bits in limbs of nine
+  // decimal digits, then doubled Shift times, 32 places per pass.
+  constexpr std::uint32_t LimbBase = 1000000000;
+  int Exponent = 0;
+  const long double Fraction = std::frexp(std::fabs(Value), &Exponent);
+  std::uint64_t Mantissa = static_cast<std::uint64_t>(std::ldexp(Fraction, 64));
+  int Shift = Exponent - 64;
+  std::vector<std::uint32_t> Limbs;  // least significant first
+  Limbs.reserve(static_cast<std::size_t>(Exponent) / 29 + 2);
+  for (; Mantissa != 0; Mantissa /= LimbBase) Limbs.push_back(static_cast<std::uint32_t>(Mantissa % LimbBase));
+  while (Shift > 0) {
+    const int Step = Shift < 32 ? Shift : 32;
+    std::uint64_t Carry = 0;
+    for (auto& Limb : Limbs) {
+      const std::uint64_t Product = (static_cast<std::uint64_t>(Limb) << Step) + Carry;
+      Limb = static_cast<std::uint32_t>(Product % LimbBase);
+      Carry = Product / LimbBase;
+    }
+    for (; Carry != 0; Carry /= LimbBase) Limbs.push_back(static_cast<std::uint32_t>(Carry % LimbBase));
+    Shift -= Step;
+  }
+  std::string Text = Value < 0 ? "-" : "";
+  Text.reserve(Limbs.size() * 9 + 1);
+  Text += std::to_string(Limbs.back());
+  char Digits[9];
+  for (std::size_t i = Limbs.size() - 1; i-- > 0;) {
+    std::uint32_t Limb = Limbs[i];
+    for (int d = 8; d >= 0; --d, Limb /= 10) Digits[d] = static_cast<char>('0' + Limb % 10);
+    Text.append(Digits, sizeof(Digits));
+  }
+  return Text;
+}
+
 std::string FormatNumber(long double Value) {
   CheckFinite(Value);
   // Whole numbers (the common case) need no fixed-point conversion.
   if (std::fabs(Value) < 1e18L && std::trunc(Value) == Value)
     return FormatInteger(static_cast<long long>(Value));
-  // Fixed notation of the largest long double has about 4950 digits.
-  char Small[64];
-  std::vector<char> Large;
-  char* First = Small;
-  char* Last = Small + sizeof(Small);
-  if (std::fabs(Value) >= 1e30L) {
-    Large.resize(5100);
-    First = Large.data();
-    Last = First + Large.size();
-  }
-  const auto Written = std::to_chars(First, Last, Value, std::chars_format::fixed, 12);
-  std::string Text(First, Written.ptr);
+  if (std::fabs(Value) >= WholeMagnitude) return WholeNumberText(Value);
+  char Buffer[64];
+  const auto Written = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::fixed, 12);
+  std::string Text(Buffer, Written.ptr);
   // 12 decimals always follow the point: drop trailing zeros, then a lone ".0".
   std::size_t Length = Text.size();
   const std::size_t Point = Text.find('.');

@@ -16,6 +16,14 @@ std::optional<long double> ParseDecimal(std::string_view Text);
 // Throws TCalcFault for infinity and NaN.
 std::string FormatNumber(long double Value);
 
+// From this magnitude (2^64) on every long double is a whole number; its
+// text is all its decimal digits, and reading them back gives the same number.
+constexpr long double WholeMagnitude = 18446744073709551616.0L;
+
+// The exact decimal digits of a whole number of magnitude WholeMagnitude or
+// more, with its sign. Linear in the number of digits per binary place.
+std::string WholeNumberText(long double Value);
+
 // Rounded to a 53-bit double; beyond its range, an infinity of that sign.
 double ToDouble(long double Value);
 

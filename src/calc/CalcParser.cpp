@@ -71,7 +71,7 @@ TCalcNode* TCalcParser::ParseFactor() {
   if (Token == CalcOp::Open) {
     Head = ParseParenthesised(nullptr);
   } else if (IsFunctionCode(Token)) {
-    TCalcNode* Call = Nodes.NewNode();
+    TCalcNode* Call = NewNode();
     Call->Op = Token;
     Call->Text = Tokenizer.TokenText;
     if (Tokenizer.NextToken() != CalcOp::Open) {
@@ -118,19 +118,23 @@ TCalcNode* TCalcParser::ParseParenthesised(TCalcNode* Call) {
   return Call;
 }
 
+TCalcNode* TCalcParser::NewNode() {
+  Limits.Spend(TCalcRunLimits::NodeWork);
+  return Nodes.NewNode();
+}
+
 TCalcNode* TCalcParser::NewLeaf() {
-  TCalcNode* Leaf = Nodes.NewNode();
+  TCalcNode* Leaf = NewNode();
   Leaf->Op = Tokenizer.Current;
   Leaf->Text = Tokenizer.TokenText;
   if (Tokenizer.TokenEntry != TCalcVariables::NoEntry) {
-    Leaf->Body = Tokenizer.TokenBody;
-    Leaf->PendingEntry = Tokenizer.TokenEntry;
+    Leaf->Assignment = std::make_unique<TCalcAssignment>(TCalcAssignment{Tokenizer.TokenBody, Tokenizer.TokenEntry});
   }
   return Leaf;
 }
 
 TCalcNode* TCalcParser::NewBinary(int Op, TCalcNode* Left, TCalcNode* Right) {
-  TCalcNode* Node = Nodes.NewNode();
+  TCalcNode* Node = NewNode();
   Node->Op = Op;
   Node->Left = Left;
   Node->Right = Right;

@@ -25,6 +25,7 @@ class TCalcParser {
  private:
   TCalcNode* ParseTerm();
   TCalcNode* ParseFactor();
+  TCalcNode* NewNode();  // counted as work of the run
   TCalcNode* NewLeaf();
   TCalcNode* NewBinary(int Op, TCalcNode* Left, TCalcNode* Right);
   TCalcNode* ParseParenthesised(TCalcNode* Head);

@@ -92,14 +92,23 @@ void TCalculatorKeypad::MultiplyOperator(const std::string& Operator) {
 }
 
 void TCalculatorKeypad::Equals() {
-  if (FCalc.Formula.empty() && FOpenGroups.empty() && FClosedGroup.empty()) return;
+  if (!StartEquals()) return;
+  std::string Result;  // stays empty when the evaluation fails
+  FCalc.Calculate(Result);
+  FinishEquals(Result);
+}
+
+bool TCalculatorKeypad::StartEquals() {
+  if (FCalc.Formula.empty() && FOpenGroups.empty() && FClosedGroup.empty()) return false;
   // "=" closes the groups left open.
   while (!FOpenGroups.empty()) CloseGroup();
   ClearTape();
   FCalc.Formula += Operand();
   FClosedGroup.clear();
-  std::string Result;  // stays empty when the evaluation fails
-  FCalc.Calculate(Result);
+  return true;
+}
+
+void TCalculatorKeypad::FinishEquals(const std::string& Result) {
   FTape.push_back(FCalc.Formula + "=" + Result);
   FLastResult = Result;
   FCalc.Formula.clear();

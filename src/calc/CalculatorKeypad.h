@@ -27,6 +27,12 @@ class TCalculatorKeypad {
   // "*", "/" and " mod ".
   void MultiplyOperator(const std::string& Operator);
   void Equals();
+  // "=" in two steps, for an evaluation that runs elsewhere: StartEquals
+  // completes the formula (false when there is none, and nothing happens),
+  // then the evaluator's Calculate runs, then FinishEquals shows its result
+  // (empty when the evaluation failed).
+  bool StartEquals();
+  void FinishEquals(const std::string& Result);
   void Clear();
   void DeleteLast();
   void MemoryPlus();

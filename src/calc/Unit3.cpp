@@ -35,6 +35,7 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   // FormCreate: the evaluator and the keys' state.
   Calc = std::make_unique<TCalcul>();
   FKeypad = std::make_unique<TCalculatorKeypad>(*Calc);
+  FWorker = std::make_unique<TCalcWorker>(*Calc);
   setWindowTitle("Calculator");
   setFixedSize(312, 450);
   setFocusPolicy(Qt::StrongFocus);
@@ -50,7 +51,8 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   connect(&FMoveSettled, &QTimer::timeout, this, [this] { WindowMoveSettled(); });
 }
 
-TfrmCalc::~TfrmCalc() = default;
+// An evaluation still going on is stopped before the evaluator goes.
+TfrmCalc::~TfrmCalc() { FWorker.reset(); }
 
 QFrame* TfrmCalc::Panel(int Left, int Top, int Width, int Height) {
   auto* Frame = new QFrame(this);
@@ -146,13 +148,14 @@ QStringList TfrmCalc::TapeLines() const {
 void TfrmCalc::ShowState() {
   QStringList Lines;
   for (const auto& Line : FKeypad->Tape()) Lines.append(QString::fromStdString(Line));
+  if (IsCalculating()) Lines.append(FCalculatingFormula + "=");
   RichEdit1->setPlainText(Lines.join('\n'));
   QTextCursor All(RichEdit1->document());
   All.select(QTextCursor::Document);
   QTextBlockFormat Right;
   Right.setAlignment(Qt::AlignRight);
   All.mergeBlockFormat(Right);
-  Memo1->setPlainText(QString::fromStdString(FKeypad->Display()));
+  Memo1->setPlainText(IsCalculating() ? QString(BusyText) : QString::fromStdString(FKeypad->Display()));
   QTextCursor Display(Memo1->document());
   Display.select(QTextCursor::Document);
   Display.mergeBlockFormat(Right);
@@ -172,8 +175,48 @@ void TfrmCalc::DigitKey(char Digit) {
 
 void TfrmCalc::PointKey() { Press(&TCalculatorKeypad::Point); }
 void TfrmCalc::SignKey() { Press(&TCalculatorKeypad::ChangeSign); }
-void TfrmCalc::EqualsKey() { Press(&TCalculatorKeypad::Equals); }
-void TfrmCalc::ClearKey() { Press(&TCalculatorKeypad::Clear); }
+// "=": the evaluation runs on the worker's thread, so that a long one leaves
+// the window responsive. A quick one ends while the key waits for it.
+void TfrmCalc::EqualsKey() {
+  if (IsCalculating() || !FKeypad->StartEquals()) return;
+  FCalculatingFormula = QString::fromStdString(FKeypad->Formula());
+  FWorker->Start([this] { QMetaObject::invokeMethod(this, [this] { CalculationEnded(); }, Qt::QueuedConnection); });
+  if (FQuickCalculation.count() > 0 && FWorker->WaitFor(FQuickCalculation)) {
+    CalculationEnded();
+    return;
+  }
+  EnableKeys(false);
+  ShowState();
+}
+
+// Also the notice of a run that was collected already: it finds nothing to do.
+void TfrmCalc::CalculationEnded() {
+  if (!IsCalculating() || !FWorker->HasEnded()) return;
+  FKeypad->FinishEquals(FWorker->Collect());
+  EnableKeys(true);
+  ShowState();
+}
+
+// While an evaluation runs only "C" and the docking keys work.
+void TfrmCalc::EnableKeys(bool Enabled) {
+  for (int Number = 1; Number <= 24; ++Number) {
+    QToolButton* Button = FButtons[static_cast<std::size_t>(Number)];
+    if (Button && Number != 15 && Number != 17 && Number != 20) Button->setEnabled(Enabled);
+  }
+  if (Enabled)
+    unsetCursor();
+  else
+    setCursor(Qt::BusyCursor);
+}
+
+// "C" also stops an evaluation that is going on; its result is dropped.
+void TfrmCalc::ClearKey() {
+  if (IsCalculating()) {
+    FWorker->Stop();
+    EnableKeys(true);
+  }
+  Press(&TCalculatorKeypad::Clear);
+}
 void TfrmCalc::DeleteKey() { Press(&TCalculatorKeypad::DeleteLast); }
 void TfrmCalc::MemoryPlusKey() { Press(&TCalculatorKeypad::MemoryPlus); }
 void TfrmCalc::MemoryMinusKey() { Press(&TCalculatorKeypad::MemoryMinus); }
@@ -201,6 +244,16 @@ void TfrmCalc::DivideKey() {
 void TfrmCalc::ModKey() {
   FKeypad->MultiplyOperator(" mod ");
   ShowState();
+}
+
+// While an evaluation runs, the keyboard only stops it (Esc).
+bool TfrmCalc::event(QEvent* Event) {
+  if (IsCalculating() && Event->type() == QEvent::KeyPress) {
+    if (static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape) ClearKey();
+    Event->accept();
+    return true;
+  }
+  return QWidget::event(Event);
 }
 
 // The keyboard: a key acts exactly like a click on its button. The character

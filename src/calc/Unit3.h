@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <memory>
 
+#include "calc/CalcWorker.h"
 #include "calc/CalculatorKeypad.h"
 #include "calc/uCalcul.h"
 
@@ -41,6 +43,15 @@ class TfrmCalc : public QWidget {
   // The key SpeedButton1 .. SpeedButton24 of the given number.
   QToolButton* SpeedButton(int Number) const;
 
+  // "=" evaluates on a thread of its own and waits this long for the result;
+  // a longer evaluation goes on in the background while the window shows
+  // BusyText, wears a busy cursor and takes no keys but "C" (Esc), which
+  // stops it, and the docking keys. Zero: always in the background.
+  static constexpr std::chrono::milliseconds QuickCalculation{200};
+  static constexpr const char* BusyText = "Calculating... Esc stops";
+  void SetQuickCalculationTime(std::chrono::milliseconds Time) { FQuickCalculation = Time; }
+  bool IsCalculating() const { return FWorker->IsRunning(); }
+
   // Key handlers, named by their buttons.
   void SpeedButton17Click();  // Dock
   void SpeedButton20Click();  // UnDock
@@ -55,6 +66,7 @@ class TfrmCalc : public QWidget {
   QTextEdit* Memo1 = nullptr;  // the display
 
  protected:
+  bool event(QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
   void moveEvent(QMoveEvent* Event) override;
@@ -72,6 +84,8 @@ class TfrmCalc : public QWidget {
   static int ButtonForCharacter(QChar Typed);
   static int ButtonForKey(int Key);
   void ShowState();
+  void CalculationEnded();
+  void EnableKeys(bool Enabled);
   void Float(const QPoint& TopLeft);
   // True when the point (global coordinates) lies over the dock panel.
   bool OverDockPanel(const QPoint& Global) const;
@@ -103,6 +117,9 @@ class TfrmCalc : public QWidget {
 
   std::unique_ptr<TCalcul> Calc;
   std::unique_ptr<TCalculatorKeypad> FKeypad;
+  std::unique_ptr<TCalcWorker> FWorker;
+  std::chrono::milliseconds FQuickCalculation = QuickCalculation;
+  QString FCalculatingFormula;  // shown on the tape while it is evaluated
   QPointer<QWidget> FDockPanel;
   std::array<QToolButton*, 25> FButtons{};
   // Dragging the window by its background: into or out of the dock panel.

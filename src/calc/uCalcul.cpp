@@ -92,6 +92,11 @@ std::optional<long double> NumberInText(const std::string& Text) {
   return ParseDecimal(Plain);
 }
 
+std::optional<long double> NumberInValue(const TCalcValue& Value) {
+  if (Value.HasNumber()) return Value.NumberValue();
+  return NumberInText(Value.WrittenText());
+}
+
 }  // namespace
 
 TCalcul::TCalcul()
@@ -110,12 +115,14 @@ void TCalcul::SetVariablesText(const std::string& Text) { VariableList->SetText(
 void TCalcul::Calculate(std::string& Result) {
   ArgStack.clear();
   ChainLinks.clear();
+  RightSides.clear();
   FResultKind = Formula.find('"') != std::string::npos ? CalcKind::Text : CalcKind::Number;
   while (!Formula.empty() && (Formula.back() == ' ' || Formula.back() == ';')) Formula.pop_back();
   Errors.Clear();
   PendingEntries.clear();
   if (!IsSubEvaluator) Limits->StartRun(Formula.size());
   try {
+    Limits->Spend(TCalcRunLimits::ScanWork * Formula.size());
     const std::string Wrapped = WrapArguments(Formula);
     Prepare(Wrapped, true);
     std::string Value = Evaluate(Root);
@@ -171,7 +178,13 @@ long double TCalcul::ToNumber(const std::string& Text) {
   return 0;
 }
 
-int TCalcul::ToInteger(const std::string& Text) {
+long double TCalcul::ToNumber(const TCalcValue& Value) {
+  return Value.HasNumber() ? Value.NumberValue() : ToNumber(Value.WrittenText());
+}
+
+int TCalcul::ToInteger(const std::string& Text) { return ToInteger(TCalcValue(Text)); }
+
+int TCalcul::ToInteger(const TCalcValue& Text) {
   if (Errors.HasError()) return 0;
   long double Value = ToNumber(Text);
   // Taken 1e-7 away from zero, so 2.99999999 counts as 3.
@@ -183,17 +196,28 @@ int TCalcul::ToInteger(const std::string& Text) {
   return static_cast<int>(Value);
 }
 
+const std::string& TCalcul::TextOf(TCalcValue& Value) {
+  if (!Value.IsWritten()) Limits->Spend(TCalcRunLimits::WritingWork(Value.Text().size()));
+  return Value.Text();
+}
+
 std::string TCalcul::Evaluate(TCalcNode* Node) {
-  if (Errors.HasError()) return std::string();
+  TCalcValue Value = EvaluateValue(Node);
+  TextOf(Value);
+  return Value.TakeText();
+}
+
+TCalcValue TCalcul::EvaluateValue(TCalcNode* Node) {
+  if (Errors.HasError()) return TCalcValue();
   if (!Node) {
     SetError(CalcMessage::InvalidFormula);
-    return std::string();
+    return TCalcValue();
   }
   TDepthScope Depth(*Limits);
   if (IsBinaryOperator(Node->Op)) return EvaluateChain(Node);
   ApplyKindRule(Node);
-  std::string Value = Dispatch(Node);
-  Limits->Spend(Value.size() + 1);
+  TCalcValue Value = Dispatch(Node);
+  Limits->Spend(TCalcRunLimits::NodeWork + Value.WrittenSize());
   return Value;
 }
 
@@ -205,7 +229,7 @@ void TCalcul::ApplyKindRule(TCalcNode* Node) {
   }
 }
 
-std::string TCalcul::Dispatch(TCalcNode* Node) {
+TCalcValue TCalcul::Dispatch(TCalcNode* Node) {
   switch (Node->Op) {
     case CalcOp::Number:
     case CalcOp::Text:
@@ -214,71 +238,71 @@ std::string TCalcul::Dispatch(TCalcNode* Node) {
       return EvaluateName(Node);
     case CalcOp::Negate: {
       const long double Value = NumberOf(Node->Left);
-      return Errors.HasError() ? std::string() : FormatNumber(-Value);
+      return Errors.HasError() ? TCalcValue() : TCalcValue::Number(-Value);
     }
     default:
       break;
   }
   if (IsFunctionCode(Node->Op)) return EvaluateFunction(Node);
   SetError(std::string(CalcMessage::InternalOperCode) + std::to_string(Node->Op));
-  return std::string();
+  return TCalcValue();
 }
 
-std::string TCalcul::EvaluateChain(TCalcNode* Top) {
+TCalcValue TCalcul::EvaluateChain(TCalcNode* Top) {
   const std::size_t First = ChainLinks.size();
+  const std::size_t FirstRightSide = RightSides.size();
   TCalcNode* Node = Top;
   bool Settled = false;
   while (Node && IsBinaryOperator(Node->Op)) {
     ApplyKindRule(Node);
-    ChainLinks.emplace_back();
-    ChainLinks.back().Node = Node;
+    ChainLinks.push_back({Node, 0});
     if (EvaluatesRightFirst(Node->Op)) {
-      StartRightFirst(ChainLinks.size() - 1);
-      if (Errors.HasError()) break;
-      if (ChainLinks.back().Settled) {
-        Settled = true;
-        break;
-      }
+      Settled = StartRightFirst(ChainLinks.size() - 1);
+      if (Errors.HasError() || Settled) break;
     }
     Node = Node->Left;
   }
-  std::string Value;
+  TCalcValue Value;
   std::size_t Link = ChainLinks.size();
   if (Settled) {
-    Value = std::move(ChainLinks[--Link].Right);
+    Value = std::move(RightSideOf(--Link).Text);
   } else {
-    Value = Evaluate(Node);
+    Value = EvaluateValue(Node);
   }
   while (Link-- > First && !Errors.HasError()) {
-    const std::size_t Before = Value.size();
+    const std::size_t Before = Value.WrittenSize();
     Value = FinishLink(Link, std::move(Value));
     // A concatenation appends in place: only what it adds is new work.
-    Limits->Spend(1 + (Value.size() > Before ? Value.size() - Before : 0));
+    const std::size_t After = Value.WrittenSize();
+    Limits->Spend(TCalcRunLimits::NodeWork + (After > Before ? After - Before : 0));
   }
   ChainLinks.resize(First);
-  return Errors.HasError() ? std::string() : Value;
+  RightSides.resize(FirstRightSide);
+  return Errors.HasError() ? TCalcValue() : std::move(Value);
 }
 
-void TCalcul::StartRightFirst(std::size_t Link) {
+bool TCalcul::StartRightFirst(std::size_t Link) {
   TCalcNode* Node = ChainLinks[Link].Node;
-  std::string Right = Evaluate(Node->Right);
-  TChainLink& Current = ChainLinks[Link];
+  // Nested chains leave RightSides as they found it, so the new entry goes last.
+  TRightSide Side;
+  if (Node->Op == CalcOp::Divide || Node->Op == CalcOp::IntDivide) {
+    // A divisor below 1e-8 in magnitude, or an integer divisor 0, gives 0
+    // without the dividend.
+    const bool Divide = Node->Op == CalcOp::Divide;
+    Side.Number = Divide ? NumberOf(Node->Right) : IntegerOf(Node->Right);
+    Side.Settled = Divide ? std::fabs(Side.Number) < 0.00000001L : Side.Number == 0;
+    if (Side.Settled) Side.Text = FalseText;
+  } else {
+    Side.Text = Evaluate(Node->Right);
+  }
+  std::string& Right = Side.Text;
   switch (Node->Op) {
-    case CalcOp::Divide:
-      // A divisor below 1e-8 in magnitude gives 0 without the dividend.
-      Current.RightNumber = ToNumber(Right);
-      Current.Settled = std::fabs(Current.RightNumber) < 0.00000001L;
-      break;
-    case CalcOp::IntDivide:
-      Current.RightNumber = ToInteger(Right);
-      Current.Settled = Current.RightNumber == 0;
-      break;
     case CalcOp::Comma:
       // "," puts its right side just below the two top entries of ArgStack
       // (the code and marker of the call being evaluated).
       if (ArgStack.size() < 2) throw TCalcFault();
       ArgStack.insert(ArgStack.end() - 2, std::move(Right));
-      return;
+      return false;
     case CalcOp::Like:
       for (char& C : Right) {
         if (C == '%') C = '*';
@@ -288,10 +312,12 @@ void TCalcul::StartRightFirst(std::size_t Link) {
     default:
       break;
   }
-  Current.Right = Current.Settled ? std::string(FalseText) : std::move(Right);
+  ChainLinks[Link].RightSide = RightSides.size();
+  RightSides.push_back(std::move(Side));
+  return RightSides.back().Settled;
 }
 
-std::string TCalcul::FinishLink(std::size_t Link, std::string Left) {
+TCalcValue TCalcul::FinishLink(std::size_t Link, TCalcValue Left) {
   TCalcNode* Node = ChainLinks[Link].Node;
   switch (Node->Op) {
     case CalcOp::Add:
@@ -311,51 +337,56 @@ std::string TCalcul::FinishLink(std::size_t Link, std::string Left) {
     case CalcOp::GreaterEqual:
       return FinishComparison(Node, Left);
     case CalcOp::Semicolon:
-      return Evaluate(Node->Right);
+      return EvaluateValue(Node->Right);
     case CalcOp::Comma:
       return Left;
     case CalcOp::Divide: {
       const long double Dividend = ToNumber(Left);
-      return Errors.HasError() ? std::string() : FormatNumber(Dividend / ChainLinks[Link].RightNumber);
+      if (Errors.HasError()) return TCalcValue();
+      return TCalcValue::Number(Dividend / RightSideOf(Link).Number);
     }
     case CalcOp::IntDivide: {
       const long long Dividend = ToInteger(Left);
-      const auto Divisor = static_cast<long long>(ChainLinks[Link].RightNumber);
+      const auto Divisor = static_cast<long long>(RightSideOf(Link).Number);
       return Errors.HasError() ? std::string() : FormatInteger(Dividend / Divisor);
     }
-    case CalcOp::Concat:
-      Limits->CheckTextLength(Left.size() + ChainLinks[Link].Right.size());
-      Left += ChainLinks[Link].Right;
-      return Left;
+    case CalcOp::Concat: {
+      TextOf(Left);
+      std::string Text = Left.TakeText();
+      const std::string& Right = RightSideOf(Link).Text;
+      Limits->CheckTextLength(Text.size() + Right.size());
+      Text += Right;
+      return Text;
+    }
     default:  // "like", "wildcard"
-      return FinishMatch(Left, ChainLinks[Link].Right);
+      return FinishMatch(TextOf(Left), RightSideOf(Link).Text);
   }
 }
 
 // Left is converted before Right is evaluated, so a left side that is no
 // number is the failure reported.
-std::string TCalcul::FinishArithmetic(TCalcNode* Node, const std::string& Left) {
+TCalcValue TCalcul::FinishArithmetic(TCalcNode* Node, const TCalcValue& Left) {
   if (Node->Op == CalcOp::Modulo) {
     const long long Dividend = ToInteger(Left);
     const long long Divisor = IntegerOf(Node->Right);
-    if (Errors.HasError()) return std::string();
+    if (Errors.HasError()) return TCalcValue();
     if (Divisor == 0) throw TCalcFault();
     return FormatInteger(Dividend % Divisor);
   }
   const long double A = ToNumber(Left);
   const long double B = NumberOf(Node->Right);
-  if (Errors.HasError()) return std::string();
+  if (Errors.HasError()) return TCalcValue();
   switch (Node->Op) {
-    case CalcOp::Add: return FormatNumber(A + B);
-    case CalcOp::Subtract: return FormatNumber(A - B);
-    case CalcOp::Multiply: return FormatNumber(A * B);
-    default: return FormatNumber(RaiseToPower(A, B));
+    case CalcOp::Add: return TCalcValue::Number(A + B);
+    case CalcOp::Subtract: return TCalcValue::Number(A - B);
+    case CalcOp::Multiply: return TCalcValue::Number(A * B);
+    default: return TCalcValue::Number(RaiseToPower(A, B));
   }
 }
 
 // Truth values: a text is true when its number is at least 1. The right
 // side is not evaluated when the left decides.
-std::string TCalcul::FinishLogic(TCalcNode* Node, const std::string& Left) {
+std::string TCalcul::FinishLogic(TCalcNode* Node, const TCalcValue& Left) {
   const bool IsAnd = Node->Op == CalcOp::And;
   const bool LeftTrue = ToNumber(Left) >= 1;
   if (Errors.HasError()) return std::string();
@@ -368,19 +399,19 @@ std::string TCalcul::FinishLogic(TCalcNode* Node, const std::string& Left) {
 // "=" and "<>" compare texts byte for byte. The others compare numbers
 // (53-bit doubles) and, when either side is not a number, the texts by the
 // locale's collation; each side is evaluated once.
-std::string TCalcul::FinishComparison(TCalcNode* Node, const std::string& Left) {
-  const std::string Right = Evaluate(Node->Right);
+std::string TCalcul::FinishComparison(TCalcNode* Node, TCalcValue& Left) {
+  TCalcValue Right = EvaluateValue(Node->Right);
   if (Errors.HasError()) return std::string();
-  if (Node->Op == CalcOp::Equal) return Truth(Left == Right);
-  if (Node->Op == CalcOp::NotEqual) return Truth(Left != Right);
-  const auto LeftNumber = NumberInText(Left);
-  const auto RightNumber = NumberInText(Right);
+  if (Node->Op == CalcOp::Equal) return Truth(TextOf(Left) == TextOf(Right));
+  if (Node->Op == CalcOp::NotEqual) return Truth(TextOf(Left) != TextOf(Right));
+  const auto LeftNumber = NumberInValue(Left);
+  const auto RightNumber = NumberInValue(Right);
   if (LeftNumber && RightNumber) {
     const auto A = ToDouble(*LeftNumber);
     const auto B = ToDouble(*RightNumber);
     return Truth(Holds(Node->Op, A < B ? -1 : (A > B ? 1 : 0)));
   }
-  return Truth(Holds(Node->Op, CollateCompare(Left, Right)));
+  return Truth(Holds(Node->Op, CollateCompare(TextOf(Left), TextOf(Right))));
 }
 
 std::string TCalcul::FinishMatch(const std::string& Text, const std::string& Pattern) {
@@ -421,9 +452,9 @@ std::string TCalcul::EvaluateName(TCalcNode* Node) {
 std::string TCalcul::EvaluateAssignment(TCalcNode* Node) {
   const std::string Name = Node->Text.substr(2);
   unsigned char Kind = Node->Kind;
-  std::string Value = RunSubEvaluator(std::string(TrimBlanks(Node->Body)), Kind);
+  std::string Value = RunSubEvaluator(std::string(TrimBlanks(Node->Assignment->Body)), Kind);
   Node->Kind = Kind;
-  VariableList->Remove(Node->PendingEntry);
+  VariableList->Remove(Node->Assignment->PendingEntry);
   VariableList->Assign(Name, Value);
   return Value;
 }

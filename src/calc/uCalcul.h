@@ -15,6 +15,7 @@
 #include "calc/CalcMessages.h"
 #include "calc/CalcNodes.h"
 #include "calc/CalcRunLimits.h"
+#include "calc/CalcValue.h"
 #include "calc/CalcVariables.h"
 
 class TCalcul {
@@ -38,6 +39,10 @@ class TCalcul {
   const std::string& ErrorMessage() const { return Errors.Message(); }
   unsigned char ResultKind() const { return FResultKind; }  // 1 number, 2 text
 
+  // Another thread may ask a run to stop by setting Request (kept by the
+  // caller for the object's life, or until replaced); the run then fails.
+  void SetStopRequest(const std::atomic<bool>* Request) { Limits->SetStopRequest(Request); }
+
   // Every variable entry ("name=value"), in order.
   std::vector<std::string> Variables() const { return VariableList->Entries(); }
 
@@ -52,30 +57,42 @@ class TCalcul {
   void SetError(std::string_view Message) { Errors.Set(Message); }
 
   long double ToNumber(const std::string& Text);
+  long double ToNumber(const calc::TCalcValue& Value);
   int ToInteger(const std::string& Text);
-  long double NumberOf(calc::TCalcNode* Node) { return ToNumber(Evaluate(Node)); }
-  int IntegerOf(calc::TCalcNode* Node) { return ToInteger(Evaluate(Node)); }
+  int ToInteger(const calc::TCalcValue& Value);
+  long double NumberOf(calc::TCalcNode* Node) { return ToNumber(EvaluateValue(Node)); }
+  int IntegerOf(calc::TCalcNode* Node) { return ToInteger(EvaluateValue(Node)); }
+  // The value's text; writing a huge number counts as work of the run.
+  const std::string& TextOf(calc::TCalcValue& Value);
 
+  // A node's value, and its value as text.
+  calc::TCalcValue EvaluateValue(calc::TCalcNode* Node);
   std::string Evaluate(calc::TCalcNode* Node);
-  std::string Dispatch(calc::TCalcNode* Node);
+  calc::TCalcValue Dispatch(calc::TCalcNode* Node);
   void ApplyKindRule(calc::TCalcNode* Node);
 
   // Binary operators: a chain of them down the left operands is walked in a
   // loop, so long chains (1+1+...+1, a;b;c;..., long argument lists) need
   // no stack. Operators that evaluate their right side first do so on the
   // way down; the others on the way up.
+  struct TRightSide {
+    std::string Text;        // right side, when evaluated first
+    long double Number = 0;  // its number, for "/" and "div"
+    bool Settled = false;    // a zero divisor: the left side is not evaluated
+  };
   struct TChainLink {
     calc::TCalcNode* Node = nullptr;
-    std::string Right;            // right side, when evaluated first
-    long double RightNumber = 0;  // its number, for "/" and "div"
-    bool Settled = false;         // a zero divisor: the left side is not evaluated
+    std::size_t RightSide = 0;  // in RightSides, for an operator that evaluates it first
   };
-  std::string EvaluateChain(calc::TCalcNode* Top);
-  void StartRightFirst(std::size_t Link);
-  std::string FinishLink(std::size_t Link, std::string Left);
-  std::string FinishArithmetic(calc::TCalcNode* Node, const std::string& Left);
-  std::string FinishLogic(calc::TCalcNode* Node, const std::string& Left);
-  std::string FinishComparison(calc::TCalcNode* Node, const std::string& Left);
+  calc::TCalcValue EvaluateChain(calc::TCalcNode* Top);
+  // Evaluates the right side of a link whose operator wants it first; true
+  // when it settles the result without the left side.
+  bool StartRightFirst(std::size_t Link);
+  TRightSide& RightSideOf(std::size_t Link) { return RightSides[ChainLinks[Link].RightSide]; }
+  calc::TCalcValue FinishLink(std::size_t Link, calc::TCalcValue Left);
+  calc::TCalcValue FinishArithmetic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
+  std::string FinishLogic(calc::TCalcNode* Node, const calc::TCalcValue& Left);
+  std::string FinishComparison(calc::TCalcNode* Node, calc::TCalcValue& Left);
   std::string FinishMatch(const std::string& Text, const std::string& Pattern);
 
   std::string EvaluateName(calc::TCalcNode* Node);
@@ -83,8 +100,8 @@ class TCalcul {
   std::string RunSubEvaluator(const std::string& SubFormula, unsigned char& Kind);
 
   // Built-in functions.
-  std::string EvaluateFunction(calc::TCalcNode* Node);
-  std::string EvaluateMathFunction(int Code, long double X);
+  calc::TCalcValue EvaluateFunction(calc::TCalcNode* Node);
+  calc::TCalcValue EvaluateMathFunction(int Code, long double X);
   std::string EvaluateTextFunction(int Code, const std::string& X);
   std::string EvaluateDateFunction(int Code, const std::string& X);
   std::string EvaluateEval(calc::TCalcNode* Node, const std::string& X);
@@ -105,6 +122,7 @@ class TCalcul {
   int ParenDepth = 0;
   std::vector<std::string> ArgStack;  // argument stack of several-argument calls
   std::vector<TChainLink> ChainLinks;  // links of the chains being evaluated
+  std::vector<TRightSide> RightSides;  // right sides evaluated first, of those links
   std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
   unsigned char FResultKind = 1;
 };

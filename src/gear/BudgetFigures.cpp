@@ -13,9 +13,27 @@ bool NotOwned(const std::string& Own) {
   return Upper == "NO";
 }
 
+std::string Quoted(const std::string& Text) { return "\"" + Text + "\""; }
+
+[[noreturn]] void NotANumber(const std::string& What, const std::string& Text) {
+  throw TCostsBudgetError("Cannot compute the costs budget: " + What + " is not a number ('" + Text + "').");
+}
+
 // Adds a stored figure to a double sum, the addition done at 64-bit mantissa.
-void AddTo(double& Sum, const std::string& Stored) {
-  Sum = static_cast<double>(Sum + TextToNumber(Stored, StoredDecimalSeparator));
+void AddTo(double& Sum, const std::string& Stored) { Sum = static_cast<double>(Sum + StoredTextToNumber(Stored)); }
+
+// The same, naming the value (described by What()) when it is not a number.
+template <class Description>
+void AddCost(double& Sum, const std::string& Stored, Description What) {
+  if (!IsStoredNumberText(Stored)) NotANumber(What(), Stored);
+  AddTo(Sum, Stored);
+}
+
+std::string OfTrip(TTravelerData& Store, int Trip) { return " of trip " + Quoted(Store.GetTrip(Trip).Name); }
+
+std::string ItemOfList(const std::string& Field, const std::string& Item, const std::string& Category,
+                       const std::string& List) {
+  return "the " + Field + " of " + Quoted(Item) + " in category " + Quoted(Category) + " of the " + List;
 }
 
 }  // namespace
@@ -25,13 +43,31 @@ TTripCosts TripCosts(TTravelerData& Store, int Trip, bool OnlyGearNotOwned) {
   for (int Cat = 0; Cat < Store.GearCategoryCount(Trip); ++Cat)
     for (int Item = 0; Item < Store.GearItemCount(Trip, Cat); ++Item) {
       const TGearCategory& Gear = Store.GetGearItem(Trip, Cat, Item);
-      if (!OnlyGearNotOwned || NotOwned(Gear.Own)) AddTo(Costs.Gear, Gear.Cost);
+      if (!OnlyGearNotOwned || NotOwned(Gear.Own))
+        AddCost(Costs.Gear, Gear.Cost, [&] {
+          return ItemOfList("cost", Gear.Name, Store.GetGearCategory(Trip, Cat).Name, "gear list") + OfTrip(Store, Trip);
+        });
     }
   for (int Cat = 0; Cat < Store.ShopingCategoryCount(Trip); ++Cat)
-    for (int Item = 0; Item < Store.ShopingItemCount(Trip, Cat); ++Item)
-      AddTo(Costs.Shopping, Store.GetShopingItem(Trip, Cat, Item).Price);
-  for (int Permit = 0; Permit < Store.PermitCount(Trip); ++Permit) AddTo(Costs.Permits, Store.GetPermit(Trip, Permit).Cost);
+    for (int Item = 0; Item < Store.ShopingItemCount(Trip, Cat); ++Item) {
+      const TShopingItem& Shopping = Store.GetShopingItem(Trip, Cat, Item);
+      AddCost(Costs.Shopping, Shopping.Price, [&] {
+        return ItemOfList("price", Shopping.Name, Store.GetShopingCategory(Trip, Cat).Name, "shopping list") +
+               OfTrip(Store, Trip);
+      });
+    }
+  for (int Permit = 0; Permit < Store.PermitCount(Trip); ++Permit) {
+    const TPermit& Record = Store.GetPermit(Trip, Permit);
+    AddCost(Costs.Permits, Record.Cost,
+            [&] { return "the cost of park permit " + Quoted(Record.ParkName) + OfTrip(Store, Trip); });
+  }
   return Costs;
+}
+
+long double TripBudget(TTravelerData& Store, int Trip, const std::string& Budget, char DecimalSeparator) {
+  if (IsNumberText(Budget, DecimalSeparator)) return TextToNumber(Budget, DecimalSeparator);
+  if (!IsStoredNumberText(Budget)) NotANumber("the budget" + OfTrip(Store, Trip), Budget);
+  return StoredTextToNumber(Budget);
 }
 
 double CategoryKilograms(TCategorizedList& List, int Trip, int Cat) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
@@ -122,12 +123,25 @@ void TBudgetPage::PlaceCharts() {
 // ---- Page steps ----
 
 void TBudgetPage::FillPage() {
-  const std::string Budget = Context.Store.GetBudget(Context.Trip());
-  Edit21->setText(FromStore(StoredNumberToShown(Budget, Context.DecimalSeparator())));
-  if (!IsNumberText(Budget, StoredDecimalSeparator)) Edit21->setText("0");
+  // Showing the budget is no edit: the stored text stays as it is, number or not.
+  const QSignalBlocker ShowOnly(Edit21);
+  Edit21->setText(FromStore(StoredNumberToShown(Context.Store.GetBudget(Context.Trip()), Context.DecimalSeparator())));
+  ClearFigures();
 }
 
-void TBudgetPage::ClearPage() { Edit21->clear(); }
+void TBudgetPage::ClearPage() {
+  const QSignalBlocker ShowOnly(Edit21);
+  Edit21->clear();
+  ClearFigures();
+}
+
+void TBudgetPage::ClearFigures() {
+  for (TPieChart* Chart : {Chart1, Chart2}) {
+    Chart->Clear();
+    Chart->hide();
+  }
+  Edit22->clear();
+}
 
 void TBudgetPage::WeightUnitChanged() {
   if (Context.ActivePage() == TMainForm::BudgetPageIndex) {
@@ -152,29 +166,38 @@ void TBudgetPage::Edit21KeyUp(int Key) {
   if (IsEnter(Key)) Button32Click();
 }
 
-void TBudgetPage::Deduct(const QCheckBox* Box, const char* Label, double Cost) {
+void TBudgetPage::Deduct(const QCheckBox* Box, const char* Label, double Cost, long double& Left) {
   if (!Box->isChecked()) return;
-  const char Separator = Context.DecimalSeparator();
-  const long double Left = TextToNumber(ToStore(Edit22->text()), Separator) - Cost;
-  Edit22->setText(FromStore(NumberToText(Left, Separator)));
+  // Every result passes through the box's text, rounded to 15 significant digits.
+  Left = TextToNumber(NumberToText(Left - Cost));
+  Edit22->setText(FromStore(NumberToText(Left, Context.DecimalSeparator())));
   Chart1->AddSlice(Label, Cost);
 }
 
 void TBudgetPage::Button32Click() {
   Chart1->show();
   Chart2->hide();
+  // Whatever cannot be computed leaves no figure of an earlier computation.
+  Chart1->Clear();
+  Edit22->clear();
   try {
-    const TTripCosts Costs = TripCosts(Context.Store, Context.Trip(), !RadioButton1->isChecked());
-    Chart1->Clear();
+    const int Trip = Context.Trip();
+    const TTripCosts Costs = TripCosts(Context.Store, Trip, !RadioButton1->isChecked());
+    long double Left = TripBudget(Context.Store, Trip, ToStore(Edit21->text()), Context.DecimalSeparator());
     Edit22->setText(Edit21->text());
-    Deduct(CheckBox1, "Gear List", Costs.Gear);
-    Deduct(CheckBox2, "Shoping List", Costs.Shopping);
-    Deduct(CheckBox10, "Park Permits", Costs.Permits);
-    const long double Left = TextToNumber(ToStore(Edit22->text()), Context.DecimalSeparator());
+    Deduct(CheckBox1, "Gear List", Costs.Gear, Left);
+    Deduct(CheckBox2, "Shoping List", Costs.Shopping, Left);
+    Deduct(CheckBox10, "Park Permits", Costs.Permits, Left);
     if (Left < 0) Context.Prompts.ShowMessage("Your over the budget.");
     Chart1->AddSlice("Budget Left", static_cast<double>(Left));
+  } catch (const TCostsBudgetError& Failure) {
+    Chart1->Clear();
+    Edit22->clear();
+    Context.Prompts.Error(FromStore(Failure.what()));
   } catch (const std::exception&) {
-    // A figure that is not a number: the chart and the box stay as far as they got.
+    // No trip selected, or a result beyond the range of a number.
+    Chart1->Clear();
+    Edit22->clear();
   }
 }
 

@@ -22,12 +22,14 @@ class TBudgetPage : public TTripPage {
   void WeightUnitChanged() override;
 
   // The costs budget: the costs ticked deducted from the budget, drawn in
-  // Chart1. A figure that is not a number abandons it silently.
+  // Chart1. A value that is not a number empties Chart1 and Budget Left and
+  // is named in the error box.
   void Button32Click();
   // The weight budget: the category weights ticked against the target,
   // drawn in Chart2. A weight that is not a number throws.
   void Button40Click();
-  // Stores the budget box on every change; a failure is ignored.
+  // Stores the budget box on every change the user makes (showing a trip
+  // stores nothing); a failure is ignored.
   void Edit21Change();
   // A key released in the budget box: Enter computes the costs budget.
   void Edit21KeyUp(int Key);
@@ -70,8 +72,12 @@ class TBudgetPage : public TTripPage {
   void BuildControls();
   // Chart1 fills the chart panel; Chart2 starts half way down it.
   void PlaceCharts();
-  // Deducts Cost from the budget left when Box is ticked, with its slice.
-  void Deduct(const QCheckBox* Box, const char* Label, double Cost);
+  // Deducts Cost from Left when Box is ticked, showing it in Budget Left,
+  // with its slice.
+  void Deduct(const QCheckBox* Box, const char* Label, double Cost, long double& Left);
+  // Empties both charts and Budget Left and hides the charts: they showed
+  // figures of a trip no longer shown.
+  void ClearFigures();
   // Adds a slice per category of List when Box is ticked, and its kilograms to Total.
   void AddCategoryWeights(TCategorizedList& List, const QCheckBox* Box, double& Total);
 

@@ -154,6 +154,7 @@ int TCategoryListPage::CurrentCategoryOfTrip() {
 void TCategoryListPage::FillPage() {
   Tree->ClearRows();
   ResetEditor();
+  ClearStatistics();
   const int Trip = Context.Trip();
   const int Categories = FList->CategoryCount(Trip);
   for (int Cat = 0; Cat < Categories; ++Cat) {
@@ -170,6 +171,10 @@ void TCategoryListPage::ClearPage() {
   ResetEditor();
   Tree->ClearRows();
   CategoryEdit->clear();
+  ClearStatistics();
+}
+
+void TCategoryListPage::ClearStatistics() {
   for (const TStatisticControls& Controls : StatisticControls) Controls.Box->clear();
 }
 
@@ -234,8 +239,17 @@ void TCategoryListPage::WriteBack() {
       Texts.push_back(ShownToStored(Fields[k].Kind, ToStore(Editor->Value(static_cast<int>(k))), Typed));
     FList->SetItemTexts(Context.Trip(), Item.Category, Item.Item, Texts);
     Tree->SetRowText(Item, Editor->Value(0));
+  } catch (const TNumberTextError& Failure) {
+    // A figure that is not a number stores nothing: the item keeps its old
+    // value, which the editor shows again, and the user learns why.
+    try {
+      FillEditor(Item.Category, Item.Item);
+    } catch (const std::exception&) {
+      DisableEditor();
+    }
+    ShowStandardError(Context.Prompts, Failure);
   } catch (const std::exception&) {
-    // A figure that is not a number stores nothing; the typed text stays.
+    // The item is gone (no trip selected): nothing to store.
   }
 }
 

@@ -77,8 +77,10 @@ class TCategoryListPage : public TTripPage {
 
   // Runs before the editor's values are written back to the store.
   virtual void NormaliseValues() {}
-  // Writes the editor's values into the item it shows and renames its row;
-  // any failure abandons the write silently.
+  // Writes the editor's values into the item it shows and renames its row.
+  // A weight or volume that is not a number stores nothing: the editor shows
+  // the stored values again and the conversion message is shown; any other
+  // failure abandons the write silently.
   void WriteBack();
   TDisplayUnits Units() const;
   TCategorizedList& List() { return *FList; }
@@ -115,6 +117,8 @@ class TCategoryListPage : public TTripPage {
   int CurrentCategoryOfTrip();
   void FillEditor(int Cat, int Item);
   void DisableEditor();
+  // Empties the statistics boxes, whose figures belong to what was shown.
+  void ClearStatistics();
   bool HasFieldOfKind(TFieldKind Kind) const;
 
   std::unique_ptr<TCategorizedList> FList;

@@ -11,12 +11,26 @@ std::string SwapSeparator(std::string Text, char From, char To) {
   return Text;
 }
 
+// The separator a stored number text reads with, or 0 when it is not a number.
+char SeparatorOfStored(const std::string& Stored) {
+  for (const char Separator : {StoredDecimalSeparator, AlternateStoredDecimalSeparator})
+    if (IsNumberText(Stored, Separator)) return Separator;
+  return 0;
+}
+
 }  // namespace
 
+long double StoredTextToNumber(const std::string& Stored) {
+  const char Separator = SeparatorOfStored(Stored);
+  return TextToNumber(Stored, Separator ? Separator : StoredDecimalSeparator);
+}
+
+bool IsStoredNumberText(const std::string& Stored) { return SeparatorOfStored(Stored) != 0; }
+
 std::string StoredNumberToShown(const std::string& Stored, char DecimalSeparator) {
-  if (DecimalSeparator == StoredDecimalSeparator || !IsNumberText(Stored, StoredDecimalSeparator))
-    return Stored;
-  return SwapSeparator(Stored, StoredDecimalSeparator, DecimalSeparator);
+  const char Separator = SeparatorOfStored(Stored);
+  if (!Separator || Separator == DecimalSeparator) return Stored;
+  return SwapSeparator(Stored, Separator, DecimalSeparator);
 }
 
 std::string ShownNumberToStored(const std::string& Shown, char DecimalSeparator) {
@@ -38,7 +52,7 @@ double ToStorageUnit(TFieldKind Kind, double Shown, const TDisplayUnits& Units) 
 }
 
 long double StoredFigure(TFieldKind Kind, const std::string& Stored, const TDisplayUnits& Units) {
-  const long double Number = TextToNumber(Stored, StoredDecimalSeparator);
+  const long double Number = StoredTextToNumber(Stored);
   if (Kind == TFieldKind::Weight || Kind == TFieldKind::Volume)
     return ToDisplayUnit(Kind, static_cast<double>(Number), Units);
   return Number;

@@ -7,8 +7,16 @@
 
 #include "gear/Units.h"
 
-// The decimal separator of every number text in the store.
+// The decimal separator of every number text the program stores.
 inline constexpr char StoredDecimalSeparator = '.';
+// The separator of number texts stored under a regional setting with a
+// decimal comma; read, never written.
+inline constexpr char AlternateStoredDecimalSeparator = ',';
+
+// A stored number text, read with "." and, when that fails, with ",".
+// Throws TNumberTextError when it is a number with neither.
+long double StoredTextToNumber(const std::string& Stored);
+bool IsStoredNumberText(const std::string& Stored);
 
 enum class TFieldKind {
   Text,    // shown and stored as it is
@@ -41,6 +49,7 @@ double ToDisplayUnit(TFieldKind Kind, double Stored, const TDisplayUnits& Units)
 double ToStorageUnit(TFieldKind Kind, double Shown, const TDisplayUnits& Units);
 
 // A stored number text written with the user's separator, and back; a text
-// that is not a number is returned unchanged.
+// that is not a number is returned unchanged. The stored text may use either
+// stored separator; the text stored always uses ".".
 std::string StoredNumberToShown(const std::string& Stored, char DecimalSeparator);
 std::string ShownNumberToStored(const std::string& Shown, char DecimalSeparator);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "app/ExportFileName.h"
 #include "app/MainUnit.h"
 #include "app/StoreText.h"
 #include "gear/GearPage.h"
@@ -31,7 +32,7 @@ void TExchangeCommands::Export(const TExchangeSections& Sections) {
   if (Store.TripCount() == 0) return;
   const int Trip = FForm.Context().Trip();
   Store.GetTrip(Trip);  // no trip selected: the store says so before any dialog
-  const QString FileName = FForm.Context().Prompts.SaveFileName("Export Trip", TextFileFilter, "txt");
+  const QString FileName = AskExportFileName(FForm.Context().Prompts, "Export Trip", TextFileFilter, "txt");
   if (FileName.isEmpty()) return;
   WriteExchangeFile(ToStore(FileName), Store, Trip, Sections);
 }

@@ -1,7 +1,6 @@
 #include "reports/ReportsPage.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/ExportFileName.h"
 #include "app/StoreText.h"
 #include "reports/EditMenuTimer.h"
 #include "reports/MailMessage.h"
@@ -33,8 +33,6 @@ const QString ExportDefaultExtension = "rtf";
 
 // Store text as the report's UTF-8.
 std::string ReportText(const std::string& Stored) { return FromStore(Stored).toStdString(); }
-
-std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }
 
 }  // namespace
 
@@ -151,7 +149,7 @@ void TReportsPage::Button34Click() {
 
 void TReportsPage::Button35Click() {
   CompileReport();
-  const QString FileName = Context.Prompts.SaveFileName(ExportTitle, ExportFilter, ExportDefaultExtension);
+  const QString FileName = AskExportFileName(Context.Prompts, ExportTitle, ExportFilter, ExportDefaultExtension);
   if (FileName.isEmpty()) return;
   const std::string Path = LocalFileName(FileName);
   const TRtfEdit& Report = *frmReport->RichEdit1;

@@ -48,7 +48,7 @@ void TfrmReport::Button1Click() {
   QPrinter Printer(QPrinter::HighResolution);
   Printer.setDocName(ReportPrintTitle);
   if (!FPrompts.PrintDialog(Printer)) return;
-  RichEdit1->document()->print(&Printer);
+  RichEdit1->Print(Printer);
 }
 
 void TfrmReport::Button2Click() { reject(); }

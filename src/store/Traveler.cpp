@@ -81,12 +81,13 @@ TTravelerData::~TTravelerData() = default;
 
 // ---- Trips ----
 
-void TTravelerData::NewTrip() {
+bool TTravelerData::NewTrip() {
   std::string Name;
-  if (FPrompt)
-    Name = FPrompt->InputText("Trip's Name", "What do you want to call this trip (Ex: Bahamas2007)?", "");
+  if (FPrompt && !FPrompt->InputText("Trip's Name", "What do you want to call this trip (Ex: Bahamas2007)?", Name))
+    return false;
   AppendTrip();
   FTrips.back()->Name = Name;
+  return true;
 }
 
 void TTravelerData::AppendTrip() { Append(FTrips); }

@@ -111,10 +111,9 @@ struct TTrip {
 class TStorePrompt {
  public:
   virtual ~TStorePrompt() = default;
-  // Shows a text input dialog; returns the text in the box when it closes
-  // (the initial value when cancelled).
-  virtual std::string InputText(const std::string& Caption, const std::string& Prompt,
-                                const std::string& Initial) = 0;
+  // Shows a text input dialog starting with Value; true when the user
+  // confirms, Value then holding the text typed.
+  virtual bool InputText(const std::string& Caption, const std::string& Prompt, std::string& Value) = 0;
   // Asks a Yes/No question; true only for Yes.
   virtual bool ConfirmYes(const std::string& Text) = 0;
 };
@@ -131,7 +130,9 @@ class TTravelerData {
   void SetPrompt(TStorePrompt* Prompt) { FPrompt = Prompt; }
 
   // Trips
-  void NewTrip();
+  // Asks for a name and appends a trip with it; a cancelled question adds
+  // nothing. Returns whether a trip was added.
+  bool NewTrip();
   void AppendTrip();
   bool DeleteTrip(int Trip, bool Confirm);
   int TripCount() const;

@@ -1,23 +1,183 @@
 #include "widgets/RtfCodePage.h"
 
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <map>
+#include <string>
+#include <unordered_map>
+
 namespace {
 
-// Characters of the bytes 0x80..0x9F; the rest of the page is Latin-1.
-constexpr char16_t HighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// The name iconv knows a Windows code page by.
+std::string IconvName(int Number) {
+  switch (Number) {
+    case MacRomanCodePage:
+      return "MACINTOSH";
+    case 65001:
+      return "UTF-8";
+    default:
+      return "CP" + std::to_string(Number);
+  }
+}
+
+iconv_t OpenDecoder(int Number) { return iconv_open("UTF-16LE", IconvName(Number).c_str()); }
+
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
+
+// Converts In as far as it goes; returns the bytes taken, Out gains the
+// characters. Stops at a byte sequence that is invalid or incomplete.
+std::size_t Convert(iconv_t Converter, std::string_view In, std::u16string& Out, int& Error) {
+  char* Input = const_cast<char*>(In.data());
+  std::size_t InputLeft = In.size();
+  Error = 0;
+  char Buffer[1024];
+  while (InputLeft > 0) {
+    char* Output = Buffer;
+    std::size_t OutputLeft = sizeof Buffer;
+    const std::size_t Result = iconv(Converter, &Input, &InputLeft, &Output, &OutputLeft);
+    for (char* p = Buffer; p + 1 < Output; p += 2)
+      Out += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
+    if (Result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      Error = errno;
+      break;
+    }
+  }
+  return In.size() - InputLeft;
+}
+
+}  // namespace
+
+struct TRtfCodePage::TConverter {
+  iconv_t Handle = NoConverter;
+  ~TConverter() {
+    if (Handle != NoConverter) iconv_close(Handle);
+  }
+};
+
+int CodePageOfCharset(int Charset) {
+  switch (Charset) {
+    case 0:
+      return 1252;
+    case 77:
+      return MacRomanCodePage;
+    case 128:
+      return 932;
+    case 129:
+      return 949;
+    case 130:
+      return 1361;
+    case 134:
+      return 936;
+    case 136:
+      return 950;
+    case 161:
+      return 1253;
+    case 162:
+      return 1254;
+    case 163:
+      return 1258;
+    case 177:
+      return 1255;
+    case 178:
+      return 1256;
+    case 186:
+      return 1257;
+    case 204:
+      return 1251;
+    case 222:
+      return 874;
+    case 238:
+      return 1250;
+    case 254:
+      return 437;
+    case 255:
+      return 850;
+    default:
+      return -1;
+  }
+}
+
+TRtfCodePage::TRtfCodePage(int Number) : FNumber(Number), FConverter(std::make_unique<TConverter>()) {
+  FConverter->Handle = OpenDecoder(Number);
+  if (FConverter->Handle == NoConverter) {
+    FNumber = DefaultRtfCodePage;
+    FConverter->Handle = OpenDecoder(FNumber);
+  }
+  std::u16string Text;
+  for (int Byte = 0; Byte < 256; ++Byte) {
+    Text.clear();
+    int Error = 0;
+    const char c = static_cast<char>(Byte);
+    if (FConverter->Handle != NoConverter) {
+      iconv(FConverter->Handle, nullptr, nullptr, nullptr, nullptr);
+      Convert(FConverter->Handle, std::string_view(&c, 1), Text, Error);
+    }
+    if (Error == EINVAL) FMultiByte = true;  // a lead byte
+    FSingle[Byte] = Text.size() == 1 ? Text[0] : static_cast<char16_t>(Byte);
+  }
+}
+
+TRtfCodePage::~TRtfCodePage() = default;
+
+void TRtfCodePage::Decode(std::string_view Bytes, std::u16string& Text) const {
+  if (!FMultiByte || FConverter->Handle == NoConverter) {
+    for (char c : Bytes) Text += FSingle[static_cast<unsigned char>(c)];
+    return;
+  }
+  while (!Bytes.empty()) {
+    iconv(FConverter->Handle, nullptr, nullptr, nullptr, nullptr);
+    int Error = 0;
+    const std::size_t Taken = Convert(FConverter->Handle, Bytes, Text, Error);
+    Bytes.remove_prefix(Taken);
+    if (Error == EILSEQ && !Bytes.empty()) {
+      Text += u'\uFFFD';
+      Bytes.remove_prefix(1);
+    } else if (Error != 0) {
+      break;
+    }
+  }
+}
+
+const TRtfCodePage& RtfCodePage(int Number) {
+  static std::map<int, std::unique_ptr<TRtfCodePage>> Pages;
+  const auto Found = Pages.find(Number);
+  if (Found != Pages.end()) return *Found->second;
+  if (Number != DefaultRtfCodePage) {
+    const iconv_t Probe = OpenDecoder(Number);
+    if (Probe == NoConverter) return RtfCodePage(DefaultRtfCodePage);
+    iconv_close(Probe);
+  }
+  return *Pages.emplace(Number, std::make_unique<TRtfCodePage>(Number)).first->second;
+}
+
+namespace {
+
+const TRtfCodePage& Windows1252() { return RtfCodePage(DefaultRtfCodePage); }
 
 }  // namespace
 
 char16_t Cp1252ToUnicode(std::uint8_t Byte) {
-  if (Byte >= 0x80 && Byte <= 0x9F) return HighControls[Byte - 0x80];
-  return Byte;
+  static const std::array<char16_t, 256> Characters = [] {
+    std::array<char16_t, 256> Table{};
+    for (int i = 0; i < 256; ++i) {
+      std::u16string Text;
+      const char c = static_cast<char>(i);
+      Windows1252().Decode(std::string_view(&c, 1), Text);
+      Table[static_cast<std::size_t>(i)] = Text.empty() ? static_cast<char16_t>(i) : Text[0];
+    }
+    return Table;
+  }();
+  return Characters[Byte];
 }
 
 int UnicodeToCp1252(char16_t Character) {
-  if (Character < 0x80 || (Character >= 0xA0 && Character <= 0xFF)) return Character;
-  for (int i = 0; i < 32; ++i)
-    if (HighControls[i] == Character) return 0x80 + i;
-  return -1;
+  static const std::unordered_map<char16_t, int> Bytes = [] {
+    std::unordered_map<char16_t, int> Map;
+    for (int Byte = 255; Byte >= 0; --Byte) Map[Cp1252ToUnicode(static_cast<std::uint8_t>(Byte))] = Byte;
+    return Map;
+  }();
+  const auto Found = Bytes.find(Character);
+  return Found == Bytes.end() ? -1 : Found->second;
 }

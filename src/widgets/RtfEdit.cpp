@@ -1,6 +1,9 @@
 #include "widgets/RtfEdit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPrinter>
+#include <QTextFrame>
+#include <memory>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -24,6 +27,21 @@ void TRtfEdit::LoadRichText(const std::string& Bytes) {
 }
 
 std::string TRtfEdit::RichText() const { return WriteRtf(RtfDocumentOf(*document())); }
+
+void TRtfEdit::Print(QPrinter& Printer) const {
+  // Printing lays a document out again in the printer's pixels but leaves
+  // paragraph indents in the screen's, which would put list bullets at the
+  // margin. A copy laid out on pages in the screen's pixels is scaled to
+  // the printer as a whole instead.
+  constexpr double PixelsPerPoint = 96.0 / 72.0;
+  constexpr double PageMargin = 2 / 2.54 * 96;  // 2 cm
+  const std::unique_ptr<QTextDocument> Copy(document()->clone());
+  QTextFrameFormat Root = Copy->rootFrame()->frameFormat();
+  Root.setMargin(PageMargin);
+  Copy->rootFrame()->setFrameFormat(Root);
+  Copy->setPageSize(Printer.pageLayout().fullRect(QPageLayout::Point).size() * PixelsPerPoint);
+  Copy->print(&Printer);
+}
 
 QString TRtfEdit::PlainText() const {
   QString Text = toPlainText();

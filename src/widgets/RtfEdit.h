@@ -5,6 +5,8 @@
 #include <QTextEdit>
 #include <string>
 
+class QPrinter;
+
 class TRtfEdit : public QTextEdit {
   Q_OBJECT
  public:
@@ -17,6 +19,9 @@ class TRtfEdit : public QTextEdit {
   std::string RichText() const;
   // The plain text, lines separated by CR LF.
   QString PlainText() const;
+  // Prints the whole content on Printer, page by page, laid out as on
+  // the screen.
+  void Print(QPrinter& Printer) const;
   // The lines as the editor shows them: a paragraph that wraps gives one
   // line per row. An empty editor shows none.
   QStringList DisplayedLines() const;

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "widgets/RtfCodePage.h"
+#include "widgets/RtfSymbolFont.h"
 
 namespace {
 
@@ -43,9 +45,17 @@ struct TCharState {
   bool operator!=(const TCharState& Other) const { return !(*this == Other); }
 };
 
+struct TParagraphState {
+  TRtfAlignment Alignment = TRtfAlignment::Left;
+  int LeftIndent = 0;
+  int FirstLineIndent = 0;
+  std::vector<int> TabStops;
+  bool InTable = false;  // \intbl
+};
+
 struct TGroupState {
   TCharState Char;
-  TRtfAlignment Alignment = TRtfAlignment::Left;
+  TParagraphState Paragraph;
   TDestination Destination = TDestination::Text;
   int UnicodeSkip = 1;  // \ucN: fallback characters after each \uN
 };
@@ -53,6 +63,8 @@ struct TGroupState {
 struct TFontEntry {
   std::u16string Name;
   TRtfFontFamily Family = TRtfFontFamily::Nil;
+  int CodePage = -1;  // -1: the document's
+  bool Symbol = false;
 };
 
 struct TColorEntry {
@@ -64,9 +76,13 @@ enum class TWord {
   FontTable,
   ColorTable,
   SkipDestination,
+  ListText,
   DefaultFont,
   Font,
   FontSize,
+  Charset,
+  FontCodePage,
+  DocumentCodePage,
   Bold,
   Italic,
   Underline,
@@ -74,11 +90,22 @@ enum class TWord {
   Color,
   Plain,
   ParagraphDefaults,
-  AlignLeft,
-  AlignCenter,
-  AlignRight,
-  AlignJustify,
+  Align,
+  LeftIndent,
+  FirstLineIndent,
+  TabStop,
+  InTable,
   Paragraph,
+  Cell,
+  Row,
+  RowDefaults,
+  RowLeft,
+  CellEdge,
+  CellBorder,
+  BorderWidth,
+  BorderStyle,
+  BorderNone,
+  OtherBorder,
   LineBreak,
   Tab,
   Unicode,
@@ -93,95 +120,107 @@ enum class TWord {
 
 struct TWordInfo {
   TWord Kind;
-  // The family of a font family word, the character of a symbol word.
+  // The family of a font family word, the character of a symbol word, the
+  // alignment of an alignment word, the code page of a code page word, the
+  // side of a border word.
   int Value = 0;
 };
 
 const std::unordered_map<std::string_view, TWordInfo>& KnownWords() {
-  static const std::unordered_map<std::string_view, TWordInfo> Words = {
-      {"fonttbl", {TWord::FontTable}},
-      {"colortbl", {TWord::ColorTable}},
-      {"deff", {TWord::DefaultFont}},
-      {"f", {TWord::Font}},
-      {"fs", {TWord::FontSize}},
-      {"b", {TWord::Bold}},
-      {"i", {TWord::Italic}},
-      {"ul", {TWord::Underline}},
-      {"uld", {TWord::Underline}},
-      {"uldash", {TWord::Underline}},
-      {"uldashd", {TWord::Underline}},
-      {"uldashdd", {TWord::Underline}},
-      {"uldb", {TWord::Underline}},
-      {"ulth", {TWord::Underline}},
-      {"ulw", {TWord::Underline}},
-      {"ulwave", {TWord::Underline}},
-      {"ulnone", {TWord::UnderlineNone}},
-      {"cf", {TWord::Color}},
-      {"plain", {TWord::Plain}},
-      {"pard", {TWord::ParagraphDefaults}},
-      {"ql", {TWord::AlignLeft}},
-      {"qc", {TWord::AlignCenter}},
-      {"qr", {TWord::AlignRight}},
-      {"qj", {TWord::AlignJustify}},
-      {"par", {TWord::Paragraph}},
-      {"sect", {TWord::Paragraph}},
-      {"page", {TWord::Paragraph}},
-      {"row", {TWord::Paragraph}},
-      {"line", {TWord::LineBreak}},
-      {"tab", {TWord::Tab}},
-      {"cell", {TWord::Tab}},
-      {"u", {TWord::Unicode}},
-      {"uc", {TWord::UnicodeSkip}},
-      {"bin", {TWord::Binary}},
-      {"red", {TWord::Red}},
-      {"green", {TWord::Green}},
-      {"blue", {TWord::Blue}},
-      {"fnil", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Nil)}},
-      {"froman", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Roman)}},
-      {"fswiss", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Swiss)}},
-      {"fmodern", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Modern)}},
-      {"fscript", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Script)}},
-      {"fdecor", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Decor)}},
-      {"ftech", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Tech)}},
-      {"lquote", {TWord::Symbol, 0x2018}},
-      {"rquote", {TWord::Symbol, 0x2019}},
-      {"ldblquote", {TWord::Symbol, 0x201C}},
-      {"rdblquote", {TWord::Symbol, 0x201D}},
-      {"bullet", {TWord::Symbol, 0x2022}},
-      {"endash", {TWord::Symbol, 0x2013}},
-      {"emdash", {TWord::Symbol, 0x2014}},
-      {"enspace", {TWord::Symbol, 0x2002}},
-      {"emspace", {TWord::Symbol, 0x2003}},
-      {"qmspace", {TWord::Symbol, 0x2005}},
-      // Destinations whose text is not part of the document.
-      {"stylesheet", {TWord::SkipDestination}},
-      {"info", {TWord::SkipDestination}},
-      {"pict", {TWord::SkipDestination}},
-      {"object", {TWord::SkipDestination}},
-      {"header", {TWord::SkipDestination}},
-      {"headerl", {TWord::SkipDestination}},
-      {"headerr", {TWord::SkipDestination}},
-      {"headerf", {TWord::SkipDestination}},
-      {"footer", {TWord::SkipDestination}},
-      {"footerl", {TWord::SkipDestination}},
-      {"footerr", {TWord::SkipDestination}},
-      {"footerf", {TWord::SkipDestination}},
-      {"footnote", {TWord::SkipDestination}},
-      {"fldinst", {TWord::SkipDestination}},
-      {"xe", {TWord::SkipDestination}},
-      {"tc", {TWord::SkipDestination}},
-      {"listtable", {TWord::SkipDestination}},
-      {"listoverridetable", {TWord::SkipDestination}},
-      {"revtbl", {TWord::SkipDestination}},
-      {"rsidtbl", {TWord::SkipDestination}},
-      {"filetbl", {TWord::SkipDestination}},
-      {"generator", {TWord::SkipDestination}},
-      {"themedata", {TWord::SkipDestination}},
-      {"colorschememapping", {TWord::SkipDestination}},
-      {"latentstyles", {TWord::SkipDestination}},
-      {"datastore", {TWord::SkipDestination}},
-      {"xmlnstbl", {TWord::SkipDestination}},
-  };
+  static const std::unordered_map<std::string_view, TWordInfo> Words = [] {
+    std::unordered_map<std::string_view, TWordInfo> Map = {
+        {"fonttbl", {TWord::FontTable}},
+        {"colortbl", {TWord::ColorTable}},
+        {"listtext", {TWord::ListText}},
+        {"pntext", {TWord::ListText}},
+        {"deff", {TWord::DefaultFont}},
+        {"f", {TWord::Font}},
+        {"fs", {TWord::FontSize}},
+        {"fcharset", {TWord::Charset}},
+        {"cpg", {TWord::FontCodePage}},
+        {"ansicpg", {TWord::DocumentCodePage}},
+        {"ansi", {TWord::DocumentCodePage, DefaultRtfCodePage}},
+        {"mac", {TWord::DocumentCodePage, MacRomanCodePage}},
+        {"pc", {TWord::DocumentCodePage, 437}},
+        {"pca", {TWord::DocumentCodePage, 850}},
+        {"b", {TWord::Bold}},
+        {"i", {TWord::Italic}},
+        {"ulnone", {TWord::UnderlineNone}},
+        {"cf", {TWord::Color}},
+        {"plain", {TWord::Plain}},
+        {"pard", {TWord::ParagraphDefaults}},
+        {"ql", {TWord::Align, static_cast<int>(TRtfAlignment::Left)}},
+        {"qc", {TWord::Align, static_cast<int>(TRtfAlignment::Center)}},
+        {"qr", {TWord::Align, static_cast<int>(TRtfAlignment::Right)}},
+        {"qj", {TWord::Align, static_cast<int>(TRtfAlignment::Justify)}},
+        {"li", {TWord::LeftIndent}},
+        {"fi", {TWord::FirstLineIndent}},
+        {"tx", {TWord::TabStop}},
+        {"intbl", {TWord::InTable}},
+        {"par", {TWord::Paragraph}},
+        {"sect", {TWord::Paragraph}},
+        {"page", {TWord::Paragraph}},
+        {"nestrow", {TWord::Paragraph}},
+        {"cell", {TWord::Cell}},
+        {"row", {TWord::Row}},
+        {"trowd", {TWord::RowDefaults}},
+        {"trleft", {TWord::RowLeft}},
+        {"cellx", {TWord::CellEdge}},
+        {"clbrdrt", {TWord::CellBorder, RtfTop}},
+        {"clbrdrl", {TWord::CellBorder, RtfLeft}},
+        {"clbrdrb", {TWord::CellBorder, RtfBottom}},
+        {"clbrdrr", {TWord::CellBorder, RtfRight}},
+        {"brdrw", {TWord::BorderWidth}},
+        {"brdrnone", {TWord::BorderNone}},
+        {"brdrnil", {TWord::BorderNone}},
+        {"line", {TWord::LineBreak}},
+        {"tab", {TWord::Tab}},
+        {"nestcell", {TWord::Tab}},
+        {"u", {TWord::Unicode}},
+        {"uc", {TWord::UnicodeSkip}},
+        {"bin", {TWord::Binary}},
+        {"red", {TWord::Red}},
+        {"green", {TWord::Green}},
+        {"blue", {TWord::Blue}},
+        {"fnil", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Nil)}},
+        {"froman", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Roman)}},
+        {"fswiss", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Swiss)}},
+        {"fmodern", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Modern)}},
+        {"fscript", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Script)}},
+        {"fdecor", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Decor)}},
+        {"ftech", {TWord::FontFamily, static_cast<int>(TRtfFontFamily::Tech)}},
+        {"lquote", {TWord::Symbol, 0x2018}},
+        {"rquote", {TWord::Symbol, 0x2019}},
+        {"ldblquote", {TWord::Symbol, 0x201C}},
+        {"rdblquote", {TWord::Symbol, 0x201D}},
+        {"bullet", {TWord::Symbol, 0x2022}},
+        {"endash", {TWord::Symbol, 0x2013}},
+        {"emdash", {TWord::Symbol, 0x2014}},
+        {"enspace", {TWord::Symbol, 0x2002}},
+        {"emspace", {TWord::Symbol, 0x2003}},
+        {"qmspace", {TWord::Symbol, 0x2005}},
+    };
+    for (std::string_view Word : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulth", "ulw", "ulwave"})
+      Map.insert({Word, {TWord::Underline}});
+    // Borders of rows and paragraphs: the border words after them are not
+    // the cell's.
+    for (std::string_view Word : {"trbrdrt", "trbrdrl", "trbrdrb", "trbrdrr", "trbrdrh", "trbrdrv", "brdrt",
+                                  "brdrl", "brdrb", "brdrr", "box", "brdrbar", "brdrbtw"})
+      Map.insert({Word, {TWord::OtherBorder}});
+    // Border styles: a border is drawn when its side names one.
+    for (std::string_view Word : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair",
+                                  "brdrinset", "brdroutset", "brdrtriple", "brdrdashsm", "brdrdashd",
+                                  "brdrdashdd", "brdrwavy", "brdrengrave", "brdremboss"})
+      Map.insert({Word, {TWord::BorderStyle}});
+    // Destinations whose text is not part of the document.
+    for (std::string_view Word :
+         {"stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
+          "footerl", "footerr", "footerf", "footnote", "fldinst", "xe", "tc", "listtable", "listoverridetable",
+          "revtbl", "rsidtbl", "filetbl", "generator", "themedata", "colorschememapping", "latentstyles",
+          "datastore", "xmlnstbl", "nonesttables", "pgdsctbl"})
+      Map.insert({Word, {TWord::SkipDestination}});
+    return Map;
+  }();
   return Words;
 }
 
@@ -202,12 +241,18 @@ bool IsRunCharacter(char16_t c) {
   return c != u'\u2029' && c != u'\uFDD0' && c != u'\uFDD1';
 }
 
+// Characters a symbol font places in the private use area.
+constexpr char16_t FirstSymbolArea = 0xF000;
+constexpr char16_t LastSymbolArea = 0xF0FF;
+
 std::u16string TrimSpaces(const std::u16string& Text) {
   const auto First = Text.find_first_not_of(u' ');
   if (First == std::u16string::npos) return std::u16string();
   const auto Last = Text.find_last_not_of(u' ');
   return Text.substr(First, Last - First + 1);
 }
+
+int Length(int Twips) { return std::clamp(Twips, -RtfLargestLength, RtfLargestLength); }
 
 class TRtfParser {
  public:
@@ -224,6 +269,7 @@ class TRtfParser {
  private:
   unsigned char Byte(std::size_t At) const { return static_cast<unsigned char>(FBytes[At]); }
   TGroupState& Top() { return FStack.back(); }
+  bool InText() { return Top().Destination == TDestination::Text; }
 
   void Step() {
     const bool AtGroupStart = FGroupOpened;
@@ -231,9 +277,11 @@ class TRtfParser {
     const unsigned char c = Byte(FPos++);
     switch (c) {
       case '{':
+        FlushBytes();
         OpenGroup();
         break;
       case '}':
+        FlushBytes();
         CloseGroup();
         break;
       case '\\':
@@ -243,7 +291,7 @@ class TRtfParser {
       case '\n':
         break;
       default:
-        if (c == '\t' || c >= 0x20) Character(Cp1252ToUnicode(c));
+        if (c == '\t' || c >= 0x20) TextByte(c);
         break;
     }
   }
@@ -270,6 +318,7 @@ class TRtfParser {
       FinishDocument();
       return;
     }
+    if (FListTextDepth == FStack.size()) EndListText();
     FStack.pop_back();
   }
 
@@ -277,15 +326,18 @@ class TRtfParser {
   void Control(bool AtGroupStart) {
     if (FPos >= FBytes.size()) return;
     const unsigned char c = Byte(FPos);
+    if (c == '\'') {
+      ++FPos;
+      HexEscape();
+      return;
+    }
+    FlushBytes();
     if (IsLetter(c)) {
       ControlWord();
       return;
     }
     ++FPos;
     switch (c) {
-      case '\'':
-        HexEscape();
-        break;
       case '*':
         FPendingSkip = 0;
         // "{\*\word": an optional destination. None of those this reader
@@ -295,13 +347,13 @@ class TRtfParser {
       case '\\':
       case '{':
       case '}':
-        Character(c);
+        EscapedCharacter(c);
         break;
       case '~':
-        Character(u'\u00A0');
+        EscapedCharacter(u'\u00A0');
         break;
       case '_':
-        Character(u'-');
+        EscapedCharacter(u'-');
         break;
       case '\r':
       case '\n':
@@ -319,7 +371,71 @@ class TRtfParser {
     const int Low = HexValue(Byte(FPos + 1));
     if (High < 0 || Low < 0) return;
     FPos += 2;
-    Character(Cp1252ToUnicode(static_cast<std::uint8_t>(High * 16 + Low)));
+    TextByte(static_cast<unsigned char>(High * 16 + Low));
+  }
+
+  // A fallback character after \uN is skipped.
+  bool TakeFallback() {
+    if (FPendingSkip == 0) return false;
+    --FPendingSkip;
+    return true;
+  }
+
+  void EscapedCharacter(char16_t c) {
+    if (!TakeFallback()) Character(c);
+  }
+
+  // A byte of text in the code page of the current font; bytes are
+  // gathered until something else comes, as a character may take two.
+  void TextByte(unsigned char c) {
+    if (TakeFallback() || Top().Destination == TDestination::Skip) return;
+    if (c < 0x80 && FPendingBytes.empty() && !CurrentFont().Symbol) {
+      Character(c);
+      return;
+    }
+    FPendingBytes += static_cast<char>(c);
+  }
+
+  void FlushBytes() {
+    if (FPendingBytes.empty()) return;
+    FDecoded.clear();
+    const TFontEntry& Font = CurrentFont();
+    if (Font.Symbol) {
+      const TSymbolFont Kind = SymbolFontOf(Font.Name);
+      for (char c : FPendingBytes) FDecoded += SymbolText(Kind, static_cast<std::uint8_t>(c));
+    } else {
+      CodePage(Font.CodePage >= 0 ? Font.CodePage : FDocumentCodePage).Decode(FPendingBytes, FDecoded);
+    }
+    FPendingBytes.clear();
+    for (char16_t c : FDecoded) Character(c);
+  }
+
+  static char16_t SymbolText(TSymbolFont Kind, std::uint8_t Code) {
+    const char16_t Known = SymbolCharacter(Kind, Code);
+    return Known ? Known : static_cast<char16_t>(0xF000 + Code);
+  }
+
+  const TRtfCodePage& CodePage(int Number) {
+    const TRtfCodePage*& Page = FCodePages[Number];
+    if (!Page) Page = &RtfCodePage(Number);
+    return *Page;
+  }
+
+  // The font that text bytes are read in: the entry being defined in the
+  // font table, else the font of the text.
+  const TFontEntry& CurrentFont() {
+    if (Top().Destination == TDestination::FontTable) {
+      FTableFont.CodePage = FFontCodePage >= 0 ? FFontCodePage : CodePageOfCharset(FFontCharset);
+      // Font names are in a code page, also those of symbol fonts.
+      return FTableFont;
+    }
+    const int Index = Top().Char.Font >= 0 ? Top().Char.Font : FDefaultFont;
+    if (!FCachedFont || Index != FCachedFontIndex) {
+      const auto Found = FFonts.find(Index);
+      FCachedFont = Found != FFonts.end() ? &Found->second : &FNoFont;
+      FCachedFontIndex = Index;
+    }
+    return *FCachedFont;
   }
 
   void ControlWord() {
@@ -352,7 +468,12 @@ class TRtfParser {
   void Apply(const TWordInfo& Info, bool HasParameter, int Parameter) {
     if (Info.Kind != TWord::Symbol) FPendingSkip = 0;
     TGroupState& State = Top();
+    if (State.Destination == TDestination::Text && FormatsText(Info.Kind)) FParagraphTouched = true;
     const bool On = !HasParameter || Parameter != 0;
+    const int Value = HasParameter ? Parameter : 0;
+    // Row definitions count in the text only, not in nested table
+    // properties or other skipped groups.
+    if (DefinesRow(Info.Kind) && !InText()) return;
     switch (Info.Kind) {
       case TWord::FontTable:
         State.Destination = TDestination::FontTable;
@@ -363,18 +484,35 @@ class TRtfParser {
       case TWord::SkipDestination:
         State.Destination = TDestination::Skip;
         break;
+      case TWord::ListText:
+        if (State.Destination == TDestination::Text && FListTextDepth == 0) BeginListText();
+        break;
       case TWord::DefaultFont:
-        FDefaultFont = HasParameter ? Parameter : 0;
+        FDefaultFont = Value;
+        FCachedFont = nullptr;
         break;
       case TWord::Font:
         if (State.Destination == TDestination::FontTable)
-          FFontIndex = HasParameter ? Parameter : 0;
+          FFontIndex = Value;
         else
-          State.Char.Font = HasParameter ? Parameter : 0;
+          State.Char.Font = Value;
         break;
       case TWord::FontFamily:
         if (State.Destination == TDestination::FontTable)
           FFontFamily = static_cast<TRtfFontFamily>(Info.Value);
+        break;
+      case TWord::Charset:
+        if (State.Destination == TDestination::FontTable) FFontCharset = Value;
+        break;
+      case TWord::FontCodePage:
+        if (State.Destination == TDestination::FontTable) FFontCodePage = Value > 0 ? Value : -1;
+        break;
+      case TWord::DocumentCodePage:
+        if (Info.Value != DefaultRtfCodePage || !FDocumentCodePageSet) {
+          FDocumentCodePage = Info.Value ? Info.Value : (Value > 0 ? Value : DefaultRtfCodePage);
+          FDocumentCodePageSet = Info.Value == 0;
+          FCachedFont = nullptr;
+        }
         break;
       case TWord::FontSize:
         State.Char.HalfPoints =
@@ -393,28 +531,66 @@ class TRtfParser {
         State.Char.Underline = false;
         break;
       case TWord::Color:
-        State.Char.Color = HasParameter ? Parameter : 0;
+        State.Char.Color = Value;
         break;
       case TWord::Plain:
         State.Char = TCharState();
         break;
       case TWord::ParagraphDefaults:
-        State.Alignment = TRtfAlignment::Left;
+        State.Paragraph = TParagraphState();
         break;
-      case TWord::AlignLeft:
-        State.Alignment = TRtfAlignment::Left;
+      case TWord::Align:
+        State.Paragraph.Alignment = static_cast<TRtfAlignment>(Info.Value);
         break;
-      case TWord::AlignCenter:
-        State.Alignment = TRtfAlignment::Center;
+      case TWord::LeftIndent:
+        State.Paragraph.LeftIndent = Length(Value);
         break;
-      case TWord::AlignRight:
-        State.Alignment = TRtfAlignment::Right;
+      case TWord::FirstLineIndent:
+        State.Paragraph.FirstLineIndent = Length(Value);
         break;
-      case TWord::AlignJustify:
-        State.Alignment = TRtfAlignment::Justify;
+      case TWord::TabStop:
+        AddTabStop(State.Paragraph.TabStops, Value);
+        break;
+      case TWord::InTable:
+        State.Paragraph.InTable = On;
         break;
       case TWord::Paragraph:
         EndParagraph();
+        break;
+      case TWord::Cell:
+        EndCell();
+        break;
+      case TWord::Row:
+        EndRow();
+        break;
+      case TWord::RowDefaults:
+        FRowDefinition.clear();
+        FCellDefinition = TRtfCell();
+        FRowLeft = 0;
+        FBorderSide = -1;
+        break;
+      case TWord::RowLeft:
+        FRowLeft = Length(Value);
+        break;
+      case TWord::CellEdge:
+        DefineCell(Value);
+        break;
+      case TWord::CellBorder:
+        FBorderSide = Info.Value;
+        break;
+      case TWord::BorderStyle:
+        if (FBorderSide >= 0 && FCellDefinition.Borders[FBorderSide] == 0)
+          FCellDefinition.Borders[FBorderSide] = DefaultBorderWidth;
+        break;
+      case TWord::BorderWidth:
+        if (FBorderSide >= 0) FCellDefinition.Borders[FBorderSide] = std::clamp(Value, 1, RtfWidestBorder);
+        break;
+      case TWord::BorderNone:
+        if (FBorderSide >= 0) FCellDefinition.Borders[FBorderSide] = 0;
+        FBorderSide = -1;
+        break;
+      case TWord::OtherBorder:
+        FBorderSide = -1;
         break;
       case TWord::LineBreak:
         Character(RtfLineBreak);
@@ -424,7 +600,7 @@ class TRtfParser {
         break;
       case TWord::Unicode:
         if (HasParameter && Parameter >= -32768 && Parameter <= 65535) {
-          Character(static_cast<char16_t>(Parameter < 0 ? Parameter + 65536 : Parameter));
+          UnicodeCharacter(static_cast<char16_t>(Parameter < 0 ? Parameter + 65536 : Parameter));
           FPendingSkip = State.UnicodeSkip;
         }
         break;
@@ -444,9 +620,61 @@ class TRtfParser {
         SetColorPart(FColor.Blue, Parameter);
         break;
       case TWord::Symbol:
-        Character(static_cast<char16_t>(Info.Value));
+        EscapedCharacter(static_cast<char16_t>(Info.Value));
         break;
     }
+  }
+
+  // Words that set what a paragraph or its text looks like.
+  static bool FormatsText(TWord Kind) {
+    switch (Kind) {
+      case TWord::Font:
+      case TWord::FontSize:
+      case TWord::Bold:
+      case TWord::Italic:
+      case TWord::Underline:
+      case TWord::UnderlineNone:
+      case TWord::Color:
+      case TWord::Plain:
+      case TWord::ParagraphDefaults:
+      case TWord::Align:
+      case TWord::LeftIndent:
+      case TWord::FirstLineIndent:
+      case TWord::TabStop:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  static bool DefinesRow(TWord Kind) {
+    switch (Kind) {
+      case TWord::RowDefaults:
+      case TWord::RowLeft:
+      case TWord::CellEdge:
+      case TWord::CellBorder:
+      case TWord::BorderStyle:
+      case TWord::BorderWidth:
+      case TWord::BorderNone:
+      case TWord::OtherBorder:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  static void AddTabStop(std::vector<int>& Stops, int Position) {
+    Position = std::clamp(Position, 0, RtfLargestLength);
+    const auto At = std::lower_bound(Stops.begin(), Stops.end(), Position);
+    if ((At == Stops.end() || *At != Position) && Stops.size() < RtfMostTabStops) Stops.insert(At, Position);
+  }
+
+  // A character of a symbol font placed in the private use area is put
+  // where Unicode has it.
+  void UnicodeCharacter(char16_t c) {
+    if (c >= FirstSymbolArea && c <= LastSymbolArea && CurrentFont().Symbol)
+      c = SymbolText(SymbolFontOf(CurrentFont().Name), static_cast<std::uint8_t>(c - 0xF000));
+    Character(c);
   }
 
   void SetColorPart(std::uint8_t& Part, int Value) {
@@ -456,10 +684,6 @@ class TRtfParser {
 
   // A character of text, or of a table entry.
   void Character(char16_t c) {
-    if (FPendingSkip > 0) {
-      --FPendingSkip;
-      return;
-    }
     switch (Top().Destination) {
       case TDestination::Text:
         AppendToRun(c);
@@ -481,11 +705,18 @@ class TRtfParser {
   void CommitFont() {
     if (FFontIndex >= 0 || !FFontName.empty()) {
       const int Index = FFontIndex >= 0 ? FFontIndex : static_cast<int>(FFonts.size());
-      FFonts[Index] = {TrimSpaces(FFontName), FFontFamily};
+      TFontEntry& Entry = FFonts[Index];
+      Entry.Name = TrimSpaces(FFontName);
+      Entry.Family = FFontFamily;
+      Entry.CodePage = FFontCodePage >= 0 ? FFontCodePage : CodePageOfCharset(FFontCharset);
+      Entry.Symbol = FFontCharset == SymbolCharset;
     }
     FFontIndex = -1;
     FFontName.clear();
     FFontFamily = TRtfFontFamily::Nil;
+    FFontCharset = -1;
+    FFontCodePage = -1;
+    FCachedFont = nullptr;
   }
 
   void CommitColor() {
@@ -496,8 +727,10 @@ class TRtfParser {
 
   TRtfCharFormat Resolve(const TCharState& State) const {
     TRtfCharFormat Format;
-    const auto Font = FFonts.find(State.Font >= 0 ? State.Font : FDefaultFont);
-    if (Font != FFonts.end()) {
+    auto Font = FFonts.find(State.Font >= 0 ? State.Font : FDefaultFont);
+    // Symbol fonts have been read as the Unicode characters they show.
+    if (Font != FFonts.end() && Font->second.Symbol) Font = FFonts.find(FDefaultFont);
+    if (Font != FFonts.end() && !Font->second.Symbol) {
       Format.FontName = Font->second.Name;
       Format.FontFamily = Font->second.Family;
     }
@@ -515,34 +748,135 @@ class TRtfParser {
 
   void AppendToRun(char16_t c) {
     if (!IsRunCharacter(c)) return;
+    FParagraphTouched = true;
     const TCharState& State = Top().Char;
-    if (FRuns.empty() || State != FRunState) {
+    if (FRuns.empty() || !FRunStateValid || State != FRunState) {
       TRtfCharFormat Format = Resolve(State);
       if (FRuns.empty() || Format != FRuns.back().Format)
         FRuns.push_back({std::u16string(), std::move(Format)});
       FRunState = State;
+      FRunStateValid = true;
     }
     FRuns.back().Text += c;
   }
 
-  void EndParagraph() {
-    if (Top().Destination == TDestination::Text) PushParagraph();
+  // List text (\listtext, \pntext) is the bullet or number a word processor
+  // puts before a list item, and the tab to the item's indent. List text
+  // without a bullet or number is left out.
+  void BeginListText() {
+    FListTextDepth = FStack.size();
+    FListRun = FRuns.size();
+    FListOffset = FRuns.empty() ? 0 : FRuns.back().Text.size();
+    if (FListOffset > 0) --FListRun;
   }
 
-  // The last paragraph is kept whatever damage came before it.
-  void FinishDocument() {
+  void EndListText() {
+    FListTextDepth = 0;
+    bool Visible = false;
+    for (std::size_t i = FListRun; i < FRuns.size(); ++i)
+      for (std::size_t k = i == FListRun ? FListOffset : 0; k < FRuns[i].Text.size(); ++k) {
+        char16_t& c = FRuns[i].Text[k];
+        if (c >= FirstSymbolArea && c <= LastSymbolArea) c = u'\u2022';
+        if (c != u' ' && c != u'\t' && c != u'\u00A0') Visible = true;
+      }
+    if (Visible || FListRun >= FRuns.size()) return;
+    FRuns[FListRun].Text.resize(FListOffset);
+    FRuns.resize(FListOffset > 0 ? FListRun + 1 : FListRun);
+    FRunStateValid = false;
+  }
+
+  void EndParagraph() {
+    if (!InText()) return;
+    // A row that the file leaves without \row ends where the table does.
+    if (!Top().Paragraph.InTable && !FRowCells.empty()) CloseRow();
     PushParagraph();
+    if (!Top().Paragraph.InTable) FCellStart = FDocument.Paragraphs.size();
+  }
+
+  void DefineCell(int RightEdge) {
+    const long long Left = FRowDefinition.empty() ? FRowLeft : FRowEdge;
+    FCellDefinition.Width = static_cast<int>(std::clamp<long long>(RightEdge - Left, 1, RtfLargestLength));
+    FRowDefinition.push_back(FCellDefinition);
+    FRowEdge = RightEdge;
+    FCellDefinition = TRtfCell();
+    FBorderSide = -1;
+  }
+
+  void EndCell() {
+    if (!InText()) return;
+    PushParagraph();
+    if (FRowCells.size() >= MaxCellsInRow) {
+      // Cells past the most a row may have join the last one.
+      FRowCells.back().ParagraphCount += FDocument.Paragraphs.size() - FCellStart;
+      FCellStart = FDocument.Paragraphs.size();
+      return;
+    }
+    TRtfCell Cell;
+    Cell.ParagraphCount = FDocument.Paragraphs.size() - FCellStart;
+    FRowCells.push_back(Cell);
+    FCellStart = FDocument.Paragraphs.size();
+  }
+
+  void EndRow() {
+    if (!InText()) return;
+    // Text after the last cell of a row makes a cell of its own.
+    if (!FRuns.empty()) EndCell();
+    if (!FRowCells.empty()) CloseRow();
+  }
+
+  // The cells take their widths and borders from the row definition in
+  // force at the row's end: Word repeats it after the last cell.
+  void CloseRow() {
+    std::size_t Count = 0;
+    for (std::size_t i = 0; i < FRowCells.size(); ++i) {
+      TRtfCell& Cell = FRowCells[i];
+      const std::size_t Paragraphs = Cell.ParagraphCount;
+      if (i < FRowDefinition.size())
+        Cell = FRowDefinition[i];
+      else if (!FRowDefinition.empty())
+        Cell = FRowDefinition.back();
+      Cell.ParagraphCount = Paragraphs;
+      Count += Paragraphs;
+    }
+    const std::size_t First = FCellStart - Count;
+    auto& Tables = FDocument.Tables;
+    if (Tables.empty() || Tables.back().FirstParagraph + FTableParagraphs != First) {
+      Tables.push_back(TRtfTable{First, {}});
+      FTableParagraphs = 0;
+    }
+    Tables.back().Rows.push_back({std::move(FRowCells)});
+    FTableParagraphs += Count;
+    FRowCells.clear();
+  }
+
+  // The last paragraph is kept whatever damage came before it. Text after
+  // the last \par makes a paragraph, and so do paragraph or character
+  // properties set there; nothing but "}" after it makes none.
+  void FinishDocument() {
+    FlushBytes();
+    while (FStack.size() > 1 && FStack.back().Destination != TDestination::Text) FStack.pop_back();
+    if (!FRowCells.empty()) CloseRow();
+    if (FParagraphTouched || FDocument.Paragraphs.empty()) PushParagraph();
     FFinished = true;
   }
 
   void PushParagraph() {
+    const TParagraphState& State = Top().Paragraph;
     TRtfParagraph Paragraph;
-    Paragraph.Alignment = Top().Alignment;
+    Paragraph.Alignment = State.Alignment;
+    Paragraph.LeftIndent = State.LeftIndent;
+    Paragraph.FirstLineIndent = State.FirstLineIndent;
+    Paragraph.TabStops = State.TabStops;
     Paragraph.Runs = std::move(FRuns);
     Paragraph.MarkFormat = Resolve(Top().Char);
     FDocument.Paragraphs.push_back(std::move(Paragraph));
     FRuns.clear();
+    FParagraphTouched = false;
+    FListTextDepth = 0;
   }
+
+  static constexpr int DefaultBorderWidth = 10;
+  static constexpr std::size_t MaxCellsInRow = 63;
 
   const std::string& FBytes;
   std::size_t FPos;
@@ -552,11 +886,24 @@ class TRtfParser {
   std::size_t FExtraDepth = 0;
   int FPendingSkip = 0;
 
+  // Code pages and the bytes that wait to be read in one.
+  int FDocumentCodePage = DefaultRtfCodePage;
+  bool FDocumentCodePageSet = false;
+  std::map<int, const TRtfCodePage*> FCodePages;
+  std::string FPendingBytes;
+  std::u16string FDecoded;
+
   std::map<int, TFontEntry> FFonts;
   int FDefaultFont = 0;
   int FFontIndex = -1;
   std::u16string FFontName;
   TRtfFontFamily FFontFamily = TRtfFontFamily::Nil;
+  int FFontCharset = -1;
+  int FFontCodePage = -1;
+  TFontEntry FTableFont;
+  const TFontEntry FNoFont;
+  const TFontEntry* FCachedFont = nullptr;
+  int FCachedFontIndex = 0;
 
   std::vector<TColorEntry> FColors;
   TRtfColor FColor;
@@ -565,6 +912,22 @@ class TRtfParser {
   TRtfDocument FDocument;
   std::vector<TRtfRun> FRuns;
   TCharState FRunState;
+  bool FRunStateValid = false;
+  bool FParagraphTouched = false;
+
+  std::size_t FListTextDepth = 0;  // 0: not in list text
+  std::size_t FListRun = 0;
+  std::size_t FListOffset = 0;
+
+  // Tables: the row definition (\trowd ... \cellx) and the row being read.
+  std::vector<TRtfCell> FRowDefinition;
+  TRtfCell FCellDefinition;
+  int FRowLeft = 0;
+  long long FRowEdge = 0;
+  int FBorderSide = -1;
+  std::vector<TRtfCell> FRowCells;
+  std::size_t FCellStart = 0;  // the first paragraph of the cell being read
+  std::size_t FTableParagraphs = 0;  // paragraphs in the last table so far
 };
 
 // The characters of valid UTF-8, or nothing.
@@ -641,7 +1004,12 @@ bool IsRichText(const std::string& Bytes) {
 
 }  // namespace
 
+TRichTextTooLargeError::TRichTextTooLargeError(std::size_t Size)
+    : std::runtime_error("The rich text is too large to open: " + std::to_string(Size / (1024 * 1024)) +
+                         " MB; at most " + std::to_string(MaxRichTextBytes / (1024 * 1024)) + " MB can be opened") {}
+
 TRtfDocument ReadRtf(const std::string& Bytes) {
+  if (Bytes.size() > MaxRichTextBytes) throw TRichTextTooLargeError(Bytes.size());
   if (!IsRichText(Bytes)) return ReadPlainText(Bytes);
   TRtfDocument Document = TRtfParser(Bytes, Bytes.find('{')).Parse();
   if (Document.Paragraphs.empty()) Document.Paragraphs.emplace_back();

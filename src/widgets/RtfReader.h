@@ -1,20 +1,36 @@
 // Reads rich-text (RTF) bytes into a TRtfDocument.
 //
 // Understood: groups, the font and colour tables, \b \i \ul (and \ulnone),
-// \fs, \f, \cf, \plain, \pard with \ql \qc \qr \qj, \par, \line, \tab,
-// \'hh (Windows-1252), \uN with \ucN, \bin, the common typographic symbols
+// \fs, \f, \cf, \plain, \pard with \ql \qc \qr \qj \li \fi \tx, \par,
+// \line, \tab, \'hh and 8-bit text in the code page of the font's \fcharset
+// or \cpg or the document's \ansicpg (\mac, \pc, \pca), double-byte code
+// pages included, \uN with \ucN, symbol fonts, list text (\listtext,
+// \pntext), tables (\trowd \cellx \clbrdr* \intbl \cell \row; nested
+// tables become text of their cell), \bin, the common typographic symbols
 // and the escaped characters. Groups marked \* and the known non-text
 // destinations (style sheet, information, pictures, headers...) are skipped;
 // other control words are ignored. Bytes that do not begin with "{\rtf" are
 // read as plain text (UTF-8 when valid, else Windows-1252), one paragraph a
 // line.
 //
-// Any bytes give a document: damaged input never fails, loops or recurses;
-// the work is linear in the size of the input.
+// Any bytes up to MaxRichTextBytes give a document: damaged input never
+// fails, loops or recurses; the work is linear in the size of the input.
 #pragma once
 
+#include <cstddef>
+#include <stdexcept>
 #include <string>
 
 #include "widgets/RtfDocument.h"
+
+// The most bytes ReadRtf reads: a document takes memory of several times
+// its size in the report editor.
+inline constexpr std::size_t MaxRichTextBytes = 16 * 1024 * 1024;
+
+// Thrown by ReadRtf for more than MaxRichTextBytes.
+class TRichTextTooLargeError : public std::runtime_error {
+ public:
+  explicit TRichTextTooLargeError(std::size_t Size);
+};
 
 TRtfDocument ReadRtf(const std::string& Bytes);

@@ -81,24 +81,68 @@ class TRtfWriter {
   std::string Write() {
     FOut = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n";
     WriteTables();
-    for (std::size_t i = 0; i < FDocument.Paragraphs.size(); ++i) {
-      const TRtfParagraph& Paragraph = FDocument.Paragraphs[i];
-      FOut += "\\pard";
-      FOut += AlignmentWords(Paragraph.Alignment);
-      FOut += ' ';
-      for (const TRtfRun& Run : Paragraph.Runs) {
-        if (Run.Text.empty()) continue;
-        WriteFormat(Run.Format);
-        AppendEscaped(FOut, Run.Text);
+    const auto& Paragraphs = FDocument.Paragraphs;
+    auto Table = FDocument.Tables.begin();
+    for (std::size_t i = 0; i < Paragraphs.size();) {
+      if (Table != FDocument.Tables.end() && Table->FirstParagraph == i && !Table->Rows.empty()) {
+        i = WriteTable(*Table);
+        ++Table;
+        continue;
       }
-      WriteFormat(Paragraph.MarkFormat);
-      if (i + 1 < FDocument.Paragraphs.size()) FOut += "\\par\r\n";
+      // Every paragraph ends with its mark, the last one too, as word
+      // processors write it.
+      WriteParagraph(Paragraphs[i++], false);
+      FOut += "\\par\r\n";
     }
     FOut += "}\r\n";
     return std::move(FOut);
   }
 
  private:
+  void WriteParagraph(const TRtfParagraph& Paragraph, bool InTable) {
+    FOut += "\\pard";
+    if (InTable) FOut += "\\intbl";
+    FOut += AlignmentWords(Paragraph.Alignment);
+    if (Paragraph.LeftIndent != 0) FOut += "\\li" + std::to_string(Paragraph.LeftIndent);
+    if (Paragraph.FirstLineIndent != 0) FOut += "\\fi" + std::to_string(Paragraph.FirstLineIndent);
+    for (int Stop : Paragraph.TabStops) FOut += "\\tx" + std::to_string(Stop);
+    FOut += ' ';
+    for (const TRtfRun& Run : Paragraph.Runs) {
+      if (Run.Text.empty()) continue;
+      WriteFormat(Run.Format);
+      AppendEscaped(FOut, Run.Text);
+    }
+    WriteFormat(Paragraph.MarkFormat);
+  }
+
+  // Row by row: the row's cells, borders and right edges, then the
+  // paragraphs of each cell. Returns the index of the paragraph after it.
+  std::size_t WriteTable(const TRtfTable& Table) {
+    const auto& Paragraphs = FDocument.Paragraphs;
+    std::size_t Next = Table.FirstParagraph;
+    for (const TRtfRow& Row : Table.Rows) {
+      FOut += "\\trowd\\trgaph108\\trleft0";
+      long long Edge = 0;
+      static const char* const Sides[] = {"\\clbrdrt", "\\clbrdrl", "\\clbrdrb", "\\clbrdrr"};
+      for (const TRtfCell& Cell : Row.Cells) {
+        for (int Side = RtfTop; Side <= RtfRight; ++Side)
+          if (Cell.Borders[Side] > 0)
+            FOut += std::string(Sides[Side]) + "\\brdrs\\brdrw" + std::to_string(Cell.Borders[Side]);
+        Edge += Cell.Width;
+        FOut += "\\cellx" + std::to_string(Edge);
+      }
+      FOut += "\r\n";
+      for (const TRtfCell& Cell : Row.Cells) {
+        for (std::size_t k = 0; k < Cell.ParagraphCount && Next < Paragraphs.size(); ++k, ++Next) {
+          WriteParagraph(Paragraphs[Next], true);
+          FOut += k + 1 < Cell.ParagraphCount ? "\\par\r\n" : "\\cell\r\n";
+        }
+      }
+      FOut += "\\row\r\n";
+    }
+    return Next;
+  }
+
   struct TFont {
     std::u16string Name;
     TRtfFontFamily Family;

@@ -50,12 +50,20 @@ TEST_F(MainFormTest, FirstRunWithoutDataFile) {
   EXPECT_EQ(Trip(), 0);
 }
 
-TEST_F(MainFormTest, CancelledTripNameStillAddsTrip) {
-  OpenWithTrips({});
-  Form->Button1->click();  // no answer queued: the dialog is cancelled
-  ASSERT_EQ(Store().TripCount(), 1);
-  EXPECT_EQ(Store().GetTrip(0).Name, "");
-  EXPECT_EQ(Form->ComboBox1->count(), 1);
+TEST_F(MainFormTest, CancelledTripNameAddsNothing) {
+  for (const std::vector<std::string>& Trips : {std::vector<std::string>{}, std::vector<std::string>{"A"}}) {
+    OpenWithTrips(Trips);
+    Prompts.Clear();
+    Form->Button1->click();  // no answer queued: Cancel, Esc or the close box
+    EXPECT_EQ(Prompts.All(), QStringList{"input: Trip's Name|What do you want to call this trip (Ex: Bahamas2007)?"});
+    EXPECT_EQ(Store().TripCount(), static_cast<int>(Trips.size()));
+    EXPECT_EQ(Form->ComboBox1->count(), static_cast<int>(Trips.size()));
+    EXPECT_EQ(Trip(), Trips.empty() ? -1 : 0);
+  }
+  Prompts.InputAnswers.push_back("");  // OK on an empty name still adds the trip
+  Form->Button1->click();
+  ASSERT_EQ(Store().TripCount(), 2);
+  EXPECT_EQ(Store().GetTrip(1).Name, "");
 }
 
 TEST_F(MainFormTest, DeleteSelectsTheTripBefore) {

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <functional>
+
+#include "app/StoreText.h"
 
 #include "BudgetFixture.h"
 #include "gear/Units.h"
@@ -128,17 +131,33 @@ TEST_F(BudgetCostsTest, NothingDeductedLeavesTheBudget) {
   EXPECT_EQ(Budget().Edit22->text(), "100.50");  // the budget as typed
 }
 
-TEST_F(BudgetCostsTest, CostThatIsNotANumberLeavesChartAndBoxSilently) {
-  OpenWithBudget({"100", {{"10", "No", "0"}}, {}, {}});
-  Budget().Button32->click();
-  const QStringList Before = Slices(Budget().Chart1);
-  Store().GetGearItem(0, 0, 0).Cost = "abc";
-  ShowPage(TMainForm::GearPageIndex);
-  Budget().Button32->click();
-  EXPECT_TRUE(Budget().Chart1->IsShown());
-  EXPECT_EQ(Slices(Budget().Chart1), Before);
-  EXPECT_EQ(Budget().Edit22->text(), "90");
-  EXPECT_TRUE(Prompts.Shown.empty());
+TEST_F(BudgetCostsTest, ValueThatIsNotANumberClearsTheFiguresAndIsNamed) {
+  const std::string Start = "Cannot compute the costs budget: ";
+  const std::pair<std::function<void(TTravelerData&)>, std::string> Cases[] = {
+      {[](TTravelerData& S) { S.SetBudget(0, "1500 USD"); },
+       "the budget of trip \"Alps\" is not a number ('1500 USD')."},
+      {[](TTravelerData& S) { S.SetBudget(0, ""); }, "the budget of trip \"Alps\" is not a number ('')."},
+      {[](TTravelerData& S) { S.GetGearItem(0, 0, 0).Cost = "15 USD"; },
+       "the cost of \"g\" in category \"Gear\" of the gear list of trip \"Alps\" is not a number ('15 USD')."},
+      {[](TTravelerData& S) { S.GetShopingItem(0, 0, 0).Price = "$7.99"; },
+       "the price of \"s\" in category \"Food\" of the shopping list of trip \"Alps\" is not a number ('$7.99')."},
+      {[](TTravelerData& S) { S.GetPermit(0, 0).Cost = "15 USD"; },
+       "the cost of park permit \"Park\" of trip \"Alps\" is not a number ('15 USD')."},
+  };
+  for (const auto& [Spoil, Message] : Cases) {
+    SCOPED_TRACE(Message);
+    OpenWithBudget({"100", {{"10", "No", "0"}}, {"5"}, {"1"}});
+    Store().GetTrip(0).Name = "Alps";
+    Budget().Button32->click();
+    ASSERT_EQ(Budget().Edit22->text(), "84");
+    Spoil(Store());
+    Budget().Edit21->setText(FromStore(Store().GetBudget(0)));
+    Budget().Button32->click();
+    EXPECT_EQ(Prompts.All(), QStringList{QString::fromStdString("error: " + Start + Message)});
+    EXPECT_TRUE(Budget().Chart1->IsShown());
+    EXPECT_EQ(Budget().Chart1->SliceCount(), 0);
+    EXPECT_EQ(Budget().Edit22->text(), "");
+  }
 }
 
 TEST_F(BudgetCostsTest, TicksAndRadioButtonsRecomputeTheCostsChartShown) {
@@ -204,24 +223,69 @@ TEST_F(BudgetCostsTest, OnlyAKeyPressedInABoxActsOnItsRelease) {
   }
 }
 
-TEST_F(BudgetCostsTest, BudgetIsStoredOnEveryChangeAndRefreshedAsANumber) {
-  OpenWith([](TTravelerData& Store) {
-    Store.AppendTrip();
-    Store.SetBudget(0, "120");
-    Store.AppendTrip();
-    Store.SetBudget(1, "");
+TEST_F(BudgetCostsTest, BudgetIsStoredOnEveryEditAndNeverReplacedByViewing) {
+  const std::vector<std::string> Budgets = {"120", "1500 USD", "$1500", "about 2000", ""};
+  OpenWith([&](TTravelerData& Store) {
+    for (const std::string& Text : Budgets) {
+      Store.AppendTrip();
+      Store.SetBudget(Store.TripCount() - 1, Text);
+    }
   });
-  EXPECT_EQ(Budget().Edit21->text(), "120");
   Budget().Edit21->setText("abc");
   EXPECT_EQ(Store().GetBudget(0), "abc");
-  Form->ComboBox1->setCurrentIndex(1);
-  Form->ComboBox1Change();
-  EXPECT_EQ(Budget().Edit21->text(), "0");  // an empty budget is not a number either
-  EXPECT_EQ(Store().GetBudget(1), "0");
+  for (std::size_t t = 1; t < Budgets.size(); ++t) {
+    Form->ComboBox1->setCurrentIndex(static_cast<int>(t));
+    Form->ComboBox1Change();
+    EXPECT_EQ(Budget().Edit21->text(), QString::fromStdString(Budgets[t]));
+    EXPECT_EQ(Store().GetBudget(static_cast<int>(t)), Budgets[t]);
+  }
   Form->ComboBox1->setCurrentIndex(0);
   Form->ComboBox1Change();
-  EXPECT_EQ(Budget().Edit21->text(), "0");
-  EXPECT_EQ(Store().GetBudget(0), "0");
+  EXPECT_EQ(Budget().Edit21->text(), "abc");
+  ASSERT_TRUE(CloseForm());
+  TTravelerData Saved;
+  Saved.LoadFromFile();
+  for (std::size_t t = 1; t < Budgets.size(); ++t) EXPECT_EQ(Saved.GetBudget(static_cast<int>(t)), Budgets[t]);
+}
+
+TEST_F(BudgetCostsTest, SwitchingTripsLeavesNoFigureOfThePreviousTrip) {
+  OpenWith([](TTravelerData& Store) {
+    for (const char* Name : {"A", "B"}) {
+      Store.AppendTrip();
+      const int Trip = Store.TripCount() - 1;
+      Store.GetTrip(Trip).Name = Name;
+      Store.SetBudget(Trip, "100");
+      Store.AddGearCategory(Trip, "G");
+      Store.AddGearItem(Trip, 0, "g", "1", "10", "No", "5", "0.5", "");
+      Store.AddShopingCategory(Trip, "S");
+      Store.AddShopingItem(Trip, 0, "s", "2", "", "1", "");
+    }
+  });
+  const auto Statistics = [this] {
+    QStringList Boxes;
+    for (TCategoryListPage* Page : std::initializer_list<TCategoryListPage*>{Form->GearPage, Form->ShoppingPage})
+      for (const auto& Controls : Page->StatisticControls) {
+        Controls.Button->click();
+        Boxes.append(Controls.Box->text());
+      }
+    return Boxes;
+  };
+  for (QPushButton* Compute : {Budget().Button32, Budget().Button40}) {
+    Form->ComboBox1->setCurrentIndex(0);
+    Form->ComboBox1Change();
+    ASSERT_FALSE(Statistics().contains(""));
+    Compute->click();
+    ASSERT_GT(Budget().Chart1->SliceCount() + Budget().Chart2->SliceCount(), 0);
+    Form->ComboBox1->setCurrentIndex(1);
+    Form->ComboBox1Change();
+    for (const TPieChart* Chart : {Budget().Chart1, Budget().Chart2}) {
+      EXPECT_FALSE(Chart->IsShown());
+      EXPECT_EQ(Chart->SliceCount(), 0);
+    }
+    EXPECT_EQ(Budget().Edit22->text(), "");
+    for (TCategoryListPage* Page : std::initializer_list<TCategoryListPage*>{Form->GearPage, Form->ShoppingPage})
+      for (const auto& Controls : Page->StatisticControls) EXPECT_EQ(Controls.Box->text(), "");
+  }
 }
 
 TEST_F(BudgetCostsTest, BudgetBoxUsesTheUsersDecimalSeparator) {

@@ -3,7 +3,10 @@
 // without deep recursion, and the work of a run is bounded.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "CalcTestSupport.h"
+#include "calc/CalcWorker.h"
 
 namespace {
 
@@ -57,6 +60,47 @@ TEST(CalcLimits, WorkOfARunIsBounded) {
   const std::string Big = "x:=replace(\"" + std::string(1000, 'a') + "\",\"a\",\"" + std::string(1000, 'b') + "\");";
   EXPECT_EQ(Outcome(Big + "length(x)"), Quoted("1000000"));
   EXPECT_EQ(Outcome(Big + Repeat("x;", 20000) + "1"), InvalidFormule);
+}
+
+// The work of a run counts operations, not the digits of numbers that are
+// never written: a long product of a huge number stays within the limits.
+TEST(CalcLimits, HugeNumbersCostNoMoreThanSmallOnes) {
+  EXPECT_EQ(Outcome("9e4931" + Repeat("*1", 100000)), Outcome("9e4931*1"));
+  // Writing their digits is real work.
+  EXPECT_EQ(Outcome(Repeat("length(9e4931*1);", 100)), "4932");
+  EXPECT_EQ(Outcome(Repeat("length(9e4931*1);", 2000)), InvalidFormule);
+}
+
+TEST(CalcLimits, AStopRequestEndsTheRun) {
+  std::atomic<bool> Stop{true};
+  TCalcul Calc;
+  Calc.SetStopRequest(&Stop);
+  EXPECT_EQ(Outcome(Calc, "1+1"), InvalidFormule);
+  EXPECT_EQ(Outcome(Calc, "x:=1"), InvalidFormule);
+  Stop = false;
+  EXPECT_EQ(Outcome(Calc, "eval(\"1+1\")"), "2");
+}
+
+// The window's evaluations run on a thread of their own.
+TEST(CalcLimits, AWorkerRunsCollectsAndStops) {
+  TCalcul Calc;
+  TCalcWorker Worker(Calc);
+  std::atomic<int> Ended{0};
+  Calc.Formula = "6*7";
+  Worker.Start([&] { ++Ended; });
+  EXPECT_TRUE(Worker.WaitFor(std::chrono::seconds(60)));
+  EXPECT_TRUE(Worker.HasEnded());
+  EXPECT_EQ(Worker.Collect(), "42");
+  EXPECT_EQ(Ended, 1);
+  EXPECT_FALSE(Worker.IsRunning());
+  Calc.Formula = "1+";
+  Worker.Start(nullptr);
+  EXPECT_EQ(Worker.Collect(), "");
+  Calc.Formula = "x:=\"" + std::string(1000, 'a') + "\";" + Repeat("length(x)+", 100000) + "0";
+  Worker.Start(nullptr);
+  Worker.Stop();
+  EXPECT_FALSE(Worker.IsRunning());
+  EXPECT_EQ(Outcome(Calc, "1+1"), "2");
 }
 
 TEST(CalcLimits, LongFormulasAreReadInOnePass) {

@@ -2,6 +2,10 @@
 // result kinds and the error model.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "CalcTestSupport.h"
@@ -229,6 +233,44 @@ TEST(CalcOperators, FormatNumberRoundsTo12Decimals) {
   EXPECT_EQ(calc::FormatNumber(-12.5L), "-12.5");
   EXPECT_EQ(Outcome("0.1+0.2"), "0.3");
   EXPECT_EQ(Outcome("1-0.9"), "0.1");
+}
+
+// From 2^64 on a number's text is all its digits; reading it back gives the
+// same number, so such numbers pass between operations without their text.
+TEST(CalcOperators, HugeNumbersKeepAllTheirDigits) {
+  std::mt19937_64 Random(15);
+  std::vector<long double> Values = {calc::WholeMagnitude, std::numeric_limits<long double>::max(), 9e4931L};
+  for (int Exponent = 64; Exponent < 16383; Exponent += 397)
+    Values.push_back(std::ldexp(static_cast<long double>(Random() | (1ULL << 63)), Exponent - 63));
+  std::vector<char> Buffer(6000);
+  for (const long double Value : Values) {
+    const auto End = std::to_chars(Buffer.data(), Buffer.data() + Buffer.size(), Value, std::chars_format::fixed, 0);
+    const std::string Digits(Buffer.data(), End.ptr);
+    const std::string Text = calc::FormatNumber(Value);
+    EXPECT_EQ(Text, Digits);
+    EXPECT_EQ(calc::FormatNumber(-Value), "-" + Digits);
+    EXPECT_EQ(calc::ParseDecimal(Text), Value);
+  }
+}
+
+TEST(CalcOperators, HugeNumbersInFormulas) {
+  const std::string TwoTo100 = "1267650600228229401496703205376";
+  ExpectAll({
+      {"2^64", "18446744073709551616"},
+      {"-(2^64)*2", "-36893488147419103232"},
+      {"2^64-1", "18446744073709551615"},
+      {"sqrt(2^200)", TwoTo100},
+      {"2^100|\"\"", Quoted(TwoTo100)},
+      {"copy(2^100,1,5)", Quoted("12676")},
+      {"length(9e4931*1)", "4932"},
+      {"(9e4931*1)=(9e4931*1)", "1"},
+      {"2^100>2^99", "1"},
+      {"9e4931*1>8e4931", "0"},  // compared as doubles: both beyond their range
+      {"9e4931*1*1/1e4931", "9"},
+      {"x:=2^200; x*1=x", "1"},
+      {"9e4931*10", Failure("invalid formule")},
+  });
+  EXPECT_EQ(Outcome("9e4931*1"), calc::FormatNumber(9e4931L));
 }
 
 TEST(CalcOperators, IsQuoted) {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -145,6 +146,42 @@ TEST_F(CalculatorWindowTest, EnterAndEscape) {
   Key(Qt::Key_Escape);
   EXPECT_EQ(Calc.DisplayText(), "0");
   EXPECT_EQ(Calc.TapeLines().size(), 3);
+}
+
+// An evaluation that takes its time goes on in the background: the window
+// shows it is busy and takes no keys but "C" and Esc until the result is
+// there; Esc stops it and clears, and the last result stays.
+TEST_F(CalculatorWindowTest, LongEvaluationsRunInTheBackground) {
+  Calc.SetQuickCalculationTime(std::chrono::milliseconds(0));
+  Click({"2", "+", "3", "*", "4", "="});
+  ASSERT_TRUE(Calc.IsCalculating());
+  EXPECT_EQ(Calc.DisplayText(), TfrmCalc::BusyText);
+  EXPECT_EQ(LastTapeLine(), "(2+3)*4=");
+  EXPECT_EQ(Calc.cursor().shape(), Qt::BusyCursor);
+  for (int n : {1, 11, 14, 23, 21, 24}) EXPECT_FALSE(Calc.SpeedButton(n)->isEnabled()) << n;
+  for (int n : {15, 17, 20}) EXPECT_TRUE(Calc.SpeedButton(n)->isEnabled()) << n;
+  Key(Qt::Key_5);
+  Click({"5"});
+  for (int Waited = 0; Calc.IsCalculating() && Waited < 10000; Waited += 10) QTest::qWait(10);
+  ASSERT_FALSE(Calc.IsCalculating());
+  EXPECT_EQ(LastTapeLine(), "(2+3)*4=20");
+  EXPECT_EQ(Calc.DisplayText(), "0");
+  EXPECT_TRUE(Calc.SpeedButton(1)->isEnabled());
+  EXPECT_NE(Calc.cursor().shape(), Qt::BusyCursor);
+
+  Click({"9", "*", "9", "="});
+  ASSERT_TRUE(Calc.IsCalculating());
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(Calc.IsCalculating());
+  QTest::qWait(50);  // a notice of the stopped run changes nothing
+  EXPECT_EQ(Calc.TapeLines().size(), 3);
+  EXPECT_EQ(Calc.DisplayText(), "0");
+  EXPECT_TRUE(Calc.SpeedButton(1)->isEnabled());
+  Click({"M+", "M-"});
+  EXPECT_EQ(Calc.DisplayText(), "20");
+  Click({"C", "7", "*", "6", "="});
+  for (int Waited = 0; Calc.IsCalculating() && Waited < 10000; Waited += 10) QTest::qWait(10);
+  EXPECT_EQ(LastTapeLine(), "7*6=42");
 }
 
 class CalculatorPageTest : public MainFormTest {

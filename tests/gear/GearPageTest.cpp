@@ -183,33 +183,48 @@ TEST_F(GearPageTest, DoubleClickOnOwnTogglesAndStoresInStorageUnits) {
   EXPECT_TRUE(Prompts.Shown.empty());
 }
 
-TEST_F(GearPageTest, FigureThatIsNotANumberStoresNothingSilently) {
-  OpenWithGear({{"Shelter", {Tent}}});
-  Click(Gear().ElTree1, {0, 0});
-  Gear().ValueListEditor1->EnterValue(1, "heavy");
-  Gear().ValueListEditor1->EnterValue(0, "Tarp");  // the whole item waits for a valid weight
-  EXPECT_EQ(GearItem(0, 0).Name, "Tent");
-  EXPECT_EQ(GearItem(0, 0).Weight, "2");
-  EXPECT_EQ(Gear().ValueListEditor1->Value(1), "heavy");
-  EXPECT_EQ(Gear().ElTree1->RowText({0, 0}), "Tent");
-  EXPECT_TRUE(Prompts.Shown.empty());
-  Gear().ValueListEditor1->EnterValue(1, "2.5");
-  EXPECT_EQ(GearItem(0, 0).Name, "Tarp");
-  EXPECT_EQ(GearItem(0, 0).Weight, "2.5");
-}
-
-TEST_F(GearPageTest, FigureBeyondTheRangeOfADoubleStoresNothing) {
-  OpenWithGear({{"Shelter", {Tent}}});
+TEST_F(GearPageTest, FigureThatIsNotANumberIsReportedAndTheOldValueKept) {
+  struct TCase {
+    bool OnGearPage;
+    int Row;
+    QString Typed;
+    QString Kept;
+  };
+  const TCase Cases[] = {{true, 1, "heavy", "2"},     {true, 5, "1,5 l", "0.004"}, {true, 1, "", "2"},
+                         {true, 1, "1e400", "2"},     {true, 5, "-1e309", "0.004"},
+                         {false, 1, "2 kg", "1"}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Typed.toStdString());
+    OpenWith([](TTravelerData& Store) {
+      Store.AppendTrip();
+      TGearList(Store).AddCategory(0, "Shelter");
+      TGearList(Store).AddItem(0, 0, {"Tent", "2", "150", "Yes", "8", "0.004", ""});
+      TShoppingList(Store).AddCategory(0, "Food");
+      TShoppingList(Store).AddItem(0, 0, {"Rice", "1", "1.5", "", ""});
+    });
+    TCategoryTree* Tree = Case.OnGearPage ? Gear().ElTree1 : Shopping().ElTree2;
+    TValueListEditor* Editor = Case.OnGearPage ? Gear().ValueListEditor1 : Shopping().ValueListEditor2;
+    std::unique_ptr<TCategorizedList> List;
+    if (Case.OnGearPage)
+      List = std::make_unique<TGearList>(Store());
+    else
+      List = std::make_unique<TShoppingList>(Store());
+    const TItemTexts Before = List->ItemTexts(0, 0, 0);
+    Click(Tree, {0, 0});
+    Editor->EnterValue(0, "Tarp");
+    Editor->EnterValue(Case.Row, Case.Typed);
+    EXPECT_EQ(Prompts.All(), QStringList{"error: '" + Case.Typed + "' is not a valid floating point value."});
+    EXPECT_EQ(Editor->Value(Case.Row), Case.Kept);
+    EXPECT_EQ(Editor->Value(0), "Tarp");
+    TItemTexts Expected = Before;
+    Expected[0] = "Tarp";
+    EXPECT_EQ(List->ItemTexts(0, 0, 0), Expected);
+    EXPECT_TRUE(Editor->isEnabled());
+  }
+  // The largest figures that are numbers are stored.
+  Prompts.Clear();
   PickWeightUnit(Grams);
   Click(Gear().ElTree1, {0, 0});
-  for (const QString& Typed : {"1e400", "-1e309"}) {
-    Gear().ValueListEditor1->EnterValue(1, Typed);
-    EXPECT_EQ(GearItem(0, 0).Weight, "2") << Typed.toStdString();
-    Gear().ValueListEditor1->EnterValue(5, Typed);
-    EXPECT_EQ(GearItem(0, 0).Volume, "0.004") << Typed.toStdString();
-    Gear().ValueListEditor1->EnterValue(1, "2000");
-    Gear().ValueListEditor1->EnterValue(5, "0.004");
-  }
   Gear().ValueListEditor1->EnterValue(1, "1e300");
   EXPECT_EQ(GearItem(0, 0).Weight, "1E297");
   EXPECT_TRUE(Prompts.Shown.empty());
@@ -440,10 +455,12 @@ TEST_F(GearStatisticsTest, ButtonsFillTheirOwnBoxOnly) {
   EXPECT_EQ(Gear().Edit6->text(), "0.006");
   EXPECT_EQ(Gear().Label5->text(), "Average Necesity:");
   EXPECT_EQ(Gear().Button23->text(), "Calculate Average");
-  // The figures stay through a unit change and a refresh.
+  // The figures stay through a unit change; a refresh, which may show
+  // another trip or changed lists, empties them.
   PickWeightUnit(Grams);
-  Form->RefreshTripPages();
   EXPECT_EQ(Gear().Edit4->text(), "3.5");
+  Form->RefreshTripPages();
+  EXPECT_EQ(Gear().Edit4->text(), "");
   EXPECT_TRUE(Prompts.Shown.empty());
 }
 
@@ -545,7 +562,7 @@ TEST_F(GearPageTest, FillShowsTheTripAndKeepsTheBoxes) {
   EXPECT_EQ(TreeRows(Gear().ElTree1), QStringList{"Only"});
   EXPECT_EQ(Gear().CurrentGearCategory(), 0);
   EXPECT_EQ(Gear().Edit3->text(), "A");
-  EXPECT_EQ(Gear().Edit4->text(), "1");
+  EXPECT_EQ(Gear().Edit4->text(), "");  // the figure of the trip shown before
   EXPECT_FALSE(Gear().ValueListEditor1->isEnabled());
   EXPECT_EQ(Gear().ValueListEditor1->Values(), (QStringList{"", "0", "0", "No", "10", "0", ""}));
   EXPECT_TRUE(Gear().Button8->isEnabled());
@@ -584,9 +601,11 @@ TEST_F(GearPageTest, EditorUsesTheUsersDecimalSeparator) {
   EXPECT_EQ(GearItem(0, 0).Necessity, "7.5");
   Gear().DKButton1->click();
   EXPECT_EQ(Gear().Edit4->text(), "1,5");
-  Gear().ValueListEditor1->EnterValue(1, "1.5");  // not a number with ","
-  EXPECT_EQ(GearItem(0, 0).Weight, "1.5");
   EXPECT_TRUE(Prompts.Shown.empty());
+  Gear().ValueListEditor1->EnterValue(1, "2.5");  // not a number with ","
+  EXPECT_EQ(Prompts.All(), QStringList{"error: '2.5' is not a valid floating point value."});
+  EXPECT_EQ(GearItem(0, 0).Weight, "1.5");
+  EXPECT_EQ(Gear().ValueListEditor1->Value(1), "1,5");
 }
 
 }  // namespace

@@ -184,8 +184,11 @@ TEST_F(ReportSectionsTest, AWeightThatIsNotANumberStopsTheSection) {
   Store.GetGearItem(0, 0, 0).Volume = "";
   EXPECT_THROW(Text(TReportSection::Gear), TNumberTextError);
   Store.AddShopingCategory(0, "Food");
-  Store.AddShopingItem(0, 0, "Oats", "1", "REI", "1,5", "");
+  Store.AddShopingItem(0, 0, "Oats", "1", "REI", "1.5 kg", "");
   EXPECT_THROW(Text(TReportSection::Shopping), TNumberTextError);
+  // A decimal comma, as stored under another regional setting, is a number.
+  Store.GetShopingItem(0, 0, 0).Weight = "1,5";
+  EXPECT_NE(Text(TReportSection::Shopping).find("1.5 kg"), std::string::npos);
 }
 
 TEST_F(ReportSectionsTest, StoredTextsPassTheConverterButLabelsAndFiguresDoNot) {

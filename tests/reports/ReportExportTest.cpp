@@ -1,6 +1,11 @@
 // "Export Report": rich text for an rtf extension in any letter case, plain
-// text otherwise; the report is compiled before the dialog.
+// text otherwise; the report is compiled before the dialog. Every export
+// asks before replacing a file and refuses the program's own files.
+#include <QAction>
+
 #include "ReportsFixture.h"
+#include "gear/GearPage.h"
+#include "pages/RecipesPage.h"
 #include "widgets/RtfReader.h"
 
 namespace {
@@ -54,6 +59,83 @@ TEST_F(ReportExportFailureTest, AFileThatCannotBeWrittenIsReported) {
   ASSERT_EQ(Prompts.Texts("error").size(), 1);
   EXPECT_TRUE(
       Prompts.Texts("error")[0].startsWith(QString::fromStdString("Could not create '" + Path + "': ")));
+}
+
+// Every export of the program, by what the user clicks.
+struct TExportCommand {
+  const char* Title;
+  std::function<void(TMainForm&)> Click;
+};
+
+const std::vector<TExportCommand>& ExportCommands() {
+  static const std::vector<TExportCommand> Commands = {
+      {"Export Report", [](TMainForm& Form) { Form.ReportsPage->Button35->click(); }},
+      {"Export Trip", [](TMainForm& Form) { Form.ExportCurrentTripPlanToFile1->trigger(); }},
+      {"Export Trip", [](TMainForm& Form) { Form.GearPage->Button43->click(); }},
+      {"Export Trip", [](TMainForm& Form) { Form.RecipesPage->Button45->click(); }},
+  };
+  return Commands;
+}
+
+TEST_F(ReportExportFailureTest, EveryExportAsksBeforeReplacingAFile) {
+  OpenWith(BuildReportTrip);
+  ShowPage(TMainForm::ReportsPageIndex);
+  for (const TExportCommand& Command : ExportCommands()) {
+    SCOPED_TRACE(Command.Title);
+    Folder.Write("old.txt", {'o', 'l', 'd'});
+    const QString Old = QString::fromStdString(Folder.File("old.txt"));
+    const QString Save = QString("save: ") + Command.Title;
+    const QString Replace = "confirm: \"old.txt\" already exists. Do you want to replace it?";
+    // No: the dialog again; cancelled there, nothing is written.
+    Prompts.Clear();
+    Prompts.FileAnswers = {Old};
+    Prompts.ConfirmAnswers = {false};
+    Command.Click(*Form);
+    EXPECT_EQ(Prompts.All(), (QStringList{Save, Replace, Save}));
+    EXPECT_EQ(FileText(Folder.File("old.txt")), "old");
+    // Yes: replaced.
+    Prompts.Clear();
+    Prompts.FileAnswers = {Old};
+    Prompts.ConfirmAnswers = {true};
+    Command.Click(*Form);
+    EXPECT_EQ(Prompts.All(), (QStringList{Save, Replace}));
+    EXPECT_NE(FileText(Folder.File("old.txt")), "old");
+    // A new file is written without a question.
+    Prompts.Clear();
+    Prompts.FileAnswers = {QString::fromStdString(Folder.File("new.txt"))};
+    Command.Click(*Form);
+    EXPECT_EQ(Prompts.All(), QStringList{Save});
+    EXPECT_TRUE(std::filesystem::exists(Folder.File("new.txt")));
+    std::filesystem::remove(Folder.File("new.txt"));
+  }
+}
+
+TEST_F(ReportExportFailureTest, NoExportWritesOverTheProgramsOwnFiles) {
+  OpenWith(BuildReportTrip);
+  ShowPage(TMainForm::ReportsPageIndex);
+  Folder.Write("qmp.dat.recovery", {'r'});
+  Folder.Write("qmp.dat.lock", {'l'});
+  const std::pair<const char*, const char*> Refused[] = {
+      {"qmp.dat", "it holds your trip plans"},
+      {"qmp.dat.recovery", "it is the recovery file of your trip plans"},
+      {"qmp.dat.lock", "it is the lock file of your trip plans"},
+      {"ReportTemplate.rtf", "it is the report template"},
+  };
+  for (const TExportCommand& Command : ExportCommands()) {
+    SCOPED_TRACE(Command.Title);
+    for (const auto& [Name, Role] : Refused) {
+      const std::string Before = FileText(Folder.File(Name));
+      Prompts.Clear();
+      Prompts.FileAnswers = {QString::fromStdString(Folder.File(Name))};
+      Command.Click(*Form);
+      const QString Save = QString("save: ") + Command.Title;
+      EXPECT_EQ(Prompts.All(), (QStringList{Save,
+                                            QString("error: Cannot export to \"") + Name + "\": " + Role +
+                                                ". Please choose another file name.",
+                                            Save}));
+      EXPECT_EQ(FileText(Folder.File(Name)), Before) << Name;
+    }
+  }
 }
 
 }  // namespace

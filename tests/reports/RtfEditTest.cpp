@@ -27,6 +27,9 @@ TRtfDocument SampleDocument() {
   Document.Paragraphs[2].Alignment = TRtfAlignment::Justify;
   Document.Paragraphs[2].Runs = {{u"a\tb\u2028c", Body}, {u" plain", Font(u"Arial", 20)}};
   Document.Paragraphs[2].MarkFormat = Font(u"Arial", 20);
+  Document.Paragraphs[2].LeftIndent = 709;
+  Document.Paragraphs[2].FirstLineIndent = -283;
+  Document.Paragraphs[2].TabStops = {300, 709, 2000};
   return Document;
 }
 
@@ -35,6 +38,16 @@ TEST(RtfTextDocumentTest, ADocumentComesBackFromQtUnchanged) {
   SetRtfDocument(Qt, SampleDocument());
   EXPECT_EQ(Qt.blockCount(), 3);
   EXPECT_EQ(RtfDocumentOf(Qt), SampleDocument());
+}
+
+TEST(RtfTextDocumentTest, TablesComeBackFromQtUnchanged) {
+  for (const TRtfDocument& Document :
+       {DocumentWithTable({u"before"}, {u"after"}), DocumentWithTable({}, {u""}),
+        DocumentWithTable({u"a", u"b"}, {u""})}) {
+    QTextDocument Qt;
+    SetRtfDocument(Qt, Document);
+    EXPECT_EQ(RtfDocumentOf(Qt), Document) << Qt.toPlainText().toStdString();
+  }
 }
 
 TEST(RtfTextDocumentTest, FormatsLeftOpenTakeTheDocumentsDefaultFont) {

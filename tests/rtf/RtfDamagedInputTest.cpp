@@ -113,3 +113,17 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+namespace {
+
+TEST(RtfDamagedInputTest, TooLargeRichTextIsRefusedWithItsSize) {
+  EXPECT_NO_THROW(ReadRtf("{\\rtf1 " + std::string(MaxRichTextBytes - 8, 'x') + "}"));
+  try {
+    ReadRtf(std::string(MaxRichTextBytes + 4 * 1024 * 1024, 'x'));
+    FAIL() << "no error";
+  } catch (const TRichTextTooLargeError& Error) {
+    EXPECT_STREQ(Error.what(), "The rich text is too large to open: 20 MB; at most 16 MB can be opened");
+  }
+}
+
+}  // namespace

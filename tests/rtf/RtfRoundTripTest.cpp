@@ -24,7 +24,7 @@ TEST(RtfWriterTest, WritesAStandardHeaderTablesAndEscapes) {
   EXPECT_NE(Rtf.find("\\pard\\qc \\plain\\f0\\fs28\\b Trip \\{caf\\'e9\\} \\\\ \\'80 \\u1078?\\par"),
             std::string::npos)
       << Rtf;
-  EXPECT_NE(Rtf.find("\\cf1 a\\tab b\\line c}"), std::string::npos) << Rtf;
+  EXPECT_NE(Rtf.find("\\cf1 a\\tab b\\line c\\par\r\n}"), std::string::npos) << Rtf;
   // Only 7-bit bytes: the file is the same in any code page.
   for (char c : Rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
 }
@@ -58,14 +58,43 @@ class TRandomDocuments {
     Document.Paragraphs.resize(Pick(1, 6));
     for (TRtfParagraph& Paragraph : Document.Paragraphs) {
       Paragraph.Alignment = static_cast<TRtfAlignment>(Pick(0, 3));
+      Paragraph.LeftIndent = Pick(0, 3) * 360;
+      Paragraph.FirstLineIndent = Pick(-1, 1) * 283;
+      for (int Stop = Pick(-2, 3) * 709; Stop > 0 && Paragraph.TabStops.size() < 2; Stop += 709)
+        Paragraph.TabStops.push_back(Stop);
       const int Runs = Pick(0, 5);
       for (int i = 0; i < Runs; ++i) Paragraph.Runs.push_back({Text(), Format()});
       Paragraph.MarkFormat = Format();
     }
+    AddTables(Document);
     return Normalized(Document);
   }
 
  private:
+  // Tables over runs of paragraphs: rows of one to three cells, each of one
+  // or two paragraphs.
+  void AddTables(TRtfDocument& Document) {
+    std::size_t Next = static_cast<std::size_t>(Pick(0, 2));
+    while (Next < Document.Paragraphs.size() && Pick(0, 1)) {
+      TRtfTable Table;
+      Table.FirstParagraph = Next;
+      while (Next < Document.Paragraphs.size() && (Table.Rows.empty() || Pick(0, 1))) {
+        TRtfRow Row;
+        for (int Cells = Pick(1, 3); Cells > 0 && Next < Document.Paragraphs.size(); --Cells) {
+          TRtfCell Cell;
+          Cell.Width = Pick(1, 80) * 100;
+          for (int& Border : Cell.Borders) Border = Pick(0, 2) * 10;
+          Cell.ParagraphCount = std::min<std::size_t>(Pick(1, 2), Document.Paragraphs.size() - Next);
+          Next += Cell.ParagraphCount;
+          Row.Cells.push_back(Cell);
+        }
+        Table.Rows.push_back(Row);
+      }
+      Document.Tables.push_back(Table);
+      Next += static_cast<std::size_t>(Pick(1, 2));
+    }
+  }
+
   int Pick(int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(FRandom); }
 
   std::u16string Text() {

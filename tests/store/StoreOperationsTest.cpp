@@ -10,11 +10,13 @@ namespace {
 class TAnsweringPrompt : public TStorePrompt {
  public:
   std::string Name;
+  bool NameGiven = true;
   bool Yes = false;
   int Asked = 0;
-  std::string InputText(const std::string&, const std::string&, const std::string&) override {
+  bool InputText(const std::string&, const std::string&, std::string& Value) override {
     ++Asked;
-    return Name;
+    if (NameGiven) Value = Name;
+    return NameGiven;
   }
   bool ConfirmYes(const std::string&) override {
     ++Asked;
@@ -27,7 +29,9 @@ TEST(Store, NewTripsAreEmpty) {
   TAnsweringPrompt Prompt;
   Prompt.Name = "Bahamas2007";
   Store.SetPrompt(&Prompt);
-  Store.NewTrip();
+  EXPECT_TRUE(Store.NewTrip());
+  Prompt.NameGiven = false;
+  EXPECT_FALSE(Store.NewTrip());  // cancelled: nothing added
   Store.AppendTrip();
   ASSERT_EQ(Store.TripCount(), 2);
   EXPECT_EQ(Store.GetTrip(0).Name, "Bahamas2007");

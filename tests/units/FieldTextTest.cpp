@@ -101,4 +101,51 @@ TEST(FieldText, TotalsReadStoredFiguresInDisplayUnits) {
   EXPECT_EQ(StoredFigure(TFieldKind::Number, "0.1", TDisplayUnits{}), 0.1L);  // long double, not via double
 }
 
+// Texts stored under a regional setting with a decimal comma read as numbers
+// too; what the program writes back uses ".".
+struct TStoredCase {
+  const char* Stored;
+  bool IsNumber;
+  long double Value;
+  const char* ShownWithPoint;  // a Number field in an editor with "."
+  const char* ShownWithComma;  // and with ","
+};
+
+class StoredNumberText : public ::testing::TestWithParam<TStoredCase> {};
+
+TEST_P(StoredNumberText, ReadsWithPointThenComma) {
+  const TStoredCase& Case = GetParam();
+  EXPECT_EQ(IsStoredNumberText(Case.Stored), Case.IsNumber);
+  if (Case.IsNumber)
+    EXPECT_EQ(StoredTextToNumber(Case.Stored), Case.Value);
+  else
+    EXPECT_THROW(StoredTextToNumber(Case.Stored), TNumberTextError);
+  EXPECT_EQ(StoredToShown(TFieldKind::Number, Case.Stored, UnitsFor(TFieldKind::Weight, Kilograms, '.')),
+            Case.ShownWithPoint);
+  EXPECT_EQ(StoredToShown(TFieldKind::Number, Case.Stored, UnitsFor(TFieldKind::Weight, Kilograms, ',')),
+            Case.ShownWithComma);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StoredNumberText,
+    ::testing::Values(TStoredCase{"0.75", true, 0.75L, "0.75", "0,75"},
+                      TStoredCase{"0,75", true, 0.75L, "0.75", "0,75"},
+                      TStoredCase{" 100,5 ", true, 100.5L, " 100.5 ", " 100,5 "},
+                      TStoredCase{"-1,5E3", true, -1500.0L, "-1.5E3", "-1,5E3"},
+                      TStoredCase{"1,500", true, 1.5L, "1.500", "1,500"},  // a decimal comma, never thousands
+                      TStoredCase{"1.000,5", false, 0, "1.000,5", "1.000,5"},
+                      TStoredCase{"1,000.5", false, 0, "1,000.5", "1,000.5"},
+                      TStoredCase{"1,2,3", false, 0, "1,2,3", "1,2,3"},
+                      TStoredCase{"15 USD", false, 0, "15 USD", "15 USD"},
+                      TStoredCase{"", false, 0, "", ""}));
+
+TEST(FieldText, StoredCommaFiguresConvertAndTotalAndAreWrittenBackWithAPoint) {
+  const TDisplayUnits InGrams = UnitsFor(TFieldKind::Weight, Grams);
+  EXPECT_EQ(StoredToShown(TFieldKind::Weight, "0,75", InGrams), "750");
+  EXPECT_EQ(StoredToShown(TFieldKind::Volume, "0,0015", UnitsFor(TFieldKind::Volume, Liters, ',')), "1,5");
+  EXPECT_EQ(StoredFigure(TFieldKind::Weight, "1,25", InGrams), 1250.0L);
+  EXPECT_EQ(ShownToStored(TFieldKind::Weight, StoredToShown(TFieldKind::Weight, "0,75", InGrams), InGrams), "0.75");
+  EXPECT_EQ(ShownToStored(TFieldKind::Number, "100,5", UnitsFor(TFieldKind::Weight, Kilograms, ',')), "100.5");
+}
+
 }  // namespace

@@ -1,0 +1,27 @@
+#include "app/ExportFileName.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/Prompts.h"
+#include "reports/ProgramFiles.h"
+
+std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }
+
+QString AskExportFileName(IPrompts& Prompts, const QString& Title, const QString& Filter,
+                          const QString& DefaultSuffix) {
+  for (;;) {
+    const QString FileName = Prompts.SaveFileName(Title, Filter, DefaultSuffix);
+    if (FileName.isEmpty()) return {};
+    const QString Shown = "\"" + QFileInfo(FileName).fileName() + "\"";
+    const std::string Role = ProgramFileRole(LocalFileName(FileName));
+    if (!Role.empty()) {
+      Prompts.Error("Cannot export to " + Shown + ": " + QString::fromStdString(Role) +
+                    ". Please choose another file name.");
+      continue;
+    }
+    if (QFileInfo::exists(FileName) && !Prompts.Confirm(Shown + " already exists. Do you want to replace it?"))
+      continue;
+    return FileName;
+  }
+}

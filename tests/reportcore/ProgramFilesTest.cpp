@@ -1,0 +1,38 @@
+// The program's own files, which no export may write over, however named.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "reports/ProgramFiles.h"
+#include "support/WorkingFolder.h"
+
+namespace {
+
+TEST(ProgramFilesTest, NamesEveryOwnFileOfTheDataFolderHoweverSpelt) {
+  TWorkingFolder Folder;
+  for (const char* Name : {"qmp.dat", "ReportTemplate.rtf", "qmp.dat.lock"}) Folder.Write(Name, {'x'});
+  std::filesystem::create_directory("sub");
+  std::filesystem::create_symlink(Folder.File("qmp.dat"), "link.dat");
+  std::filesystem::create_hard_link("ReportTemplate.rtf", "hard.rtf");
+  const std::string Trips = "it holds your trip plans";
+  const std::string Template = "it is the report template";
+  const std::pair<std::string, std::string> Cases[] = {
+      {"qmp.dat", Trips},
+      {Folder.File("qmp.dat"), Trips},
+      {"./sub/../qmp.dat", Trips},
+      {"link.dat", Trips},
+      {"qmp.dat.recovery", "it is the recovery file of your trip plans"},  // also before it exists
+      {"qmp.dat.lock", "it is the lock file of your trip plans"},
+      {"qmp.dat.tmp-a1B2c3", "it is a temporary file of your trip plans"},
+      {"ReportTemplate.rtf", Template},
+      {"hard.rtf", Template},
+      {"report.rtf", ""},
+      {"qmp.dat.txt", ""},
+      {"sub/qmp.dat", ""},  // another folder's file
+      {"sub/qmp.dat.tmp-a1B2c3", ""},
+      {"sub/ReportTemplate.rtf", ""},
+  };
+  for (const auto& [Path, Role] : Cases) EXPECT_EQ(ProgramFileRole(Path), Role) << Path;
+}
+
+}  // namespace
