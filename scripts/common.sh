@@ -33,7 +33,7 @@ sudo_user() {
 continue_as_user() {
   user=$(sudo_user)
   [ -n "$user" ] || return 0
-  for folder in "$ROOT/build" "$ROOT/build-sanitize" "$ROOT/run"; do
+  for folder in "$ROOT/build" "$ROOT/build-sanitize" "$ROOT/build-package" "$ROOT/run"; do
     if [ -e "$folder" ] && [ "$(stat -c %U "$folder")" = root ]; then
       echo "Giving $folder back to $user"
       chown -R "$user": "$folder"
