@@ -13,6 +13,7 @@ if [ "${1:-}" = "--with-webengine" ]; then
 fi
 # shellcheck disable=SC2086
 install_missing $extra
+continue_as_user "$@"
 
 OUT="$ROOT/build-package"
 export DEB_BUILD_MAINT_OPTIONS="hardening=+all"

@@ -7,10 +7,13 @@
 extra=""
 if [ "${1:-}" = "--with-webengine" ]; then extra="qt6-webengine-dev"; fi
 install_missing $extra
+continue_as_user "$@"
 build
 
-mkdir -p "$ROOT/run"
-cd "$ROOT/run"
+RUN="$ROOT/run"
+mkdir -p "$RUN"
+cd "$RUN"
 [ -f qmp.dat ] || "$BUILD/tools/sampletrip/qmp-sample" .
 [ -f ReportTemplate.rtf ] || cp "$ROOT/resources/ReportTemplate.rtf" . 2>/dev/null || true
+echo "Starting Quillmoor Planner in $RUN"
 exec "$BUILD/src/quillmoor"

@@ -44,6 +44,8 @@ TCalculatorPage::TCalculatorPage(TAppContext& Context, QWidget* Parent) : TTripP
   Layout->addWidget(ChartPanel, 1);
 
   FCalculator = std::make_unique<TfrmCalc>();
+  // The docked calculator is placed, not laid out: keep room for all of it.
+  Panel7->setMinimumHeight(FCalculator->height());
 }
 
 TCalculatorPage::~TCalculatorPage() = default;

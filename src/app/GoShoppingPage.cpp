@@ -55,7 +55,7 @@ void TGoShoppingPage::CreateView() {
   FAddressLabel = new QLabel(FAddress, WebBrowser1);
   FAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   FOpenButton = new QPushButton("Open in Web Browser", WebBrowser1);
-  connect(FOpenButton, &QPushButton::clicked, this, [this] { Context.Prompts.OpenUrl(FAddress); });
+  connect(FOpenButton, &QPushButton::clicked, this, [this] { OpenAddress(Context.Prompts, FAddress); });
   Layout->addStretch(1);
   Layout->addWidget(Caption, 0, Qt::AlignHCenter);
   Layout->addWidget(FAddressLabel, 0, Qt::AlignHCenter);

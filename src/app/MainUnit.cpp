@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -40,6 +41,7 @@
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 #include "widgets/ValueListEditor.h"
+#include "widgets/ColumnScrollArea.h"
 
 namespace {
 
@@ -98,6 +100,22 @@ class TCompactTabStyle : public QProxyStyle {
   }
 };
 
+// The banner keeps its designed size where the window has room for it, and
+// gives way to the selectors beside it on a narrow screen.
+class TBannerLabel : public QLabel {
+ public:
+  explicit TBannerLabel(QWidget* Parent) : QLabel(Parent) {
+    setMinimumSize(MinimumWidth, Size.height());
+    setMaximumSize(Size);
+  }
+  QSize sizeHint() const override { return Size; }
+  QSize minimumSizeHint() const override { return minimumSize(); }
+
+ private:
+  static constexpr QSize Size{601, 89};
+  static constexpr int MinimumWidth = 150;
+};
+
 QFont ComicFont() {
   QFont Font("Comic Sans MS");
   Font.setPointSize(9);
@@ -108,7 +126,7 @@ QFont ComicFont() {
 
 TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   setWindowTitle("Quillmoor Planner");
-  resize(922, 695);
+  resize(DesignedSize);
   FTripData = std::make_unique<TTravelerData>();
   FStorePrompt = std::make_unique<TStorePromptAdapter>(Prompts);
   FTripData->SetPrompt(FStorePrompt.get());
@@ -121,7 +139,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   BuildTopBand(Central);
   auto* Body = new QHBoxLayout;
   Body->setSpacing(0);
-  Body->addWidget(BuildButtonColumn());
+  Body->addWidget(new TColumnScrollArea(BuildButtonColumn(), Central));
   PageControl1 = new QTabWidget(Central);
   PageControl1->setFont(ComicFont());
   // Eleven tabs share the width: keep them compact so all stay visible.
@@ -154,6 +172,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
 
   FRecovery = std::make_unique<TSessionRecovery>(*FTripData);
   FContext->Guarded([this] { FormCreate(); });
+  if (const QScreen* Screen = screen()) FitToScreen(Screen->availableGeometry());
   FRecovery->Baseline();
   FRecovery->Watch();
 }
@@ -169,8 +188,7 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   auto* Band = new QHBoxLayout(Panel1);
   Band->setContentsMargins(2, 2, 6, 2);
 
-  Image1 = new QLabel(Panel1);
-  Image1->setFixedSize(601, 89);
+  Image1 = new TBannerLabel(Panel1);
   Image1->setScaledContents(true);
   Image1->setAlignment(Qt::AlignCenter);
   Band->addWidget(Image1, 0, Qt::AlignTop | Qt::AlignLeft);
@@ -256,7 +274,22 @@ QWidget* TMainForm::BuildButtonColumn() {
 }
 
 void TMainForm::AddPage(TTripPage* Page, const QString& Caption) {
-  PageControl1->addTab(Page, Caption);
+  // On a small screen the page scrolls instead of making the window larger
+  // than the screen.
+  auto* Scroller = new QScrollArea;
+  Scroller->setFrameShape(QFrame::NoFrame);
+  Scroller->setWidgetResizable(true);
+  Scroller->setWidget(Page);
+  PageControl1->addTab(Scroller, Caption);
+}
+
+void TMainForm::FitToScreen(const QRect& Available) {
+  const QSize Room = Available.size() - WindowFrameAllowance;
+  const QSize Needed = minimumSizeHint();
+  if (Needed.width() > Room.width() || Needed.height() > Room.height()) setMinimumSize(Needed.boundedTo(Room));
+  resize(DesignedSize.boundedTo(Room));
+  // Centred with its frame: the frame's top left is the window's position.
+  move(Available.center() - QRect(QPoint(0, 0), size() + WindowFrameAllowance).center());
 }
 
 void TMainForm::BuildPages() {
@@ -558,6 +591,6 @@ void TMainForm::SpeedButtonClick(int PageIndex) {
 
 void TMainForm::Exit1Click() { close(); }
 
-void TMainForm::Updates1Click() { FContext->Prompts.OpenUrl(UpdatesAddress); }
+void TMainForm::Updates1Click() { OpenAddress(FContext->Prompts, UpdatesAddress); }
 
 void TMainForm::About1Click() { FContext->Prompts.ShowMessage(AboutText); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 #include <array>
 #include <memory>
 #include <vector>
@@ -60,6 +61,13 @@ class TMainForm : public QMainWindow {
 
   TTravelerData& TripData() { return *FTripData; }
   TAppContext& Context() { return *FContext; }
+
+  // The window's size as designed, and the room its frame takes on screen.
+  static constexpr QSize DesignedSize{922, 695};
+  static constexpr QSize WindowFrameAllowance{16, 48};
+  // Keeps the window and its minimum size within the screen area Available,
+  // the designed size where it fits, and centres the window in it.
+  void FitToScreen(const QRect& Available);
 
   // Shows the selected trip on every page, in the fixed order.
   void RefreshTripPages();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <exception>
+#include <functional>
 
 class QPrinter;
 class QWidget;
@@ -43,8 +44,9 @@ class IPrompts {
   // The print dialog for Printer; true when the user confirms.
   virtual bool PrintDialog(QPrinter& Printer) = 0;
 
-  // Hands a web address or a mailto: link to the desktop shell.
-  virtual void OpenUrl(const QString& Url) = 0;
+  // Hands a web address or a mailto: link to the desktop shell. Failed runs,
+  // possibly later, when no program of the desktop opens it.
+  virtual void OpenUrl(const QString& Url, std::function<void()> Failed) = 0;
 
   virtual QString ClipboardText() = 0;
   virtual void SetClipboardText(const QString& Text) = 0;
@@ -53,6 +55,12 @@ class IPrompts {
 // The text of the standard error box: the message, with a full stop appended
 // when its last character sorts after ".".
 QString StandardErrorText(const QString& Message);
+
+// Opens a web address or a mailto: link through the desktop shell; when no
+// program opens it, the error box says so, naming the address.
+void OpenAddress(IPrompts& Prompts, const QString& Url);
+// That message: a mailto: link is named without its subject and body.
+QString NoProgramForAddressText(const QString& Url);
 
 // Shows a failure that escaped an event handler in the standard error box.
 void ShowStandardError(IPrompts& Prompts, const std::exception& Failure);

@@ -7,7 +7,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -100,7 +102,28 @@ bool QtPrompts::PrintDialog(QPrinter& Printer) {
   return Dialog.exec() == QDialog::Accepted;
 }
 
-void QtPrompts::OpenUrl(const QString& Url) { QDesktopServices::openUrl(QUrl(Url)); }
+void QtPrompts::OpenUrl(const QString& Url, std::function<void()> Failed) {
+  const QString Opener = QStandardPaths::findExecutable("xdg-open");
+  if (Opener.isEmpty()) {
+    if (!QDesktopServices::openUrl(QUrl(Url))) Failed();
+    return;
+  }
+  // xdg-open says by its exit status whether a program took the address; Qt
+  // would start it detached and report success either way. The process has
+  // no parent, so that closing the planner never ends a browser it started.
+  auto* Opening = new QProcess;
+  Opening->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(Opening, &QProcess::finished, [Opening, Failed](int ExitCode, QProcess::ExitStatus Status) {
+    if (Status != QProcess::NormalExit || ExitCode != 0) Failed();
+    Opening->deleteLater();
+  });
+  QObject::connect(Opening, &QProcess::errorOccurred, [Opening, Failed](QProcess::ProcessError Error) {
+    if (Error != QProcess::FailedToStart) return;
+    Failed();
+    Opening->deleteLater();
+  });
+  Opening->start(Opener, {Url});
+}
 
 QString QtPrompts::ClipboardText() { return QGuiApplication::clipboard()->text(); }
 void QtPrompts::SetClipboardText(const QString& Text) { QGuiApplication::clipboard()->setText(Text); }

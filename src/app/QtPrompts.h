@@ -27,7 +27,7 @@ class QtPrompts : public IPrompts {
   QString SaveFileName(const QString& Title, const QString& Filter,
                        const QString& DefaultSuffix) override;
   bool PrintDialog(QPrinter& Printer) override;
-  void OpenUrl(const QString& Url) override;
+  void OpenUrl(const QString& Url, std::function<void()> Failed) override;
   QString ClipboardText() override;
   void SetClipboardText(const QString& Text) override;
 

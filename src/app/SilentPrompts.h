@@ -18,7 +18,7 @@ class TSilentPrompts : public IPrompts {
   QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
   QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
   bool PrintDialog(QPrinter&) override { return false; }
-  void OpenUrl(const QString&) override {}
+  void OpenUrl(const QString&, std::function<void()>) override {}
   QString ClipboardText() override { return {}; }
   void SetClipboardText(const QString&) override {}
 };

@@ -1,7 +1,6 @@
 // Program entry: the command line, the data folder, the application, its
 // windows and the message loop.
 #include <QApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include "app/DataFolderLock.h"
@@ -53,7 +52,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
   QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
                    [&MainForm] { MainForm.SaveForSessionEnd(); });
-  MainForm.move(MainForm.screen()->availableGeometry().center() - MainForm.rect().center());
   MainForm.show();
   if (TestHook) TestHook->RunClicks(MainForm);
   if (CommandLine.QuitAfterStart())

@@ -32,6 +32,7 @@ std::string TCalculatorKeypad::Normalize(std::string Text) const {
 void TCalculatorKeypad::ClearTape() { FTape = {Heading, Underline, ""}; }
 
 std::string TCalculatorKeypad::Operand() const {
+  if (!FClosedGroup.empty()) return FClosedGroup;
   std::string Number = FDisplay;
   // "5." is the number 5; a display without digits ("", "-") is 0.
   if (!Number.empty() && Number.back() == '.') Number.pop_back();
@@ -40,11 +41,28 @@ std::string TCalculatorKeypad::Operand() const {
   return Number;
 }
 
-void TCalculatorKeypad::Digit(char d) { FDisplay = Normalize(FDisplay + d); }
+std::string TCalculatorKeypad::ShownFormula() const {
+  std::string Shown;
+  for (const TOpenGroup& Group : FOpenGroups) Shown += Group.Formula + "(";
+  return Shown + FCalc.Formula + FClosedGroup;
+}
 
-void TCalculatorKeypad::Point() { FDisplay = Normalize(FDisplay + "."); }
+void TCalculatorKeypad::MultiplyClosedGroup() {
+  if (!FClosedGroup.empty()) MultiplyOperator("*");
+}
+
+void TCalculatorKeypad::Digit(char d) {
+  MultiplyClosedGroup();
+  FDisplay = Normalize(FDisplay + d);
+}
+
+void TCalculatorKeypad::Point() {
+  MultiplyClosedGroup();
+  FDisplay = Normalize(FDisplay + ".");
+}
 
 void TCalculatorKeypad::ChangeSign() {
+  MultiplyClosedGroup();
   FNegative = !FNegative;
   FDisplay = Normalize(FDisplay);
 }
@@ -52,7 +70,8 @@ void TCalculatorKeypad::ChangeSign() {
 void TCalculatorKeypad::AddOperator(const std::string& Operator) {
   ClearTape();
   FCalc.Formula += Operand() + Operator;
-  FTape.push_back(FCalc.Formula);
+  FClosedGroup.clear();
+  FTape.push_back(ShownFormula());
   FDisplay = "0";
   FFormulaStart = false;
   FNegative = false;
@@ -66,7 +85,8 @@ void TCalculatorKeypad::MultiplyOperator(const std::string& Operator) {
   } else {
     FCalc.Formula = "(" + FCalc.Formula + Operand() + ")" + Operator;
   }
-  FTape.push_back(FCalc.Formula);
+  FClosedGroup.clear();
+  FTape.push_back(ShownFormula());
   FDisplay = "0";
   FNegative = false;
 }
@@ -79,9 +99,12 @@ void TCalculatorKeypad::Equals() {
 }
 
 bool TCalculatorKeypad::StartEquals() {
-  if (FCalc.Formula.empty()) return false;
+  if (FCalc.Formula.empty() && FOpenGroups.empty() && FClosedGroup.empty()) return false;
+  // "=" closes the groups left open.
+  while (!FOpenGroups.empty()) CloseGroup();
   ClearTape();
   FCalc.Formula += Operand();
+  FClosedGroup.clear();
   return true;
 }
 
@@ -97,12 +120,21 @@ void TCalculatorKeypad::FinishEquals(const std::string& Result) {
 void TCalculatorKeypad::Clear() {
   ClearTape();
   FCalc.Formula.clear();
+  FOpenGroups.clear();
+  FClosedGroup.clear();
   FDisplay = "0";
   FFormulaStart = true;
   FNegative = false;
 }
 
 void TCalculatorKeypad::DeleteLast() {
+  if (!FClosedGroup.empty()) {
+    // The group just closed is the last thing entered.
+    FClosedGroup.clear();
+    ClearTape();
+    FTape.push_back(ShownFormula());
+    return;
+  }
   if (!FDisplay.empty()) FDisplay.pop_back();
   if (FDisplay.empty()) FDisplay = "0";
 }
@@ -111,6 +143,32 @@ void TCalculatorKeypad::MemoryPlus() { FMemory = FLastResult; }
 
 // The recalled value keeps its sign when digits or "-/+" follow.
 void TCalculatorKeypad::MemoryMinus() {
+  MultiplyClosedGroup();
   FDisplay = FMemory;
   FNegative = !FDisplay.empty() && FDisplay[0] == '-';
+}
+
+void TCalculatorKeypad::OpenGroup() {
+  // "2(" and ")(" multiply, as written on paper.
+  if (!FClosedGroup.empty() || FDisplay != "0") MultiplyOperator("*");
+  FOpenGroups.push_back({FCalc.Formula, FFormulaStart});
+  FCalc.Formula.clear();
+  FFormulaStart = true;
+  FDisplay = "0";
+  FNegative = false;
+  ClearTape();
+  FTape.push_back(ShownFormula());
+}
+
+void TCalculatorKeypad::CloseGroup() {
+  if (FOpenGroups.empty()) return;
+  const std::string Group = "(" + FCalc.Formula + Operand() + ")";
+  FCalc.Formula = FOpenGroups.back().Formula;
+  FFormulaStart = FOpenGroups.back().FormulaStart;
+  FOpenGroups.pop_back();
+  FClosedGroup = Group;
+  FDisplay = "0";
+  FNegative = false;
+  ClearTape();
+  FTape.push_back(ShownFormula());
 }

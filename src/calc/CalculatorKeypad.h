@@ -1,7 +1,9 @@
 // The pocket calculator's keys: they build a formula in the evaluator, keep the
 // display text, the tape lines, the last result and the memory. Operators act
 // in the order they are entered, as on a pocket calculator: the formula built
-// so far is put in parentheses before "*", "/" and " mod ".
+// so far is put in parentheses before "*", "/" and " mod ". Parentheses typed
+// on the keyboard open and close a group that is worked out the same way and
+// then stands for one number.
 #pragma once
 
 #include <string>
@@ -35,6 +37,10 @@ class TCalculatorKeypad {
   void DeleteLast();
   void MemoryPlus();
   void MemoryMinus();
+  // "(" opens a group; after a number or a closed group it multiplies.
+  void OpenGroup();
+  // ")" closes the innermost open group; nothing when none is open.
+  void CloseGroup();
 
   const std::string& Display() const { return FDisplay; }
   const std::vector<std::string>& Tape() const { return FTape; }
@@ -51,8 +57,18 @@ class TCalculatorKeypad {
  private:
   void ClearTape();
   // The display as an operand: without a trailing ".", "0" when it has no
-  // digits, in parentheses when negative.
+  // digits, in parentheses when negative; or the group just closed.
   std::string Operand() const;
+  // The formula as the tape shows it: with the groups still open.
+  std::string ShownFormula() const;
+  // A number typed right after a closed group multiplies it.
+  void MultiplyClosedGroup();
+
+  // A formula whose group is open, with its FormulaStart.
+  struct TOpenGroup {
+    std::string Formula;
+    bool FormulaStart;
+  };
 
   TCalcul& FCalc;
   std::string FDisplay = "0";
@@ -61,4 +77,6 @@ class TCalculatorKeypad {
   std::string FMemory;
   bool FNegative = false;
   bool FFormulaStart = true;
+  std::vector<TOpenGroup> FOpenGroups;
+  std::string FClosedGroup;  // the operand of the next operator, when set
 };

@@ -256,34 +256,62 @@ bool TfrmCalc::event(QEvent* Event) {
   return QWidget::event(Event);
 }
 
-// The keyboard: each key acts exactly like a click on its button.
-void TfrmCalc::keyPressEvent(QKeyEvent* Event) {
-  const bool Keypad = Event->modifiers() & Qt::KeypadModifier;
-  const int Key = Event->key();
-  int Button = 0;
-  if (Key >= Qt::Key_0 && Key <= Qt::Key_9) {
-    static constexpr int DigitButtons[10] = {10, 7, 8, 9, 4, 5, 6, 1, 2, 3};
-    Button = DigitButtons[Key - Qt::Key_0];
-  } else if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
-    Button = 23;
-  } else if (Key == Qt::Key_Escape) {
-    Button = 15;
-  } else if (Key == Qt::Key_Period || (Keypad && Key == Qt::Key_Comma)) {
-    Button = 12;  // the main keyboard's "." and the keypad's decimal point
-  } else if (Keypad && Key == Qt::Key_Asterisk) {
-    Button = 16;
-  } else if (Keypad && Key == Qt::Key_Plus) {
-    Button = 14;
-  } else if (Keypad && Key == Qt::Key_Minus) {
-    Button = 19;
-  } else if (Keypad && Key == Qt::Key_Slash) {
-    Button = 13;
+// The keyboard: a key acts exactly like a click on its button. The character
+// typed decides, so that "+", "*" or "(" work on the main keyboard of any
+// layout; keys without a character (Enter, Esc, Backspace, Delete, and the
+// keypad when it sends none) go by their key code.
+int TfrmCalc::ButtonForCharacter(QChar Typed) {
+  static constexpr int DigitButtons[10] = {10, 7, 8, 9, 4, 5, 6, 1, 2, 3};
+  if (Typed >= QChar('0') && Typed <= QChar('9')) return DigitButtons[Typed.unicode() - '0'];
+  switch (Typed.unicode()) {
+    case '.': case ',': return 12;  // the decimal point, whichever the keyboard has
+    case '/': return 13;
+    case '+': return 14;
+    case '*': return 16;
+    case '-': return 19;
+    case '=': case '\r': case '\n': return 23;
+    case 0x1b: return 15;  // Esc
+    case '\b': case 0x7f: return 18;  // Backspace, Delete
+    default: return 0;
   }
-  if (Button == 0) {
+}
+
+int TfrmCalc::ButtonForKey(int Key) {
+  if (Key >= Qt::Key_0 && Key <= Qt::Key_9) return ButtonForCharacter(QChar('0' + (Key - Qt::Key_0)));
+  switch (Key) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Equal: return 23;
+    case Qt::Key_Escape: return 15;
+    case Qt::Key_Backspace: case Qt::Key_Delete: return 18;
+    case Qt::Key_Period: case Qt::Key_Comma: return 12;
+    case Qt::Key_Slash: return 13;
+    case Qt::Key_Plus: return 14;
+    case Qt::Key_Asterisk: return 16;
+    case Qt::Key_Minus: return 19;
+    default: return 0;
+  }
+}
+
+void TfrmCalc::keyPressEvent(QKeyEvent* Event) {
+  // Shortcuts with Ctrl, Alt or Meta are not the calculator's.
+  if (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
     QWidget::keyPressEvent(Event);
     return;
   }
-  FButtons[static_cast<std::size_t>(Button)]->click();
+  const QString Text = Event->text();
+  const QChar Typed = Text.size() == 1 ? Text.at(0) : QChar();
+  if (Typed == QChar('(') || (Typed.isNull() && Event->key() == Qt::Key_ParenLeft)) {
+    Press(&TCalculatorKeypad::OpenGroup);
+  } else if (Typed == QChar(')') || (Typed.isNull() && Event->key() == Qt::Key_ParenRight)) {
+    Press(&TCalculatorKeypad::CloseGroup);
+  } else {
+    int Button = Typed.isNull() ? 0 : ButtonForCharacter(Typed);
+    if (Button == 0) Button = ButtonForKey(Event->key());
+    if (Button == 0) {
+      QWidget::keyPressEvent(Event);
+      return;
+    }
+    FButtons[static_cast<std::size_t>(Button)]->click();
+  }
   Event->accept();
 }
 

@@ -80,6 +80,9 @@ class TfrmCalc : public QWidget {
   void AddKey(int Number, QWidget* Parent, const QString& Caption, int Left, int Top, int Width,
               int Height, void (TfrmCalc::*Action)());
   void Press(void (TCalculatorKeypad::*Key)());
+  // The number of the button a typed character or a key code acts as; 0 for none.
+  static int ButtonForCharacter(QChar Typed);
+  static int ButtonForKey(int Key);
   void ShowState();
   void CalculationEnded();
   void EnableKeys(bool Enabled);

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +18,7 @@
 #include "gear/BudgetFigures.h"
 #include "gear/NumberText.h"
 #include "gear/Units.h"
+#include "widgets/KeyUpFilter.h"
 #include "widgets/PieChart.h"
 
 namespace {
@@ -95,8 +95,8 @@ void TBudgetPage::BuildControls() {
   PageLayout->addWidget(GroupBox12);
   PageLayout->addWidget(Panel24, 1);
 
-  Edit21->installEventFilter(this);
-  Edit15->installEventFilter(this);
+  TKeyUpFilter::Install(Edit21, [this](int Key) { Context.Guarded([this, Key] { Edit21KeyUp(Key); }); });
+  TKeyUpFilter::Install(Edit15, [this](int Key) { Context.Guarded([this, Key] { Edit15KeyUp(Key); }); });
   connect(Edit21, &QLineEdit::textChanged, this, [this] { Edit21Change(); });
   connect(Button32, &QPushButton::clicked, this, [this] { Context.Guarded([this] { Button32Click(); }); });
   connect(Button40, &QPushButton::clicked, this, [this] { Context.Guarded([this] { Button40Click(); }); });
@@ -109,13 +109,7 @@ void TBudgetPage::BuildControls() {
 }
 
 bool TBudgetPage::eventFilter(QObject* Watched, QEvent* Event) {
-  if (Watched == Panel24 && Event->type() == QEvent::Resize) {
-    PlaceCharts();
-  } else if (Event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(Event)->isAutoRepeat()) {
-    const int Key = static_cast<QKeyEvent*>(Event)->key();
-    if (Watched == Edit21) Context.Guarded([this, Key] { Edit21KeyUp(Key); });
-    if (Watched == Edit15) Context.Guarded([this, Key] { Edit15KeyUp(Key); });
-  }
+  if (Watched == Panel24 && Event->type() == QEvent::Resize) PlaceCharts();
   return TTripPage::eventFilter(Watched, Event);
 }
 

@@ -160,7 +160,7 @@ void TReportsPage::Button36Click() {
   Message.Cc = Edit24->text().toStdString();
   Message.Subject = Edit25->text().toStdString();
   for (const QString& Line : RichEdit7->DisplayedLines()) Message.BodyLines.push_back(Line.toStdString());
-  Context.Prompts.OpenUrl(QString::fromStdString(MailtoLink(Message)));
+  OpenAddress(Context.Prompts, QString::fromStdString(MailtoLink(Message)));
 }
 
 void TReportsPage::CheckListBox5ClickCheck() {

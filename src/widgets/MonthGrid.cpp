@@ -117,6 +117,27 @@ QStringList TMonthGrid::CellLines(int Column, int Row) const {
 
 // ---- Drawing ----
 
+namespace {
+
+// The part of a cell below its padding, where the day number and lines go.
+QRect InnerRect(const QRect& Cell) { return Cell.adjusted(CellPadding, 1, -CellPadding, -1); }
+
+}  // namespace
+
+QStringList TMonthGrid::DrawnLines(int Column, int Row) const {
+  const QRect Inner = InnerRect(CellRect(Column, Row));
+  const QFontMetrics Metrics = fontMetrics();
+  const int LineHeight = Metrics.height();
+  QStringList Drawn;
+  int Top = Inner.top() + LineHeight;
+  for (const QString& Line : CellLines(Column, Row)) {
+    if (Top + LineHeight > Inner.bottom() + 1) break;
+    Drawn.append(Metrics.elidedText(Line, Qt::ElideRight, Inner.width()));
+    Top += LineHeight;
+  }
+  return Drawn;
+}
+
 void TMonthGrid::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
   Painter.fillRect(rect(), GridBackground);
@@ -138,7 +159,7 @@ void TMonthGrid::PaintCell(QPainter& Painter, int Column, int Row) {
     const bool Selected = Day == FDay;
     if (Selected) Painter.fillRect(Cell, palette().color(QPalette::Highlight));
     Painter.setPen(Selected ? palette().color(QPalette::HighlightedText) : Text);
-    const QRect Inner = Cell.adjusted(CellPadding, 1, -CellPadding, -1);
+    const QRect Inner = InnerRect(Cell);
     const int LineHeight = Painter.fontMetrics().height();
     QFont DayFont = Painter.font();
     DayFont.setBold(true);
@@ -146,11 +167,10 @@ void TMonthGrid::PaintCell(QPainter& Painter, int Column, int Row) {
     Painter.setFont(DayFont);
     Painter.drawText(Inner, Qt::AlignLeft | Qt::AlignTop, QString::number(Day));
     Painter.restore();
-    // The lines go under the day number, as many whole lines as fit.
+    // The lines go under the day number.
     Painter.setClipRect(Inner);
     int Top = Inner.top() + LineHeight;
-    for (const QString& Line : FCellLines[static_cast<std::size_t>(Row * ColumnCount + Column)]) {
-      if (Top + LineHeight > Inner.bottom() + 1) break;
+    for (const QString& Line : DrawnLines(Column, Row)) {
       Painter.drawText(QRect(Inner.left(), Top, Inner.width(), LineHeight), Qt::AlignLeft | Qt::AlignTop,
                        Line);
       Top += LineHeight;

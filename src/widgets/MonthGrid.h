@@ -44,6 +44,9 @@ class TMonthGrid : public QWidget {
   // does not have is ignored.
   void AppendDayLine(int Day, const QString& Line);
   QStringList CellLines(int Column, int Row) const;
+  // The lines as the cell draws them: as many whole lines as fit under the
+  // day number, each cut to the cell's width with "…" when it is wider.
+  QStringList DrawnLines(int Column, int Row) const;
 
   // The context menu, shown on a right click or the menu key; not owned.
   void SetPopupMenu(QMenu* Menu) { FPopupMenu = Menu; }

@@ -8,6 +8,7 @@
 #include <QPieSlice>
 
 #include <cmath>
+#include <memory>
 
 #include "store/Traveler.h"
 
@@ -29,6 +30,8 @@ TPieChart::TPieChart(const QString& Title, QWidget* Parent)
   FMarkFont = Small;
   Pie->setAnimationOptions(QChart::NoAnimation);
   FSeries->setPieSize(0.6);
+  // The view starts with a chart of its own that it lets go of, not deletes.
+  std::unique_ptr<QChart> Default(chart());
   setChart(Pie);
   setRenderHint(QPainter::Antialiasing);
 }

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
@@ -294,6 +295,59 @@ TEST_F(MainFormTest, ForeignFileIsKeptAsideToo) {
 }  // namespace
 
 namespace {
+
+bool FitsIn(const QSize& Size, const QSize& Room) {
+  return Size.width() <= Room.width() && Size.height() <= Room.height();
+}
+
+// On small or scaled screens (1024 x 600, and 1280 x 1024 at twice the scale)
+// the window and its minimum fit the screen, nothing is squeezed, and what
+// does not fit scrolls: the pages and the column of picture buttons. Where
+// the designed size fits, it is kept.
+TEST_F(MainFormTest, SmallScreenKeepsEveryControlReachable) {
+  OpenWithTrips({"A"});
+  for (const QSize Screen : {QSize(1024, 600), QSize(640, 512)}) {
+    SCOPED_TRACE(Screen.width());
+    Form->FitToScreen(QRect(QPoint(0, 0), Screen));
+    const QSize Room = Screen - TMainForm::WindowFrameAllowance;
+    EXPECT_TRUE(FitsIn(Form->size(), Room));
+    const QSize Minimum = Form->minimumSize().isNull() ? Form->minimumSizeHint() : Form->minimumSize();
+    EXPECT_TRUE(FitsIn(Minimum, Room));
+    Form->resize(Room);
+    for (int Index = 0; Index < TMainForm::PageCount; ++Index) {
+      Form->PageControl1->setCurrentIndex(Index);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+      auto* Scroller = qobject_cast<QScrollArea*>(Form->PageControl1->widget(Index));
+      ASSERT_NE(Scroller, nullptr);
+      const QWidget* Page = Scroller->widget();
+      EXPECT_TRUE(FitsIn(Page->minimumSizeHint(), Page->size())) << Index;
+    }
+    for (const QWidget* Control : std::initializer_list<const QWidget*>{
+             Form->ComboBox1, Form->Button1, Form->Button2, Form->ComboBox2, Form->ComboBox3}) {
+      EXPECT_TRUE(Form->rect().contains(QRect(Control->mapTo(Form.get(), QPoint(0, 0)), Control->size())));
+      EXPECT_GE(Control->width(), Control->minimumSizeHint().width());
+    }
+    const QWidget* Column = Form->SpeedButtons[0]->parentWidget();
+    EXPECT_TRUE(FitsIn(Column->minimumSizeHint(), Column->size()));
+    EXPECT_NE(qobject_cast<QScrollArea*>(Column->parentWidget()->parentWidget()), nullptr);
+  }
+  Form->setMinimumSize(0, 0);
+  Form->FitToScreen(QRect(0, 0, 1920, 1080));
+  EXPECT_EQ(Form->size(), QSize(922, 695));
+}
+
+TEST_F(MainFormTest, AddressWithoutAProgramIsReportedByName) {
+  OpenWithTrips({"A"});
+  Prompts.UrlAnswers = {false, false};
+  Form->Updates1->trigger();
+  QStringList Expected{"This desktop has no program to open \"" + Form->UpdatesAddress + "\"."};
+  Form->PageControl1->setCurrentIndex(TMainForm::GoShoppingPageIndex);
+  if (!Form->GoShoppingPage->HasWebView()) {
+    Form->GoShoppingPage->findChild<QPushButton*>()->click();
+    Expected.append("This desktop has no program to open \"https://quillmoor.example/shop\".");
+  }
+  EXPECT_EQ(Prompts.Texts("error"), Expected);
+}
 
 TEST_F(MainFormTest, GoShoppingPageShowsTheShoppingAddress) {
   OpenWithTrips({"A"});

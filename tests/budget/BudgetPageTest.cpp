@@ -1,5 +1,7 @@
 // The Budget Manager page: the costs budget, the weight budget, their charts,
 // the budget box and the target weight, and the weight unit change.
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <functional>
 
@@ -186,6 +188,39 @@ TEST_F(BudgetCostsTest, EnterInTheBudgetBoxComputes) {
   EXPECT_FALSE(Budget().Chart1->IsShown());
   TypeAndEnter(Budget().Edit21, "250");
   EXPECT_EQ(Budget().Edit22->text(), "240");
+}
+
+// The key that closes a message box is released in the box that had the
+// focus before: that release is not a key stroke in it, or the box would open
+// again on every Enter or Esc.
+TEST_F(BudgetCostsTest, OnlyAKeyPressedInABoxActsOnItsRelease) {
+  OpenWithBudget({"100", {{"150", "No", "1"}}, {}, {}});
+  Budget().CheckBox13->click();
+  struct TCase {
+    QLineEdit* Box;
+    QString Text;
+    Qt::Key Key;
+  };
+  const TCase Cases[] = {{Budget().Edit21, "10", Qt::Key_Return},
+                         {Budget().Edit15, "0.5", Qt::Key_Return},
+                         {Budget().Edit15, "", Qt::Key_Escape},
+                         {Budget().Edit15, "", Qt::Key_Return}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Text.toStdString() + " key " + std::to_string(Case.Key));
+    Case.Box->setText(Case.Text);
+    Prompts.Clear();
+    QTest::keyRelease(Case.Box, Case.Key);
+    EXPECT_EQ(Prompts.All(), QStringList());
+    // Pressed, then the focus left before the release: not a key stroke here either.
+    QTest::keyPress(Case.Box, Case.Key);
+    QFocusEvent FocusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(Case.Box, &FocusOut);
+    QTest::keyRelease(Case.Box, Case.Key);
+    EXPECT_EQ(Prompts.All(), QStringList());
+    // Pressed and released in the box: the key stroke acts.
+    QTest::keyClick(Case.Box, Case.Key);
+    EXPECT_EQ(Prompts.All().size(), 1);
+  }
 }
 
 TEST_F(BudgetCostsTest, BudgetIsStoredOnEveryEditAndNeverReplacedByViewing) {

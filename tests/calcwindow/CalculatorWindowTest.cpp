@@ -71,21 +71,34 @@ TEST_F(CalculatorWindowTest, ButtonsBuildTheFormula) {
 struct TKeyCase {
   int Code;
   Qt::KeyboardModifiers Modifiers;
+  const char* Text;     // the character typed, as the keyboard layout gives it
   const char* Caption;  // the button it acts as; nullptr: no key
 };
 
 const TKeyCase KeyCases[] = {
-    {Qt::Key_0, Qt::NoModifier, "0"},       {Qt::Key_5, Qt::NoModifier, "5"},
-    {Qt::Key_9, Qt::KeypadModifier, "9"},   {Qt::Key_1, Qt::KeypadModifier, "1"},
-    {Qt::Key_Asterisk, Qt::KeypadModifier, "*"}, {Qt::Key_Plus, Qt::KeypadModifier, "+"},
-    {Qt::Key_Minus, Qt::KeypadModifier, "-"},    {Qt::Key_Slash, Qt::KeypadModifier, "/"},
-    {Qt::Key_Period, Qt::KeypadModifier, "."},   {Qt::Key_Comma, Qt::KeypadModifier, "."},
-    {Qt::Key_Period, Qt::NoModifier, "."},  {Qt::Key_Return, Qt::NoModifier, "="},
-    {Qt::Key_Enter, Qt::KeypadModifier, "="}, {Qt::Key_Escape, Qt::NoModifier, "C"},
-    {Qt::Key_Plus, Qt::NoModifier, nullptr}, {Qt::Key_Minus, Qt::NoModifier, nullptr},
-    {Qt::Key_Asterisk, Qt::NoModifier, nullptr}, {Qt::Key_Slash, Qt::NoModifier, nullptr},
-    {Qt::Key_Backspace, Qt::NoModifier, nullptr}, {Qt::Key_Delete, Qt::NoModifier, nullptr},
-    {Qt::Key_M, Qt::NoModifier, nullptr},   {Qt::Key_Comma, Qt::NoModifier, nullptr},
+    // By key code, when the key sends no character.
+    {Qt::Key_0, Qt::NoModifier, "", "0"},       {Qt::Key_5, Qt::NoModifier, "", "5"},
+    {Qt::Key_9, Qt::KeypadModifier, "", "9"},   {Qt::Key_1, Qt::KeypadModifier, "", "1"},
+    {Qt::Key_Asterisk, Qt::KeypadModifier, "", "*"}, {Qt::Key_Plus, Qt::KeypadModifier, "", "+"},
+    {Qt::Key_Minus, Qt::KeypadModifier, "", "-"},    {Qt::Key_Slash, Qt::KeypadModifier, "", "/"},
+    {Qt::Key_Period, Qt::KeypadModifier, "", "."},   {Qt::Key_Comma, Qt::KeypadModifier, "", "."},
+    {Qt::Key_Period, Qt::NoModifier, "", "."},  {Qt::Key_Return, Qt::NoModifier, "", "="},
+    {Qt::Key_Enter, Qt::KeypadModifier, "", "="}, {Qt::Key_Escape, Qt::NoModifier, "", "C"},
+    {Qt::Key_Plus, Qt::NoModifier, "", "+"},    {Qt::Key_Minus, Qt::NoModifier, "", "-"},
+    {Qt::Key_Asterisk, Qt::NoModifier, "", "*"}, {Qt::Key_Slash, Qt::NoModifier, "", "/"},
+    {Qt::Key_Backspace, Qt::NoModifier, "", "Del"}, {Qt::Key_Delete, Qt::NoModifier, "", "Del"},
+    {Qt::Key_Comma, Qt::NoModifier, "", "."},   {Qt::Key_Equal, Qt::NoModifier, "", "="},
+    {Qt::Key_M, Qt::NoModifier, "", nullptr},
+    // By the character typed, whatever key of whichever layout gives it.
+    {Qt::Key_Plus, Qt::ShiftModifier, "+", "+"}, {Qt::Key_8, Qt::ShiftModifier, "*", "*"},
+    {Qt::Key_7, Qt::ShiftModifier, "/", "/"},   {Qt::Key_Minus, Qt::NoModifier, "-", "-"},
+    {Qt::Key_0, Qt::ShiftModifier, "=", "="},   {Qt::Key_Comma, Qt::KeypadModifier, ",", "."},
+    {Qt::Key_Semicolon, Qt::NoModifier, ",", "."}, {Qt::Key_3, Qt::ShiftModifier, "3", "3"},
+    {Qt::Key_Ampersand, Qt::NoModifier, "&", nullptr}, {Qt::Key_Return, Qt::NoModifier, "\r", "="},
+    {Qt::Key_Escape, Qt::NoModifier, "\x1b", "C"}, {Qt::Key_Backspace, Qt::NoModifier, "\b", "Del"},
+    {Qt::Key_Delete, Qt::NoModifier, "\x7f", "Del"},
+    // Shortcuts are not typing.
+    {Qt::Key_5, Qt::ControlModifier, "", nullptr}, {Qt::Key_Plus, Qt::AltModifier, "+", nullptr},
 };
 
 // Each key acts exactly like a click on its button; no other key does anything.
@@ -97,15 +110,29 @@ TEST_F(CalculatorWindowTest, KeyboardMap) {
       Window->Keypad().AddOperator("+");
       Window->Keypad().Digit('2');
     }
-    QKeyEvent Press(QEvent::KeyPress, Case.Code, Case.Modifiers);
+    QKeyEvent Press(QEvent::KeyPress, Case.Code, Case.Modifiers, QString::fromLatin1(Case.Text));
     QApplication::sendEvent(&ByKey, &Press);
     if (Case.Caption) {
       for (int n = 1; n <= 24; ++n)
         if (ByButton.SpeedButton(n)->text() == Case.Caption) ByButton.SpeedButton(n)->click();
     }
-    const QString Name = QString("key %1 modifiers %2").arg(Case.Code).arg(int(Case.Modifiers));
+    const QString Name = QString("key %1 modifiers %2 text %3").arg(Case.Code).arg(int(Case.Modifiers)).arg(Case.Text);
     EXPECT_EQ(ByKey.DisplayText(), ByButton.DisplayText()) << Name.toStdString();
     EXPECT_EQ(ByKey.TapeLines(), ByButton.TapeLines()) << Name.toStdString();
+  }
+}
+
+// A formula typed on the main keyboard, parentheses and all.
+TEST_F(CalculatorWindowTest, TypedFormulas) {
+  const std::pair<const char*, const char*> Typed[] = {
+      {"(2+3)*4\r", "(2+3)*4=20"}, {"2*(3+4)=", "2*(3+4)=14"}, {"10/4\r", "10/4=2.5"},
+      {"1,5+1\r", "1.5+1=2.5"},    {"9-(1+1\r", "9-(1+1)=7"}};
+  for (const auto& [Keys, TapeLine] : Typed) {
+    for (const char Character : std::string(Keys)) {
+      QKeyEvent Press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(Character)));
+      QApplication::sendEvent(&Calc, &Press);
+    }
+    EXPECT_EQ(LastTapeLine(), TapeLine) << Keys;
   }
 }
 

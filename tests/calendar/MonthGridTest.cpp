@@ -109,6 +109,24 @@ TEST_F(MonthGridTest, LinesBelongToCellsNotDates) {
   EXPECT_TRUE(Grid.CellLines(3, 3).isEmpty());
 }
 
+// A line wider than its cell ends with "…" rather than stopping mid-word; the
+// lines themselves (and so the hint) stay whole.
+TEST_F(MonthGridTest, LineTooWideForItsCellEndsWithAnEllipsis) {
+  const QString Long = "Start 11 km to Upper Lake over the granite slabs";
+  Grid.AppendDayLine(14, "Buy map");
+  Grid.AppendDayLine(14, Long);
+  const QStringList Drawn = Grid.DrawnLines(3, 3);
+  ASSERT_EQ(Drawn.size(), 2);
+  EXPECT_EQ(Drawn[0], "Buy map");
+  EXPECT_TRUE(Drawn[1].endsWith(QChar(0x2026))) << Drawn[1].toStdString();
+  EXPECT_TRUE(Long.startsWith(Drawn[1].chopped(1)));
+  EXPECT_LE(Grid.fontMetrics().horizontalAdvance(Drawn[1]), Grid.CellRect(3, 3).width() - 6);
+  EXPECT_EQ(Grid.CellLines(3, 3)[1], Long);
+  // Only whole lines that fit under the day number are drawn.
+  for (int i = 0; i < 10; ++i) Grid.AppendDayLine(14, "more");
+  EXPECT_EQ(Grid.DrawnLines(3, 3).size(), (74 - 2) / Grid.fontMetrics().height() - 1);
+}
+
 TEST_F(MonthGridTest, ClickSelectsDaysButNotBlankCells) {
   QSignalSpy Clicks(&Grid, &TMonthGrid::DayClicked);
   QTest::mouseClick(&Grid, Qt::LeftButton, {}, CenterOfDay(14));

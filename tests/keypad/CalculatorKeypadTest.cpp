@@ -11,7 +11,8 @@ namespace {
 class KeypadTest : public ::testing::Test {
  protected:
   // Presses keys written as on the keypad, separated by blanks:
-  // digits, ".", "-/+", "+", "-", "*", "/", "Mod", "=", "C", "Del", "M+", "M-".
+  // digits, ".", "-/+", "+", "-", "*", "/", "Mod", "=", "C", "Del", "M+", "M-",
+  // and the keyboard's "(" and ")".
   void Press(const std::string& Keys) {
     std::size_t Start = 0;
     while (Start < Keys.size()) {
@@ -33,6 +34,8 @@ class KeypadTest : public ::testing::Test {
     else if (Key == "Del") Keypad.DeleteLast();
     else if (Key == "M+") Keypad.MemoryPlus();
     else if (Key == "M-") Keypad.MemoryMinus();
+    else if (Key == "(") Keypad.OpenGroup();
+    else if (Key == ")") Keypad.CloseGroup();
     else FAIL() << "unknown key " << Key;
   }
   std::string LastTapeLine() const { return Keypad.Tape().back(); }
@@ -76,6 +79,17 @@ const TExample Examples[] = {
     {". * 3 =", "0*3=0"},
     // A display without digits (Del on -5) counts as 0, like an empty one.
     {"4 + 5 -/+ Del =", "4+0=4"},
+    // Parentheses typed on the keyboard: a group is worked out on its own.
+    {"( 2 + 3 ) * 4 =", "(2+3)*4=20"},
+    {"2 * ( 3 + 4 ) =", "2*(3+4)=14"},
+    {"2 ( 3 + 4 ) =", "2*(3+4)=14"},
+    {"( 2 + 3 ) 4 =", "(2+3)*4=20"},
+    {"1 + ( 2 + 3 ) * 4 =", "(1+(2+3))*4=24"},
+    {"( ( 1 + 2 ) * 3 ) - 4 =", "((1+2)*3)-4=5"},
+    {"2 * ( 3 + 4 =", "2*(3+4)=14"},
+    {"( 5 -/+ ) =", "((-5))=-5"},
+    {"2 + ( 3 ) Del 4 =", "2+4=6"},
+    {") 2 ) + 1 =", "2+1=3"},
 };
 
 TEST_F(KeypadTest, ExamplesGiveTheirTapeLines) {
@@ -106,6 +120,12 @@ TEST_F(KeypadTest, OperatorsShowTheFormulaSoFar) {
   Press("3 *");
   EXPECT_EQ(LastTapeLine(), "(2+3)*");
   EXPECT_EQ(Keypad.Tape().size(), 4u);
+  // Open groups show on the tape; a closed one until its operator follows.
+  Press("( 1 + ( 2 -");
+  EXPECT_EQ(LastTapeLine(), "(2+3)*(1+(2-");
+  Press("5 )");
+  EXPECT_EQ(LastTapeLine(), "(2+3)*(1+(2-5)");
+  EXPECT_EQ(Keypad.Display(), "0");
 }
 
 TEST_F(KeypadTest, EqualsWithoutFormulaDoesNothing) {
@@ -178,13 +198,15 @@ TEST_F(KeypadTest, RecalledNegativeResultKeepsItsSign) {
 }
 
 TEST_F(KeypadTest, ClearEmptiesFormulaAndKeepsMemory) {
-  Press("2 * 2 = M+ 9 +");
+  Press("2 * 2 = M+ 9 + ( 1 + ( 3 )");
   Press("C");
   EXPECT_EQ(Calc.Formula, "");
   EXPECT_EQ(Keypad.Display(), "0");
   EXPECT_EQ(Keypad.Memory(), "4");
   EXPECT_EQ(Keypad.Tape(), (std::vector<std::string>{"Quillmoor Planner Calculator",
                                                      "_______________________________", ""}));
+  Press("5 =");  // no group is left open
+  EXPECT_EQ(Keypad.Tape().size(), 3u);
 }
 
 TEST_F(KeypadTest, IsNumberChar) {

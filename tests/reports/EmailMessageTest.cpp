@@ -35,6 +35,18 @@ TEST_F(EmailMessageTest, CompileEmailMessageCopiesTheFormattedReportOnce) {
   EXPECT_TRUE(Prompts.Shown.empty()) << Prompts.All().join("\n").toStdString();
 }
 
+TEST_F(EmailMessageTest, NoMailProgramIsReportedNamingTheAddress) {
+  OpenWith(BuildReportTrip);
+  ShowPage(TMainForm::ReportsPageIndex);
+  Reports().Edit23->setText("to@example.com");
+  Reports().Edit25->setText("Sierra");
+  CompileMessage();
+  Prompts.UrlAnswers = {false};
+  Click(Reports().Button36);
+  EXPECT_TRUE(SentLink().startsWith("mailto:to@example.com?"));
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"This desktop has no program to open \"mailto:to@example.com\"."});
+}
+
 TEST_F(EmailMessageTest, AUsersTempFileInTheWorkingFolderIsLeftAlone) {
   OpenWith(BuildReportTrip);
   std::ofstream("temp.rtf", std::ios::binary) << "my own notes";

@@ -63,7 +63,8 @@ bool TScriptedPrompts::PrintDialog(QPrinter&) {
   return Take(PrintAnswers, false);
 }
 
-void TScriptedPrompts::OpenUrl(const QString& Url) {
+void TScriptedPrompts::OpenUrl(const QString& Url, std::function<void()> Failed) {
   Shown.push_back({"url", Url});
   OpenedUrls.append(Url);
+  if (!Take(UrlAnswers, true)) Failed();
 }

@@ -24,6 +24,7 @@ class TScriptedPrompts : public IPrompts {
   std::deque<QStringList> NoteAnswers;
   std::deque<QString> FileAnswers;
   std::deque<bool> PrintAnswers;
+  std::deque<bool> UrlAnswers;  // false: no program of the desktop opens it
 
   std::vector<TShownPrompt> Shown;
   QStringList OpenedUrls;
@@ -45,7 +46,7 @@ class TScriptedPrompts : public IPrompts {
   QString OpenFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) override;
   QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) override;
   bool PrintDialog(QPrinter& Printer) override;
-  void OpenUrl(const QString& Url) override;
+  void OpenUrl(const QString& Url, std::function<void()> Failed) override;
   QString ClipboardText() override { return Clipboard; }
   void SetClipboardText(const QString& Text) override { Clipboard = Text; }
 };
