@@ -35,7 +35,7 @@ class TTestHook : public IPrompts {
   QString OpenFileName(const QString& Title, const QString&, const QString&) override;
   QString SaveFileName(const QString& Title, const QString&, const QString&) override;
   bool PrintDialog(QPrinter&) override { return false; }
-  void OpenUrl(const QString& Url) override { Print("url", Url); }
+  void OpenUrl(const QString& Url, std::function<void()>) override { Print("url", Url); }
   QString ClipboardText() override { return FClipboard; }
   void SetClipboardText(const QString& Text) override { FClipboard = Text; }
 
