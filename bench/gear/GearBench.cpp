@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/AppContext.h"
-#include "app/SilentPrompts.h"
+#include "ui/AppContext.h"
+#include "ui/SilentPrompts.h"
 #include "gear/GearPage.h"
 
 namespace {

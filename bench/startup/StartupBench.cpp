@@ -25,8 +25,8 @@
 #include "FirstPaint.h"
 #include "SampleTrip.h"
 #include "app/MainUnit.h"
-#include "app/Platform.h"
-#include "app/QtPrompts.h"
+#include "ui/Platform.h"
+#include "ui/QtPrompts.h"
 #include "app/Unit2.h"
 
 namespace {

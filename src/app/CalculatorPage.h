@@ -2,7 +2,7 @@
 // weight reference chart beside it.
 #pragma once
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 #include <memory>
 

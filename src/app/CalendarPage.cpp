@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/MonthNames.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "store/MonthNames.h"
+#include "ui/StoreText.h"
 #include "store/DataFileFormat.h"
 #include "widgets/MonthGrid.h"
 

@@ -1,7 +1,7 @@
 // The Calendar page: one month with the selected trip's day notes.
 #pragma once
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 class QAction;
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 #ifdef QMP_HAVE_WEBENGINE
 #include <QWebEngineView>

@@ -3,7 +3,7 @@
 // desktop's browser. The web view is created when the page is first shown.
 #pragma once
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 class QLabel;
 class QPushButton;

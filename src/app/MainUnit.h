@@ -8,7 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
+#include "ui/PageIndices.h"
 #include "store/ByteFile.h"
 #include "store/Traveler.h"
 
@@ -35,24 +36,9 @@ class TGoShoppingPage;
 class TStorePromptAdapter;
 class TSessionRecovery;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TPageIndices {
   Q_OBJECT
  public:
-  // Page indices of PageControl1.
-  enum TPageIndex {
-    CalendarPageIndex = 0,
-    GearPageIndex,
-    LogisticsPageIndex,
-    CalculatorPageIndex,
-    ShoppingPageIndex,
-    RecipesPageIndex,
-    PermitsPageIndex,
-    ContactsPageIndex,
-    BudgetPageIndex,
-    ReportsPageIndex,
-    GoShoppingPageIndex,
-    PageCount
-  };
 
   // Creates the store, loads qmp.dat from the working directory and shows
   // the first trip (FormCreate).

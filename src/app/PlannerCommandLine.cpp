@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/DataFolder.h"
-#include "app/ProgramInfo.h"
+#include "ui/DataFolder.h"
+#include "ui/ProgramInfo.h"
 
 bool TPlannerCommandLine::AsksOnlyForText(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {

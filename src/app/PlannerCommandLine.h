@@ -7,7 +7,7 @@
 #include <QCommandLineParser>
 #include <QString>
 
-#include "app/DataFolderOptions.h"
+#include "ui/DataFolderOptions.h"
 
 class QCoreApplication;
 

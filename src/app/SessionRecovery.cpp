@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/Prompts.h"
-#include "app/StoreText.h"
+#include "ui/Prompts.h"
+#include "ui/StoreText.h"
 #include "store/BackgroundFileWriter.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"

@@ -14,7 +14,7 @@
 #include <deque>
 #include <memory>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 class QWidget;
 

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/DataFolderLock.h"
+#include "ui/DataFolderLock.h"
 #include "app/MainUnit.h"
-#include "app/Platform.h"
+#include "ui/Platform.h"
 #include "app/PlannerCommandLine.h"
-#include "app/QtPrompts.h"
+#include "ui/QtPrompts.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHook.h"
 #include "app/Unit2.h"

@@ -12,9 +12,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/MainUnit.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/PageIndices.h"
+#include "ui/StoreText.h"
 #include "gear/BudgetFigures.h"
 #include "gear/NumberText.h"
 #include "gear/Units.h"
@@ -144,7 +144,7 @@ void TBudgetPage::ClearFigures() {
 }
 
 void TBudgetPage::WeightUnitChanged() {
-  if (Context.ActivePage() == TMainForm::BudgetPageIndex) {
+  if (Context.ActivePage() == TPageIndices::BudgetPageIndex) {
     if (Chart1->IsShown()) Button32Click();
     if (Chart2->IsShown()) Button40Click();
   }

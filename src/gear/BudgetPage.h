@@ -1,7 +1,7 @@
 // The Budget Manager page: costs against the budget, weights against a target.
 #pragma once
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 class QCheckBox;
 class QGroupBox;

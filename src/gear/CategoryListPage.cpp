@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/StoreText.h"
 #include "gear/NumberText.h"
 #include "widgets/ValueListEditor.h"
 

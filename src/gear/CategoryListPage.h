@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 #include "gear/CategorizedList.h"
 #include "widgets/CategoryTree.h"
 

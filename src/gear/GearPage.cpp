@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 #include "widgets/ValueListEditor.h"
 

@@ -1,6 +1,6 @@
 #include "gear/ShoppingPage.h"
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace {
 

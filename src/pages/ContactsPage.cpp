@@ -1,6 +1,6 @@
 #include "pages/ContactsPage.h"
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 TContactsPage::TContactsPage(TAppContext& Context, QWidget* Parent)
     : TFieldGridPage(Context, {"Name:", "Name", "Delete Checked", "&Delete Selcted", "Details"},

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/StoreText.h"
 #include "widgets/CheckListBox.h"
 #include "widgets/ValueListEditor.h"
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/StoreText.h"
 #include "pages/ListEditing.h"
 #include "widgets/CheckListBox.h"
 

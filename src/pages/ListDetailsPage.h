@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 class QAction;
 class QGroupBox;

@@ -1,6 +1,6 @@
 #include "pages/LogisticsPage.h"
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 TLogisticsPage::TLogisticsPage(TAppContext& Context, QWidget* Parent)
     : TTextDetailsPage(Context, {"Plan:", "Plans", "Delete Checked", "&Delete Selected", "Details"},

@@ -1,6 +1,6 @@
 #include "pages/PermitsPage.h"
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 TPermitsPage::TPermitsPage(TAppContext& Context, QWidget* Parent)
     : TFieldGridPage(Context, {"Park Name:", "Park Name", "Delete Checked", "&Delete Selcted", "Details"},

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "pages/IngredientEditor.h"
 
 TRecipesPage::TRecipesPage(TAppContext& Context, QWidget* Parent)

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/StoreText.h"
 #include "pages/ListEditing.h"
 #include "widgets/RichEdit.h"
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <exception>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 #include "widgets/EditPopupMenu.h"
 
 TEditMenuTimer::TEditMenuTimer(TEditPopupMenu& Menu, QWidget& Editor, IPrompts& Prompts, QObject* Parent)

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/MonthNames.h"
+#include "store/MonthNames.h"
 #include "store/ByteFile.h"
 #include "store/StoreErrors.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/MonthNames.h"
+#include "store/MonthNames.h"
 #include "gear/Units.h"
 
 const std::string NoRecordsText = "<none>";

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/AppContext.h"
-#include "app/ExportFileName.h"
-#include "app/StoreText.h"
+#include "ui/AppContext.h"
+#include "ui/ExportFileName.h"
+#include "ui/StoreText.h"
 #include "reports/EditMenuTimer.h"
 #include "reports/MailMessage.h"
 #include "reports/ReportCompiler.h"

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 #include "reports/ReportCompiler.h"
 
 class QCheckBox;

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 #include "reports/EditMenuTimer.h"
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/DataFolder.h"
-#include "app/DataFolderOptions.h"
+#include "ui/DataFolder.h"
+#include "ui/DataFolderOptions.h"
 #include "store/Traveler.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // form, and the extension a chosen file type gives a name typed without one.
 #include <gtest/gtest.h>
 
-#include "app/QtPrompts.h"
+#include "ui/QtPrompts.h"
 
 namespace {
 

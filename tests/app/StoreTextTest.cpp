@@ -3,8 +3,8 @@
 
 #include <stdexcept>
 
-#include "app/Prompts.h"
-#include "app/StoreText.h"
+#include "ui/Prompts.h"
+#include "ui/StoreText.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {

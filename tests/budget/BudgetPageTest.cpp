@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <functional>
 
-#include "app/StoreText.h"
+#include "ui/StoreText.h"
 
 #include "BudgetFixture.h"
 #include "gear/Units.h"

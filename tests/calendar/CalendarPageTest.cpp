@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "app/CalendarPage.h"
-#include "app/MonthNames.h"
+#include "store/MonthNames.h"
 #include "support/MainFormFixture.h"
 #include "widgets/MonthGrid.h"
 

@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/DataFolderLock.h"
+#include "ui/DataFolderLock.h"
 #include "app/SessionRecovery.h"
 #include "app/TerminationSignals.h"
 #include "gear/BudgetPage.h"

@@ -9,7 +9,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 struct TShownPrompt {
   QString Kind;  // "message", "information", "confirm", "error", "input", "note", "open", "save", "print", "url"

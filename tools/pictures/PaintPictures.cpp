@@ -10,7 +10,7 @@
 #include <functional>
 #include <iostream>
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <iostream>
 
 #include "SampleTrip.h"
-#include "app/Platform.h"
+#include "ui/Platform.h"
 #include "app/CalculatorPage.h"
 #include "app/MainUnit.h"
 #include "calc/Unit3.h"
@@ -26,8 +26,8 @@
 #include "pages/RecipesPage.h"
 #include "reports/ReportsPage.h"
 #include "widgets/CheckListBox.h"
-#include "app/Prompts.h"
-#include "app/SilentPrompts.h"
+#include "ui/Prompts.h"
+#include "ui/SilentPrompts.h"
 
 namespace {
 

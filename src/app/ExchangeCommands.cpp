@@ -1,4 +1,4 @@
-#include "reports/ExchangeCommands.h"
+#include "app/ExchangeCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <stdexcept>
 
-#include "app/ExportFileName.h"
+#include "ui/ExportFileName.h"
 #include "app/MainUnit.h"
-#include "app/StoreText.h"
+#include "ui/StoreText.h"
 #include "gear/GearPage.h"
 #include "pages/RecipesPage.h"
 #include "reports/ExchangeFile.h"

@@ -1,8 +1,8 @@
 // Lets the store ask its questions through the program's prompts.
 #pragma once
 
-#include "app/Prompts.h"
-#include "app/StoreText.h"
+#include "ui/Prompts.h"
+#include "ui/StoreText.h"
 #include "store/Traveler.h"
 
 class TStorePromptAdapter : public TStorePrompt {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <utility>
 
-#include "app/Prompts.h"
-#include "app/StartupConfig.h"
+#include "ui/Prompts.h"
+#include "ui/StartupConfig.h"
 #include "store/Traveler.h"
 
 class TAppContext {

@@ -1,8 +1,8 @@
-#include "app/StartupConfig.h"
+#include "ui/StartupConfig.h"
 
 #include <QFile>
 
-#include "app/ProgramInfo.h"
+#include "ui/ProgramInfo.h"
 
 namespace {
 

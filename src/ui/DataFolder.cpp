@@ -1,4 +1,4 @@
-#include "app/DataFolder.h"
+#include "ui/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "app/ProgramInfo.h"
+#include "ui/ProgramInfo.h"
 #include "reports/ReportFiles.h"
 #include "store/DataFileFormat.h"
 #include "store/Traveler.h"

@@ -1,4 +1,4 @@
-#include "app/Platform.h"
+#include "ui/Platform.h"
 
 #include <unistd.h>
 
@@ -8,9 +8,9 @@
 #include <clocale>
 #include <locale>
 
-#include "app/DataFolder.h"
-#include "app/Fonts.h"
-#include "app/ProgramInfo.h"
+#include "ui/DataFolder.h"
+#include "ui/Fonts.h"
+#include "ui/ProgramInfo.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.
 static void InitResources() {

@@ -1,4 +1,4 @@
-#include "app/DataFolderLock.h"
+#include "ui/DataFolderLock.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/MonthNames.h"
+#include "store/MonthNames.h"
 
 const std::array<std::string, 12> MonthNames = {
     "January", "February", "March",    "April",    "May",      "June",

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 class TSilentPrompts : public IPrompts {
  public:

@@ -1,9 +1,9 @@
-#include "app/DataFolderOptions.h"
+#include "ui/DataFolderOptions.h"
 
 #include <QCommandLineParser>
 
-#include "app/DataFolder.h"
-#include "app/ProgramInfo.h"
+#include "ui/DataFolder.h"
+#include "ui/ProgramInfo.h"
 
 TDataFolderOptions::TDataFolderOptions()
     : FDataFolder("data-folder",

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 class QtPrompts : public IPrompts {
  public:

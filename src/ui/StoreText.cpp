@@ -1,4 +1,4 @@
-#include "app/StoreText.h"
+#include "ui/StoreText.h"
 
 #include "reports/Utf8Text.h"
 

@@ -1,6 +1,6 @@
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
-#include "app/StoreText.h"
+#include "ui/StoreText.h"
 
 QString StandardErrorText(const QString& Message) {
   if (!Message.isEmpty() && Message.back() > QChar('.')) return Message + QChar('.');

@@ -1,4 +1,4 @@
-#include "app/TripPage.h"
+#include "ui/TripPage.h"
 
 #include <QPalette>
 

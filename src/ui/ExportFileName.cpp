@@ -1,9 +1,9 @@
-#include "app/ExportFileName.h"
+#include "ui/ExportFileName.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 #include "reports/ProgramFiles.h"
 
 std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }

@@ -1,0 +1,21 @@
+// The positions of the main window's tab pages, known to the pages that act
+// differently while they are the one shown.
+#pragma once
+
+struct TPageIndices {
+  // Page indices of PageControl1.
+  enum TPageIndex {
+    CalendarPageIndex = 0,
+    GearPageIndex,
+    LogisticsPageIndex,
+    CalculatorPageIndex,
+    ShoppingPageIndex,
+    RecipesPageIndex,
+    PermitsPageIndex,
+    ContactsPageIndex,
+    BudgetPageIndex,
+    ReportsPageIndex,
+    GoShoppingPageIndex,
+    PageCount
+  };
+};
