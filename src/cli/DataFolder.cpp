@@ -1,11 +1,11 @@
 #include "cli/DataFolder.h"
 
 #include <QDateTime>
-#include <QLockFile>
 #include <filesystem>
 #include <stdexcept>
 
 #include "store/ByteFile.h"
+#include "ui/DataFolderLock.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 
@@ -29,19 +29,10 @@ void TDataFolder::OpenForReading() {
 }
 
 void TDataFolder::Lock() {
-  FLock = std::make_unique<QLockFile>(QString::fromStdString(LockFileName));
-  // Only a lock whose process is gone is stale, however old it is.
-  FLock->setStaleLockTime(0);
-  if (FLock->tryLock(0)) return;
-  if (FLock->error() == QLockFile::LockFailedError) {
-    qint64 Process = 0;
-    QString Host, Program;
-    FLock->getLockInfo(&Process, &Host, &Program);
-    throw std::runtime_error("the trip plans in this folder are open in " +
-                             (Program.isEmpty() ? std::string("another program") : Program.toStdString()) +
-                             " (process " + std::to_string(Process) + "); close it first");
-  }
-  throw std::runtime_error("cannot create the lock file " + LockFileName + " in this folder");
+  // The planner's own lock, so that each sees the other as a live holder.
+  FLock = std::make_unique<TDataFolderLock>();
+  if (!FLock->TryLock())
+    throw std::runtime_error(FLock->HeldElsewhereText().toStdString() + " Close it first.");
 }
 
 void TDataFolder::OpenForChange() {

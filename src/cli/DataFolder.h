@@ -8,7 +8,7 @@
 
 #include "store/Traveler.h"
 
-class QLockFile;
+class TDataFolderLock;
 
 class TDataFolder {
  public:
@@ -37,6 +37,6 @@ class TDataFolder {
   bool Load(std::string& Message);
 
   TTravelerData FStore;
-  std::unique_ptr<QLockFile> FLock;
+  std::unique_ptr<TDataFolderLock> FLock;
   bool FDamaged = false;
 };

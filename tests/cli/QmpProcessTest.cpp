@@ -200,7 +200,7 @@ TEST_F(QmpTest, RefusesToChangeAFolderThatIsOpenInTheplanner) {
   ASSERT_EQ(Qmp({"export-gear", "1", "gear.csv"}).Code, 0);  // reading is fine
   TRun Run = Qmp({"import-gear", "1", "gear.csv"});
   EXPECT_EQ(Run.Code, 1);
-  EXPECT_EQ(Run.Err.rfind("qmp: the trip plans in this folder are open in ", 0), 0u) << Run.Err;
+  EXPECT_EQ(Run.Err.rfind("qmp: The trip plans in this folder are already open in another window", 0), 0u) << Run.Err;
   EXPECT_EQ(DataFile(), Before);
   Lock.unlock();
 
