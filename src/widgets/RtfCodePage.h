@@ -12,16 +12,17 @@ inline constexpr int DefaultRtfCodePage = 1252;
 // The Apple Roman code page (\mac, \fcharset77).
 inline constexpr int MacRomanCodePage = 10000;
 
-// The code page of a font character set (\fcharsetN): -1 for the default
-// set (1), which stands for the document's code page, and for sets without
-// one; SymbolCharset for symbol fonts.
+// The code page of a font character set (\fcharsetN), Apple's (77 to 89)
+// included: -1 for the default set (1), which stands for the document's
+// code page, and for sets without one; SymbolCharset for symbol fonts.
 inline constexpr int SymbolCharset = 2;
 int CodePageOfCharset(int Charset);
 
 // One code page, by its Windows number (1251, 932, 10000...).
 class TRtfCodePage {
  public:
-  // A code page that the C library does not know is read as Windows-1252.
+  // A code page that the C library does not know is read as Windows-1252,
+  // an Apple one (10000 to 10099) as Apple Roman.
   explicit TRtfCodePage(int Number);
   ~TRtfCodePage();
   TRtfCodePage(const TRtfCodePage&) = delete;
@@ -37,15 +38,23 @@ class TRtfCodePage {
   void Decode(std::string_view Bytes, std::u16string& Text) const;
 
  private:
+  void DecodeMultiByte(std::string_view Bytes, std::u16string& Text) const;
+
   struct TConverter;
   int FNumber;
   bool FMultiByte = false;
+  bool FLeadByte[256] = {};
   char16_t FSingle[256] = {};
+  // Single bytes the code page reads otherwise than iconv's conversion; 0
+  // for none.
+  bool FHasExtra = false;
+  char16_t FExtra[256] = {};
   std::unique_ptr<TConverter> FConverter;
 };
 
-// The code page Number, made once and kept; Windows-1252 for a number that
-// the C library does not know.
+// The code page Number, made once and kept; for a number that the C
+// library does not know, Apple Roman or Windows-1252 as TRtfCodePage reads
+// it.
 const TRtfCodePage& RtfCodePage(int Number);
 
 // The character of byte Byte in Windows-1252; the five bytes the code page

@@ -58,6 +58,8 @@ struct TGroupState {
   TParagraphState Paragraph;
   TDestination Destination = TDestination::Text;
   int UnicodeSkip = 1;  // \ucN: fallback characters after each \uN
+  // In \nesttableprops: row definitions there are a nested table's.
+  bool NestedTableProperties = false;
 };
 
 struct TFontEntry {
@@ -98,6 +100,9 @@ enum class TWord {
   Paragraph,
   Cell,
   Row,
+  NestedCell,
+  NestedRow,
+  NestedTableProperties,
   RowDefaults,
   RowLeft,
   CellEdge,
@@ -160,7 +165,9 @@ const std::unordered_map<std::string_view, TWordInfo>& KnownWords() {
         {"par", {TWord::Paragraph}},
         {"sect", {TWord::Paragraph}},
         {"page", {TWord::Paragraph}},
-        {"nestrow", {TWord::Paragraph}},
+        {"nestcell", {TWord::NestedCell}},
+        {"nestrow", {TWord::NestedRow}},
+        {"nesttableprops", {TWord::NestedTableProperties}},
         {"cell", {TWord::Cell}},
         {"row", {TWord::Row}},
         {"trowd", {TWord::RowDefaults}},
@@ -175,7 +182,6 @@ const std::unordered_map<std::string_view, TWordInfo>& KnownWords() {
         {"brdrnil", {TWord::BorderNone}},
         {"line", {TWord::LineBreak}},
         {"tab", {TWord::Tab}},
-        {"nestcell", {TWord::Tab}},
         {"u", {TWord::Unicode}},
         {"uc", {TWord::UnicodeSkip}},
         {"bin", {TWord::Binary}},
@@ -472,8 +478,8 @@ class TRtfParser {
     const bool On = !HasParameter || Parameter != 0;
     const int Value = HasParameter ? Parameter : 0;
     // Row definitions count in the text only, not in nested table
-    // properties or other skipped groups.
-    if (DefinesRow(Info.Kind) && !InText()) return;
+    // properties or skipped groups.
+    if (DefinesRow(Info.Kind) && (!InText() || State.NestedTableProperties)) return;
     switch (Info.Kind) {
       case TWord::FontTable:
         State.Destination = TDestination::FontTable;
@@ -563,6 +569,15 @@ class TRtfParser {
       case TWord::Row:
         EndRow();
         break;
+      case TWord::NestedCell:
+        EndParagraph();
+        break;
+      case TWord::NestedRow:
+        if (!FRuns.empty()) EndParagraph();
+        break;
+      case TWord::NestedTableProperties:
+        NestedTablePropertiesGroup();
+        break;
       case TWord::RowDefaults:
         FRowDefinition.clear();
         FCellDefinition = TRtfCell();
@@ -623,6 +638,18 @@ class TRtfParser {
         EscapedCharacter(static_cast<char16_t>(Info.Value));
         break;
     }
+  }
+
+  // A nested table is read as the paragraphs of its cells, in the cell of
+  // the table around it. Some writers put the cells' text in the group of
+  // the nested row's properties, marked \* as an optional destination: that
+  // text is read as well; the row's definition there is not the outer
+  // row's.
+  void NestedTablePropertiesGroup() {
+    TGroupState& State = Top();
+    State.NestedTableProperties = true;
+    if (State.Destination == TDestination::Skip && FExtraDepth == 0 && FStack.size() > 1)
+      State.Destination = FStack[FStack.size() - 2].Destination;
   }
 
   // Words that set what a paragraph or its text looks like.

@@ -4,9 +4,11 @@
 // \fs, \f, \cf, \plain, \pard with \ql \qc \qr \qj \li \fi \tx, \par,
 // \line, \tab, \'hh and 8-bit text in the code page of the font's \fcharset
 // or \cpg or the document's \ansicpg (\mac, \pc, \pca), double-byte code
-// pages included, \uN with \ucN, symbol fonts, list text (\listtext,
-// \pntext), tables (\trowd \cellx \clbrdr* \intbl \cell \row; nested
-// tables become text of their cell), \bin, the common typographic symbols
+// pages included, Apple's code pages (\mac, \fcharset77 to 89), \uN with
+// \ucN, symbol fonts, list text (\listtext, \pntext), tables (\trowd \cellx
+// \clbrdr* \intbl \cell \row; a nested table's cells, \nestcell, become
+// paragraphs of the outer cell, their text also where a writer puts it in
+// \nesttableprops), \bin, the common typographic symbols
 // and the escaped characters. Groups marked \* and the known non-text
 // destinations (style sheet, information, pictures, headers...) are skipped;
 // other control words are ignored. Bytes that do not begin with "{\rtf" are
