@@ -284,10 +284,8 @@ void TMainForm::AddPage(TTripPage* Page, const QString& Caption) {
 }
 
 void TMainForm::FitToScreen(const QRect& Available) {
-  const QSize Room = Available.size() - WindowFrameAllowance;
-  const QSize Needed = minimumSizeHint();
-  if (Needed.width() > Room.width() || Needed.height() > Room.height()) setMinimumSize(Needed.boundedTo(Room));
-  resize(DesignedSize.boundedTo(Room));
+  resize(DesignedSize);
+  TScreenFit::Fit(*this, Available);
   // Centred with its frame: the frame's top left is the window's position.
   move(Available.center() - QRect(QPoint(0, 0), size() + WindowFrameAllowance).center());
 }

@@ -10,6 +10,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/PageIndices.h"
+#include "ui/ScreenFit.h"
 #include "store/ByteFile.h"
 #include "store/Traveler.h"
 
@@ -50,7 +51,7 @@ class TMainForm : public QMainWindow, public TPageIndices {
 
   // The window's size as designed, and the room its frame takes on screen.
   static constexpr QSize DesignedSize{922, 695};
-  static constexpr QSize WindowFrameAllowance{16, 48};
+  static constexpr QSize WindowFrameAllowance = TScreenFit::FrameAllowance;
   // Keeps the window and its minimum size within the screen area Available,
   // the designed size where it fits, and centres the window in it.
   void FitToScreen(const QRect& Available);

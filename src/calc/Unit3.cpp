@@ -9,6 +9,9 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
+
+#include "widgets/ColumnScrollArea.h"
 
 namespace {
 
@@ -37,13 +40,23 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   FKeypad = std::make_unique<TCalculatorKeypad>(*Calc);
   FWorker = std::make_unique<TCalcWorker>(*Calc);
   setWindowTitle("Calculator");
-  setFixedSize(312, 450);
+  resize(DesignedSize);
+  setMaximumHeight(DesignedSize.height());
   setFocusPolicy(Qt::StrongFocus);
   QPalette Green = palette();
   Green.setColor(QPalette::Window, QColor(192, 220, 192));
   setPalette(Green);
   setAutoFillBackground(true);
   setFont(PixelFont("MS Sans Serif", 11));
+  // The keys keep their places; where a small screen leaves the floating
+  // window less height, they scroll. Keys typed still go to the window.
+  FKeys = new QWidget;
+  FKeys->setFixedSize(DesignedSize);
+  auto* Scroller = new TColumnScrollArea(FKeys, this);
+  Scroller->setFocusPolicy(Qt::NoFocus);
+  auto* Layout = new QVBoxLayout(this);
+  Layout->setContentsMargins(0, 0, 0, 0);
+  Layout->addWidget(Scroller);
   BuildControls();
   ShowState();
   FMoveSettled.setSingleShot(true);
@@ -55,7 +68,7 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
 TfrmCalc::~TfrmCalc() { FWorker.reset(); }
 
 QFrame* TfrmCalc::Panel(int Left, int Top, int Width, int Height) {
-  auto* Frame = new QFrame(this);
+  auto* Frame = new QFrame(FKeys);
   Frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Frame->setGeometry(Left, Top, Width, Height);
   return Frame;
@@ -73,7 +86,7 @@ void TfrmCalc::AddKey(int Number, QWidget* Parent, const QString& Caption, int L
 }
 
 void TfrmCalc::BuildControls() {
-  RichEdit1 = new QTextEdit(this);
+  RichEdit1 = new QTextEdit(FKeys);
   RichEdit1->setObjectName("RichEdit1");
   RichEdit1->setGeometry(0, 0, 308, 193);
   RichEdit1->setAcceptRichText(false);
@@ -329,6 +342,7 @@ void TfrmCalc::SpeedButton17Click() {
   FMoveSettled.stop();
   setParent(FDockPanel, Qt::Widget);
   move(0, 0);
+  resize(DesignedSize);
   show();
 }
 

@@ -26,6 +26,8 @@ class TfrmCalc : public QWidget {
   static constexpr int FloatTop = 200;
   static constexpr int FloatWidth = 320;
   static constexpr int FloatHeight = 478;
+  // The window's size without its frame.
+  static constexpr QSize DesignedSize{312, 450};
 
   explicit TfrmCalc(QWidget* Parent = nullptr);
   ~TfrmCalc() override;
@@ -121,6 +123,7 @@ class TfrmCalc : public QWidget {
   std::chrono::milliseconds FQuickCalculation = QuickCalculation;
   QString FCalculatingFormula;  // shown on the tape while it is evaluated
   QPointer<QWidget> FDockPanel;
+  QWidget* FKeys = nullptr;  // the tape, the display and the keys, in place
   std::array<QToolButton*, 25> FButtons{};
   // Dragging the window by its background: into or out of the dock panel.
   bool FDragging = false;

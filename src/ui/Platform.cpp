@@ -11,6 +11,7 @@
 #include "ui/DataFolder.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramInfo.h"
+#include "ui/ScreenFit.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.
 static void InitResources() {
@@ -53,4 +54,5 @@ void ConfigureApplication(QApplication& Application) {
   QFont Default("MS Sans Serif");
   Default.setPointSize(8);
   Application.setFont(Default);
+  TScreenFit::FitEveryWindow(Application);
 }

@@ -10,5 +10,6 @@ void PrepareApplicationEnvironment();
 
 // Right after the application object exists: the names and title, the resources, the
 // regional settings for collation (number text keeps its own rules), the
-// fonts that stand in for the window's fonts, and the default font.
+// fonts that stand in for the window's fonts, the default font, and every
+// window fitted to its screen as it is shown.
 void ConfigureApplication(QApplication& Application);
