@@ -281,6 +281,10 @@ class TRtfParser {
     const bool AtGroupStart = FGroupOpened;
     FGroupOpened = false;
     const unsigned char c = Byte(FPos++);
+    if (FSkipFromExtraDepth > 0) {
+      StepInSkippedDeepGroup(c);
+      return;
+    }
     switch (c) {
       case '{':
         FlushBytes();
@@ -299,6 +303,20 @@ class TRtfParser {
       default:
         if (c == '\t' || c >= 0x20) TextByte(c);
         break;
+    }
+  }
+
+  // Inside an optional destination opened past the depth limit nothing is
+  // read: only the groups are counted, so that the text after it is.
+  void StepInSkippedDeepGroup(unsigned char c) {
+    if (c == '{') {
+      ++FExtraDepth;
+    } else if (c == '}') {
+      if (FExtraDepth == FSkipFromExtraDepth) FSkipFromExtraDepth = 0;
+      --FExtraDepth;
+    } else if (c == '\\' && FPos < FBytes.size()) {
+      const unsigned char Next = Byte(FPos);
+      if (Next == '{' || Next == '}' || Next == '\\') ++FPos;
     }
   }
 
@@ -348,7 +366,12 @@ class TRtfParser {
         FPendingSkip = 0;
         // "{\*\word": an optional destination. None of those this reader
         // knows is marked so; a star anywhere else means nothing.
-        if (AtGroupStart) Top().Destination = TDestination::Skip;
+        // Past the depth limit a group has no state of its own: the
+        // skipped group is remembered by its depth instead.
+        if (AtGroupStart && FExtraDepth > 0)
+          FSkipFromExtraDepth = FExtraDepth;
+        else if (AtGroupStart)
+          Top().Destination = TDestination::Skip;
         break;
       case '\\':
       case '{':
@@ -911,6 +934,7 @@ class TRtfParser {
   bool FGroupOpened = false;
   std::vector<TGroupState> FStack;
   std::size_t FExtraDepth = 0;
+  std::size_t FSkipFromExtraDepth = 0;  // the extra depth of a skipped group past the limit; 0: none
   int FPendingSkip = 0;
 
   // Code pages and the bytes that wait to be read in one.

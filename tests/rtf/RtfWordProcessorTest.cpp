@@ -106,6 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "{\\rtf1{\\b Head}{\\listtext\\pard\\plain \\tab}ing\\par}", {u"Heading"}}),
     CaseName);
 
+// Writers that nest groups thousands deep: an optional destination past the
+// depth limit is skipped up to its own end, and the text after it is kept.
+INSTANTIATE_TEST_SUITE_P(
+    DeepGroups, RtfWordProcessorTextTest,
+    ::testing::Values(TTextCase{"a skipped group past the depth limit",
+                                "{\\rtf1" + std::string(300, '{') + "a{\\*\\bkmkstart x{y}\\}}b" +
+                                    std::string(300, '}') + "c}",
+                                {u"abc"}}),
+    CaseName);
+
 INSTANTIATE_TEST_SUITE_P(
     DocumentEnd, RtfWordProcessorTextTest,
     ::testing::Values(TTextCase{"a closing par makes no paragraph", "{\\rtf1 A\\par }", {u"A"}},
