@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "ui/TripPage.h"
+
 namespace {
 
 QFont PixelFont(const QString& Family, int PixelSize) {
@@ -39,10 +41,8 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   setWindowTitle("Calculator");
   setFixedSize(312, 450);
   setFocusPolicy(Qt::StrongFocus);
-  QPalette Green = palette();
-  Green.setColor(QPalette::Window, QColor(192, 220, 192));
-  setPalette(Green);
-  setAutoFillBackground(true);
+  setAccessibleName("Calculator");
+  PaintPanelGreen(this);
   setFont(PixelFont("MS Sans Serif", 11));
   BuildControls();
   ShowState();
@@ -84,6 +84,7 @@ void TfrmCalc::BuildControls() {
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
   KeepReadableWhenDisabled(RichEdit1, QColor(0, 255, 255));
+  RichEdit1->setAccessibleName("Tape");
 
   QFrame* Panel2 = Panel(0, 199, 308, 50);
   Memo1 = new QTextEdit(Panel2);
@@ -95,6 +96,7 @@ void TfrmCalc::BuildControls() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   KeepReadableWhenDisabled(Memo1, Qt::white);
+  Memo1->setAccessibleName("Display");
 
   QFrame* Panel1 = Panel(0, 255, 153, 167);
   QFrame* Panel3 = Panel(160, 255, 148, 167);

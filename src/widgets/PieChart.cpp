@@ -34,6 +34,7 @@ TPieChart::TPieChart(const QString& Title, QWidget* Parent)
   std::unique_ptr<QChart> Default(chart());
   setChart(Pie);
   setRenderHint(QPainter::Antialiasing);
+  setAccessibleName(Title);
 }
 
 void TPieChart::Clear() {
