@@ -145,6 +145,9 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   Body->addWidget(new TColumnScrollArea(BuildButtonColumn(), Central));
   PageControl1 = new QTabWidget(Central);
   PageControl1->setFont(ComicFont());
+  // The tab row takes the focus itself: its frame is no Tab stop.
+  PageControl1->setFocusPolicy(Qt::NoFocus);
+  PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);
   // Eleven tabs share the width: keep them compact so all stay visible.
   QFont TabFont = ComicFont();
   TabFont.setPointSize(8);

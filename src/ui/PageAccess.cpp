@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -72,9 +75,9 @@ class TReadingOrder {
   QSet<QWidget*> Seen;
 };
 
-// The label beside Control in the layout that holds it: the cell to its left
-// in a grid, the item before it in a row.
-QLabel* LabelBeside(QWidget* Control) {
+// The widget beside Control in the layout that holds it: the cell to its
+// left in a grid, the item before it in a row.
+QWidget* WidgetBefore(QWidget* Control) {
   QWidget* Parent = Control->parentWidget();
   if (!Parent || !Parent->layout()) return nullptr;
   QList<QLayout*> Pending{Parent->layout()};
@@ -90,7 +93,7 @@ QLabel* LabelBeside(QWidget* Control) {
       } else if (qobject_cast<QHBoxLayout*>(Items) && Index > 0) {
         Before = Items->itemAt(Index - 1);
       }
-      return Before ? qobject_cast<QLabel*>(Before->widget()) : nullptr;
+      return Before ? Before->widget() : nullptr;
     }
     for (int i = 0; i < Items->count(); ++i)
       if (QLayout* Inner = Items->itemAt(i)->layout()) Pending.append(Inner);
@@ -114,10 +117,13 @@ QString GroupTitle(QWidget* Control, QWidget* Root) {
 
 QString NameFor(QWidget* Control, QWidget* Root, const QString& PageName) {
   if (QLabel* Label = BuddyLabel(Control, Root)) return CaptionAsName(Label->text());
-  if (QLabel* Label = LabelBeside(Control)) {
+  QWidget* Before = WidgetBefore(Control);
+  if (auto* Label = qobject_cast<QLabel*>(Before)) {
     if (!Label->buddy()) Label->setBuddy(Control);
     return CaptionAsName(Label->text());
   }
+  // A check box that switches the field beside it on also says what it holds.
+  if (auto* Check = qobject_cast<QCheckBox*>(Before)) return CaptionAsName(Check->text());
   if (const QString Group = GroupTitle(Control, Root); !Group.isEmpty()) return Group;
   if (!Control->toolTip().isEmpty()) return Control->toolTip();
   return PageName;
@@ -163,6 +169,8 @@ void NameControls(QWidget* Root, const QString& PageName) {
                                                                : !Control->accessibleName().isEmpty();
     if (Named) continue;
     Control->setAccessibleName(NameFor(Control, Root, PageName));
+    // A selector's list of entries, when it opens, is read with its name.
+    if (auto* Box = qobject_cast<QComboBox*>(Control)) Box->view()->setAccessibleName(Control->accessibleName());
   }
 }
 

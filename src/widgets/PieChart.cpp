@@ -35,6 +35,9 @@ TPieChart::TPieChart(const QString& Title, QWidget* Parent)
   setChart(Pie);
   setRenderHint(QPainter::Antialiasing);
   setAccessibleName(Title);
+  // A picture, not a control: the Tab order passes it by.
+  setFocusPolicy(Qt::NoFocus);
+  viewport()->setFocusPolicy(Qt::NoFocus);
 }
 
 void TPieChart::Clear() {
