@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "widgets/FocusRing.h"
 #include "widgets/TabMovesFocus.h"
 
 TfrmInput::TfrmInput(QWidget* Parent)
@@ -24,6 +25,7 @@ TfrmInput::TfrmInput(QWidget* Parent)
   Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   Label1->setBuddy(Memo1);
   TTabMovesFocus::Install(Memo1);
+  new TFocusRing(this);
   Button1 = new QPushButton("&Ok", this);
   Button1->setGeometry(218, 83, 75, 23);
   Button1->setDefault(true);

@@ -67,7 +67,9 @@ void TfrmCalc::AddKey(int Number, QWidget* Parent, const QString& Caption, int L
   Button->setObjectName(QString("SpeedButton%1").arg(Number));
   Button->setText(Caption);
   Button->setGeometry(Left, Top, Width, Height);
-  Button->setFocusPolicy(Qt::NoFocus);  // keys typed go to the window
+  // Reached with Tab and pressed with Space; a click leaves the focus where it
+  // was, and a key typed while a key has the focus goes on to the window.
+  Button->setFocusPolicy(Qt::TabFocus);
   connect(Button, &QToolButton::clicked, this, [this, Action] { (this->*Action)(); });
   FButtons[static_cast<std::size_t>(Number)] = Button;
 }

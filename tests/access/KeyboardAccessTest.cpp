@@ -20,6 +20,7 @@
 
 #include "app/CalendarPage.h"
 #include "app/Unit2.h"
+#include "calc/Unit3.h"
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/CheckListBox.h"
@@ -214,12 +215,13 @@ TEST_F(KeyboardAccessTest, TabVisitsEveryPageInReadingOrderAndComesBack) {
     EXPECT_EQ(Visited.size(), Controls.size());
     for (QWidget* Control : Controls) EXPECT_EQ(Visited.count(Control), 1) << Describe(Control).toStdString();
     // Reading order: each next control lies below the one before or in a
-    // column to its right, never back up to the left.
+    // column to its right (or inside it), never back up to the left.
     for (qsizetype i = 1; i < Visited.size(); ++i) {
       const QRect Before = InWindow(Visited[i - 1]), After = InWindow(Visited[i]);
       const bool Below = After.top() >= Before.bottom() - 2;
       const bool Right = After.left() >= Before.right() - 2;
-      EXPECT_TRUE(Below || Right) << Describe(Visited[i - 1]).toStdString() << " -> "
+      const bool Within = Before.contains(After);  // a window's own keys after the window
+      EXPECT_TRUE(Below || Right || Within) << Describe(Visited[i - 1]).toStdString() << " -> "
                                   << Describe(Visited[i]).toStdString();
     }
   }
@@ -257,6 +259,21 @@ TEST_F(KeyboardAccessTest, PagesSwitchFromAnywhereInTheWindow) {
   QTest::keyClick(Form->Button2, Qt::Key_T, Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), Form->ComboBox1);
   EXPECT_TRUE(Prompts.Shown.empty()) << Prompts.All().join("\n").toStdString();
+}
+
+TEST_F(KeyboardAccessTest, CalculatorKeysTakeTabAndTypingStillCalculates) {
+  OpenFilledTrip();
+  QTest::keyClick(Form.get(), Qt::Key_4, Qt::AltModifier);
+  auto* Calculator = PageWidget(TMainForm::CalculatorPageIndex)->findChild<TfrmCalc*>();
+  ASSERT_NE(Calculator, nullptr);
+  ASSERT_EQ(QApplication::focusWidget(), Calculator);
+  QTest::keyClick(Calculator, Qt::Key_Tab);
+  auto* Key = qobject_cast<QToolButton*>(QApplication::focusWidget());
+  ASSERT_NE(Key, nullptr);
+  EXPECT_EQ(Key->text(), "7");
+  QTest::keyClick(Key, Qt::Key_Space);  // presses "7"
+  QTest::keyClicks(Key, "2");           // typed on the key: still the calculator's
+  EXPECT_EQ(Calculator->Memo1->toPlainText(), "72");
 }
 
 TEST(NoteDialogKeys, TabLeavesTheMemoAndCtrlTabTypesATab) {
