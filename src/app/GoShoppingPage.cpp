@@ -62,5 +62,7 @@ void TGoShoppingPage::CreateView() {
   Layout->addWidget(FOpenButton, 0, Qt::AlignHCenter);
   Layout->addStretch(2);
   layout()->addWidget(WebBrowser1);
+  // Shown at once, so that a page switch from the keyboard can focus the button.
+  WebBrowser1->show();
 #endif
 }

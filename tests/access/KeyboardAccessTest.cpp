@@ -254,6 +254,12 @@ TEST_F(KeyboardAccessTest, PagesSwitchFromAnywhereInTheWindow) {
   }
   // From a control of the page the focus goes along to the page shown.
   EXPECT_TRUE(PageWidget(TMainForm::LogisticsPageIndex)->isAncestorOf(QApplication::focusWidget()));
+  // Also to the Go Shopping! page, whose controls are made when it is first shown.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  ASSERT_EQ(Form->PageControl1->currentIndex(), TMainForm::GoShoppingPageIndex);
+  EXPECT_NE(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr);
   // The trip selector's mnemonic.
   Form->Button2->setFocus();
   QTest::keyClick(Form->Button2, Qt::Key_T, Qt::AltModifier);
