@@ -13,7 +13,6 @@ build
 
 WORK=$(mktemp -d)
 cleanup() {
-  [ -n "${PLANNER:-}" ] && kill "$PLANNER" 2>/dev/null && wait "$PLANNER" 2>/dev/null
   [ -n "${XVFB:-}" ] && kill "$XVFB" 2>/dev/null
   rm -rf "$WORK"
 }
@@ -32,6 +31,8 @@ export DISPLAY=":$NUMBER"
 # Its own session bus, the accessibility bus on it, then the planner with
 # Qt's accessibility bridge switched on, and the reader.
 export ROOT BUILD WORK
+status=0
+# shellcheck disable=SC2016 # expanded by the inner shell
 dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   LAUNCHER=$!
@@ -43,4 +44,7 @@ dbus-run-session -- sh -c '
   kill $PLANNER 2>/dev/null; wait $PLANNER 2>/dev/null
   kill $LAUNCHER 2>/dev/null
   exit $status
-'
+' 2>"$WORK/bus.log" || status=$?
+# The bus and the planner say a lot on standard error: shown only on failure.
+[ "$status" -eq 0 ] || tail -n 20 "$WORK/bus.log" >&2
+exit "$status"
