@@ -42,6 +42,7 @@ void TGoShoppingPage::showEvent(QShowEvent* Event) {
 void TGoShoppingPage::CreateView() {
 #ifdef QMP_HAVE_WEBENGINE
   auto* View = new QWebEngineView(this);
+  View->setAccessibleName("Go Shopping!");
   WebBrowser1 = View;
   layout()->addWidget(View);
   if (!FAddress.isEmpty()) View->load(QUrl(FAddress));
