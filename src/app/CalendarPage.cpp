@@ -92,6 +92,11 @@ QWidget* TCalendarPage::BuildMonthBar() {
   Button6 = ArrowButton("<", Bar);
   Edit2 = ReadOnlyBox("January", 96, Bar);
   Button5 = ArrowButton(">", Bar);
+  // The arrows are read with the caption of their row.
+  Button3->setAccessibleName("Select Year: <");
+  Button4->setAccessibleName("Select Year: >");
+  Button6->setAccessibleName("Select Month: <");
+  Button5->setAccessibleName("Select Month: >");
   Grid->addWidget(new QLabel("Select Year:", Bar), 0, 0);
   Grid->addWidget(Button3, 0, 1);
   Grid->addWidget(Edit1, 0, 2);

@@ -42,6 +42,7 @@ void TGoShoppingPage::showEvent(QShowEvent* Event) {
 void TGoShoppingPage::CreateView() {
 #ifdef QMP_HAVE_WEBENGINE
   auto* View = new QWebEngineView(this);
+  View->setAccessibleName("Go Shopping!");
   WebBrowser1 = View;
   layout()->addWidget(View);
   if (!FAddress.isEmpty()) View->load(QUrl(FAddress));
@@ -62,5 +63,7 @@ void TGoShoppingPage::CreateView() {
   Layout->addWidget(FOpenButton, 0, Qt::AlignHCenter);
   Layout->addStretch(2);
   layout()->addWidget(WebBrowser1);
+  // Shown at once, so that a page switch from the keyboard can focus the button.
+  WebBrowser1->show();
 #endif
 }

@@ -42,6 +42,9 @@
 #include "store/StoreErrors.h"
 #include "widgets/ValueListEditor.h"
 #include "widgets/ColumnScrollArea.h"
+#include "widgets/FocusRing.h"
+#include "app/PageKeys.h"
+#include "ui/PageAccess.h"
 
 namespace {
 
@@ -142,6 +145,9 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   Body->addWidget(new TColumnScrollArea(BuildButtonColumn(), Central));
   PageControl1 = new QTabWidget(Central);
   PageControl1->setFont(ComicFont());
+  // The tab row takes the focus itself: its frame is no Tab stop.
+  PageControl1->setFocusPolicy(Qt::NoFocus);
+  PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);
   // Eleven tabs share the width: keep them compact so all stay visible.
   QFont TabFont = ComicFont();
   TabFont.setPointSize(8);
@@ -155,6 +161,8 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   BuildPages();
   BuildMenus();
   new TExchangeCommands(*this);
+  new TPageKeys(this, PageControl1);
+  new TFocusRing(this);
 
   FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
   FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },
@@ -205,6 +213,12 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   QPalette Aqua = ComboBox1->palette();
   Aqua.setColor(QPalette::Button, QColor(0, 255, 255));
   Aqua.setColor(QPalette::Base, QColor(0, 255, 255));
+  // Dark text on the fixed aqua in any colour scheme.
+  for (auto Role : {QPalette::ButtonText, QPalette::Text}) {
+    Aqua.setColor(QPalette::Active, Role, Qt::black);
+    Aqua.setColor(QPalette::Inactive, Role, Qt::black);
+    Aqua.setColor(QPalette::Disabled, Role, QColor(64, 64, 64));
+  }
   ComboBox1->setPalette(Aqua);
   TripLabel->setBuddy(ComboBox1);
   Button1 = new QPushButton("&Add Trip", Panel1);
@@ -233,6 +247,7 @@ void TMainForm::BuildTopBand(QWidget* Parent) {
   Selectors->addWidget(ComboBox3, 3, 1);
   Band->addLayout(Selectors, 1);
   Parent->layout()->addWidget(Panel1);
+  NameControls(Panel1, QString());
 
   // activated: only the user's pick, never an index set from code.
   connect(ComboBox1, qOverload<int>(&QComboBox::activated), this,
@@ -263,6 +278,7 @@ QWidget* TMainForm::BuildButtonColumn() {
     Button->setIcon(QIcon(QString(":/pictures/%1.png").arg(Pages[Page].Picture)));
     Button->setIconSize(QSize(41, 41));
     Button->setToolTip(Pages[Page].Caption);
+    Button->setAccessibleName(Pages[Page].Caption);
     FSpeedButtonGroup->addButton(Button, Page);
     SpeedButtons[static_cast<std::size_t>(Page)] = Button;
     Column->addWidget(Button);
@@ -279,8 +295,13 @@ void TMainForm::AddPage(TTripPage* Page, const QString& Caption) {
   auto* Scroller = new QScrollArea;
   Scroller->setFrameShape(QFrame::NoFrame);
   Scroller->setWidgetResizable(true);
+  // The frame is no control: Tab goes to the page's controls (the area still
+  // scrolls to the control that takes the focus).
+  Scroller->setFocusPolicy(Qt::NoFocus);
   Scroller->setWidget(Page);
   PageControl1->addTab(Scroller, Caption);
+  NameControls(Page, Caption);
+  OrderTabsByReading(Page);
 }
 
 void TMainForm::FitToScreen(const QRect& Available) {

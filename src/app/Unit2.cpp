@@ -7,6 +7,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "widgets/FocusRing.h"
+#include "widgets/TabMovesFocus.h"
+
 TfrmInput::TfrmInput(QWidget* Parent)
     : QDialog(Parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle("Add note");
@@ -21,6 +24,8 @@ TfrmInput::TfrmInput(QWidget* Parent)
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   Label1->setBuddy(Memo1);
+  TTabMovesFocus::Install(Memo1);
+  new TFocusRing(this);
   Button1 = new QPushButton("&Ok", this);
   Button1->setGeometry(218, 83, 75, 23);
   Button1->setDefault(true);

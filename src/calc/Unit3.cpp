@@ -13,6 +13,8 @@
 
 #include "widgets/ColumnScrollArea.h"
 
+#include "ui/TripPage.h"
+
 namespace {
 
 QFont PixelFont(const QString& Family, int PixelSize) {
@@ -43,10 +45,8 @@ TfrmCalc::TfrmCalc(QWidget* Parent) : QWidget(Parent) {
   resize(DesignedSize);
   setMaximumHeight(DesignedSize.height());
   setFocusPolicy(Qt::StrongFocus);
-  QPalette Green = palette();
-  Green.setColor(QPalette::Window, QColor(192, 220, 192));
-  setPalette(Green);
-  setAutoFillBackground(true);
+  setAccessibleName("Calculator");
+  PaintPanelGreen(this);
   setFont(PixelFont("MS Sans Serif", 11));
   // The keys keep their places; where a small screen leaves the floating
   // window less height, they scroll. Keys typed still go to the window.
@@ -80,7 +80,9 @@ void TfrmCalc::AddKey(int Number, QWidget* Parent, const QString& Caption, int L
   Button->setObjectName(QString("SpeedButton%1").arg(Number));
   Button->setText(Caption);
   Button->setGeometry(Left, Top, Width, Height);
-  Button->setFocusPolicy(Qt::NoFocus);  // keys typed go to the window
+  // Reached with Tab and pressed with Space; a click leaves the focus where it
+  // was, and a key typed while a key has the focus goes on to the window.
+  Button->setFocusPolicy(Qt::TabFocus);
   connect(Button, &QToolButton::clicked, this, [this, Action] { (this->*Action)(); });
   FButtons[static_cast<std::size_t>(Number)] = Button;
 }
@@ -97,6 +99,7 @@ void TfrmCalc::BuildControls() {
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
   KeepReadableWhenDisabled(RichEdit1, QColor(0, 255, 255));
+  RichEdit1->setAccessibleName("Tape");
 
   QFrame* Panel2 = Panel(0, 199, 308, 50);
   Memo1 = new QTextEdit(Panel2);
@@ -108,6 +111,7 @@ void TfrmCalc::BuildControls() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   KeepReadableWhenDisabled(Memo1, Qt::white);
+  Memo1->setAccessibleName("Display");
 
   QFrame* Panel1 = Panel(0, 255, 153, 167);
   QFrame* Panel3 = Panel(160, 255, 148, 167);

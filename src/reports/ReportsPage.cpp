@@ -24,6 +24,7 @@
 #include "widgets/CheckListBox.h"
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"
+#include "widgets/TabMovesFocus.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void TReportsPage::BuildMessageGroup() {
   CheckListBox5->setFixedWidth(170);
   RichEdit7 = new TRtfEdit(GroupBox14);
   RichEdit7->setLineWrapMode(QTextEdit::WidgetWidth);
-  RichEdit7->setTabChangesFocus(false);
+  TTabMovesFocus::Install(RichEdit7);
   PopupMenu9 = new TEditPopupMenu(RichEdit7, this);
   Button36 = new QPushButton("Login To eMail", GroupBox14);
   Button36->setDefault(true);

@@ -8,6 +8,8 @@
 
 #include "ui/Prompts.h"
 #include "reports/EditMenuTimer.h"
+#include "widgets/FocusRing.h"
+#include "widgets/TabMovesFocus.h"
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"
 
@@ -17,6 +19,8 @@ TfrmReport::TfrmReport(IPrompts& Prompts, QWidget* Parent) : QDialog(Parent), FP
   auto* Layout = new QVBoxLayout(this);
   RichEdit1 = new TRtfEdit(this);
   PopupMenu1 = new TEditPopupMenu(RichEdit1, this);
+  TTabMovesFocus::Install(RichEdit1);
+  new TFocusRing(this);
   Button1 = new QPushButton("&Print...", this);
   Button2 = new QPushButton("&Close", this);
   // Enter belongs to the editor; only Esc acts on the window (QDialog: reject).

@@ -5,6 +5,7 @@
 
 TColumnScrollArea::TColumnScrollArea(QWidget* Column, QWidget* Parent) : QScrollArea(Parent) {
   setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::NoFocus);  // Tab goes to the column's controls
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWidgetResizable(true);

@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include "store/MonthNames.h"
+
 namespace {
 
 const QColor GridBackground(192, 220, 192);
@@ -29,6 +31,7 @@ TMonthGrid::TMonthGrid(QWidget* Parent) : QWidget(Parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  ReportSelectedDay();
 }
 
 QSize TMonthGrid::sizeHint() const {
@@ -47,6 +50,7 @@ void TMonthGrid::SetYear(int Year) {
   if (Year == FYear || Year < 1) return;
   FYear = Year;
   ClampDay();
+  ReportSelectedDay();
   update();
 }
 
@@ -54,12 +58,14 @@ void TMonthGrid::SetMonth(int Month) {
   if (Month == FMonth || Month < 1 || Month > 12) return;
   FMonth = Month;
   ClampDay();
+  ReportSelectedDay();
   update();
 }
 
 void TMonthGrid::SetDay(int Day) {
   if (Day == FDay || Day < 1 || Day > DaysInMonth()) return;
   FDay = Day;
+  ReportSelectedDay();
   update();
 }
 
@@ -100,6 +106,7 @@ bool TMonthGrid::CellAt(const QPoint& Position, int& Column, int& Row) const {
 
 void TMonthGrid::ClearCellLines() {
   for (QStringList& Lines : FCellLines) Lines.clear();
+  ReportSelectedDay();
   update();
 }
 
@@ -107,6 +114,7 @@ void TMonthGrid::AppendDayLine(int Day, const QString& Line) {
   if (Day < 1 || Day > DaysInMonth()) return;
   const int Cell = ColumnCount + FirstDayOffset() + Day - 1;
   FCellLines[static_cast<std::size_t>(Cell)].append(Line);
+  if (Day == FDay) ReportSelectedDay();
   update();
 }
 
@@ -114,6 +122,19 @@ QStringList TMonthGrid::CellLines(int Column, int Row) const {
   if (Column < 0 || Column >= ColumnCount || Row < 0 || Row >= RowCount) return {};
   return FCellLines[static_cast<std::size_t>(Row * ColumnCount + Column)];
 }
+
+QString TMonthGrid::SelectedDayText() const {
+  const QDate Date(FYear, FMonth, FDay);
+  QString Text = QLocale::c().dayName(Date.dayOfWeek()) + ", " + QString::number(FDay) + " " +
+                 QString::fromStdString(MonthNames[static_cast<std::size_t>(FMonth - 1)]) + " " +
+                 QString::number(FYear);
+  const int Cell = ColumnCount + FirstDayOffset() + FDay - 1;
+  const QStringList& Lines = FCellLines[static_cast<std::size_t>(Cell)];
+  if (!Lines.isEmpty()) Text += ": " + Lines.join("; ");
+  return Text;
+}
+
+void TMonthGrid::ReportSelectedDay() { setAccessibleDescription(SelectedDayText()); }
 
 // ---- Drawing ----
 

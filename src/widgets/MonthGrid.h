@@ -52,6 +52,10 @@ class TMonthGrid : public QWidget {
   void SetPopupMenu(QMenu* Menu) { FPopupMenu = Menu; }
   QMenu* PopupMenu() const { return FPopupMenu; }
 
+  // The selected day as a screen reader reads it (the grid's accessible
+  // description): weekday, day, month, year and the day's lines.
+  QString SelectedDayText() const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -81,6 +85,7 @@ class TMonthGrid : public QWidget {
   // Selects Day as the user's pick and reports it.
   void PickDay(int Day);
   void PaintCell(QPainter& Painter, int Column, int Row);
+  void ReportSelectedDay();
 
   int FYear;
   int FMonth;

@@ -34,6 +34,10 @@ TPieChart::TPieChart(const QString& Title, QWidget* Parent)
   std::unique_ptr<QChart> Default(chart());
   setChart(Pie);
   setRenderHint(QPainter::Antialiasing);
+  setAccessibleName(Title);
+  // A picture, not a control: the Tab order passes it by.
+  setFocusPolicy(Qt::NoFocus);
+  viewport()->setFocusPolicy(Qt::NoFocus);
 }
 
 void TPieChart::Clear() {

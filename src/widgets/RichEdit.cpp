@@ -1,5 +1,7 @@
 #include "widgets/RichEdit.h"
 
+#include "widgets/TabMovesFocus.h"
+
 #include <QTextDocument>
 
 TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent) {
@@ -7,6 +9,7 @@ TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent) {
   setAcceptRichText(false);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  TTabMovesFocus::Install(this);
 }
 
 QString TRichEdit::PlainText() const {

@@ -14,6 +14,14 @@
 TRtfEdit::TRtfEdit(QWidget* Parent) : QTextEdit(Parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // A document may colour its own text: it is shown on white paper in any
+  // colour scheme, its plain text black.
+  QPalette Paper = palette();
+  for (auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    Paper.setColor(Group, QPalette::Base, Qt::white);
+    Paper.setColor(Group, QPalette::Text, Qt::black);
+  }
+  setPalette(Paper);
 }
 
 void TRtfEdit::LoadRichText(const std::string& Bytes) {

@@ -32,6 +32,20 @@ class TReportingDelegate : public QStyledItemDelegate {
   std::function<void(QLineEdit*)> FOpened;
 };
 
+// A value cell, read by a screen reader with its key ("Weight: 1.2"), so that
+// an empty value still says which it is.
+class TValueItem : public QTableWidgetItem {
+ public:
+  explicit TValueItem(QString Key) : QTableWidgetItem(QString("")), FKey(std::move(Key)) {}
+  QVariant data(int Role) const override {
+    if (Role == Qt::AccessibleTextRole) return FKey + ": " + text();
+    return QTableWidgetItem::data(Role);
+  }
+
+ private:
+  QString FKey;
+};
+
 }  // namespace
 
 TValueListEditor::TValueListEditor(const QStringList& Keys, const QString& KeyTitle,
@@ -51,13 +65,16 @@ TValueListEditor::TValueListEditor(const QStringList& Keys, const QString& KeyTi
   setWordWrap(false);
   setItemDelegate(new TReportingDelegate([this](QLineEdit* Editor) { FOpenEditor = Editor; }, this));
 
+  // The keys look like buttons, in the colours of the scheme's buttons.
   const QBrush KeyBackground = palette().brush(QPalette::Button);
+  const QBrush KeyText = palette().brush(QPalette::ButtonText);
   for (int Row = 0; Row < Keys.size(); ++Row) {
     auto* KeyItem = new QTableWidgetItem(Keys[Row]);
     KeyItem->setFlags(Qt::ItemIsEnabled);
     KeyItem->setBackground(KeyBackground);
+    KeyItem->setForeground(KeyText);
     setItem(Row, KeyColumn, KeyItem);
-    auto* ValueItem = new QTableWidgetItem(QString(""));
+    auto* ValueItem = new TValueItem(Keys[Row]);
     ValueItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     setItem(Row, ValueColumn, ValueItem);
   }

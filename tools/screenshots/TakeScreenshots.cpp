@@ -1,10 +1,13 @@
 // Renders the main window with the sample trip, one PNG per page, into the
-// folder given (docs/). Runs without a display.
+// folder given (docs/). Runs without a display. With --dark first, the pages
+// are drawn in the Fusion style with a dark palette, as on a dark desktop.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +89,25 @@ const char* const PageFiles[TMainForm::PageCount] = {
     "calendar", "gear",   "logistics", "calculator", "shopping-list", "recipes",
     "permits",  "contacts", "budget",  "reports",    "go-shopping"};
 
+// A dark colour scheme, as a dark desktop gives it.
+QPalette DarkPalette() {
+  QPalette Dark(QColor(53, 53, 53));
+  Dark.setColor(QPalette::Window, QColor(53, 53, 53));
+  Dark.setColor(QPalette::WindowText, Qt::white);
+  Dark.setColor(QPalette::Base, QColor(35, 35, 35));
+  Dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+  Dark.setColor(QPalette::Text, Qt::white);
+  Dark.setColor(QPalette::Button, QColor(53, 53, 53));
+  Dark.setColor(QPalette::ButtonText, Qt::white);
+  Dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  Dark.setColor(QPalette::HighlightedText, Qt::black);
+  Dark.setColor(QPalette::ToolTipBase, QColor(35, 35, 35));
+  Dark.setColor(QPalette::ToolTipText, Qt::white);
+  for (auto Role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    Dark.setColor(QPalette::Disabled, Role, QColor(128, 128, 128));
+  return Dark;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,7 +116,13 @@ int main(int argc, char** argv) {
   QApplication Application(argc, argv);
   ConfigureApplication(Application);
 
-  const QDir Output(QDir::current().absoluteFilePath(argc > 1 ? argv[1] : "docs"));
+  int Argument = 1;
+  if (argc > Argument && QString(argv[Argument]) == "--dark") {
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(DarkPalette());
+    ++Argument;
+  }
+  const QDir Output(QDir::current().absoluteFilePath(argc > Argument ? argv[Argument] : "docs"));
   QTemporaryDir Work;
   std::filesystem::current_path(Work.path().toStdString());
   {
