@@ -139,10 +139,12 @@ bool TDataFolderLock::TryLock() {
   bool Locked = FLock.tryLock(0);
   if (!Locked && FLock.error() == QLockFile::LockFailedError) {
     // A lock left by a holder that is gone, or that cannot be read, is taken
-    // over; so is the file QLockFile takes while it removes a stale lock.
-    RemoveStaleLock(FileName + ".rmlock", false);
+    // over.
     if (RemoveStaleLock(FileName, false) == TRemoval::Removed) Locked = FLock.tryLock(0);
   }
+  // What QLockFile leaves when it is ended while removing a stale lock; it
+  // blocks nothing here, and goes unless a remover holds it right now.
+  if (Locked) RemoveStaleLock(FileName + ".rmlock", true);
   QCoreApplication::setApplicationName(Name);
   if (!Locked) ReadHolder();
   return Locked;
@@ -154,7 +156,14 @@ bool TDataFolderLock::TakeOver() {
 }
 
 void TDataFolderLock::ReadHolder() {
-  const TLockContents Contents = ReadLockContents(FileName);
+  TLockContents Contents = ReadLockContents(FileName);
+  // A lock taken a moment ago may not name its holder yet.
+  for (int Look = 0; !Contents.Readable && Look < WritingMilliseconds / 100; ++Look) {
+    const qint64 Age = AgeMilliseconds(FileName);
+    if (!QFileInfo::exists(FileName) || Age < 0 || Age >= WritingMilliseconds) break;
+    QThread::msleep(100);
+    Contents = ReadLockContents(FileName);
+  }
   FPid = Contents.Pid;
   FHost = Contents.Host;
   if (!Contents.Readable)
