@@ -46,10 +46,10 @@ int main(int argc, char* argv[]) {
     }
     if (!UserPrompts.ConfirmDefaultNo(Lock.HeldElsewhereText() +
                                       " Open them here anyway? Only do so when nothing on that computer has them "
-                                      "open any more.") ||
-        !Lock.TakeOver()) {
-      if (!Lock.IsLocked() && Lock.Holder() != TDataFolderLock::THolder::OtherComputer)
-        UserPrompts.Error(Lock.HeldElsewhereText());
+                                      "open any more."))
+      return 1;
+    if (!Lock.TakeOver()) {
+      UserPrompts.Error(Lock.HeldElsewhereText());
       return 1;
     }
   }

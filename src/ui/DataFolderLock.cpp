@@ -12,8 +12,9 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QThread>
-#include <csignal>
 #include <cerrno>
+#include <csignal>
+#include <limits>
 
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
@@ -39,6 +40,7 @@ struct TLockContents {
   // has the id now, or the computer was started again since.
   bool HolderGone() const {
     if (!BootId.isEmpty() && BootId != QSysInfo::bootUniqueId()) return true;
+    if (Pid > std::numeric_limits<pid_t>::max()) return true;
     if (kill(static_cast<pid_t>(Pid), 0) != 0 && errno == ESRCH) return true;
     QString Running = QFileInfo(QString("/proc/%1/exe").arg(Pid)).symLinkTarget();
     Running = QFileInfo(Running.remove(QLatin1String(" (deleted)"))).fileName();
@@ -92,25 +94,22 @@ TRemoval RemoveStaleLock(const QString& FileName, bool Forced) {
       return TRemoval::Held;
     }
     const TLockContents Contents = ReadLockContents(FileName);
-    bool Stale = Forced;
-    if (Contents.Readable)
-      Stale = Stale || (Contents.OnThisComputer() && Contents.HolderGone());
-    else if (const qint64 Age = AgeMilliseconds(FileName); !Stale && Age >= 0 && Age < WritingMilliseconds) {
+    const qint64 Age = AgeMilliseconds(FileName);
+    if (!Forced && !Contents.Readable && Age >= 0 && Age < WritingMilliseconds) {
       // Being written by the process taking it: look again in a moment.
       close(Fd);
       QThread::msleep(100);
       continue;
-    } else
-      Stale = true;
+    }
+    const bool Stale = Forced || !Contents.Readable || (Contents.OnThisComputer() && Contents.HolderGone());
     TRemoval Result = TRemoval::Held;
-    struct stat Open {}, Named {};
-    if (!Stale)
-      Result = TRemoval::Held;
-    else if (fstat(Fd, &Open) == 0 && stat(Path.constData(), &Named) == 0 && Open.st_ino == Named.st_ino &&
-             Open.st_dev == Named.st_dev)
-      Result = unlink(Path.constData()) == 0 ? TRemoval::Removed : TRemoval::Failed;
-    else
-      Result = TRemoval::Removed;  // replaced meanwhile: try the lock again
+    if (Stale) {
+      struct stat Open {}, Named {};
+      const bool Checked = fstat(Fd, &Open) == 0 && stat(Path.constData(), &Named) == 0 &&
+                           Open.st_ino == Named.st_ino && Open.st_dev == Named.st_dev;
+      // A new lock in its place meanwhile: try the lock again.
+      Result = !Checked || unlink(Path.constData()) == 0 ? TRemoval::Removed : TRemoval::Failed;
+    }
     close(Fd);
     return Result;
   }
@@ -119,7 +118,7 @@ TRemoval RemoveStaleLock(const QString& FileName, bool Forced) {
 
 }  // namespace
 
-TDataFolderLock::TDataFolderLock() : TDataFolderLock(QString::fromStdString(LockFileBeside(DataFileName))) {}
+TDataFolderLock::TDataFolderLock() : TDataFolderLock(QFile::decodeName(LockFileBeside(DataFileName).c_str())) {}
 
 TDataFolderLock::TDataFolderLock(const QString& FileName) : FileName(FileName), FLock(FileName) {
   // Only a holder that is gone makes the lock stale, never its age: a
