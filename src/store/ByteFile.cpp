@@ -87,8 +87,10 @@ void FillTemp(int Fd, const std::string& TempName, const std::string& Path, cons
     WriteAll(Fd, Data.data(), Data.size(), Path);
     // A file replaced by another user (root saving a user's file) stays
     // theirs; where the owner cannot be given, the file is the writer's.
-    if (Replaced.Exists && (Replaced.Info.st_uid != geteuid() || Replaced.Info.st_gid != getegid()))
-      [[maybe_unused]] const int Owned = fchown(Fd, Replaced.Info.st_uid, Replaced.Info.st_gid);
+    if (Replaced.Exists && (Replaced.Info.st_uid != geteuid() || Replaced.Info.st_gid != getegid()) &&
+        fchown(Fd, Replaced.Info.st_uid, Replaced.Info.st_gid) != 0) {
+      // Not permitted: an ordinary user cannot give files away.
+    }
     // The mode is given once the contents are written, through the open
     // descriptor, so a read-only target gives a read-only file without a
     // reopen for writing; after the owner, which may clear set-id bits.

@@ -1,6 +1,8 @@
-// No edit is lost: the recovery file, the offer to restore it, changes made
-// to qmp.dat by another program, closes that cannot save, values still being
-// typed, one writer per folder, termination signals and oversized imports.
+// No edit is lost: the recovery file (never written through a link, its
+// write failures said in the status bar), the offer to restore it, kept files
+// never replaced, changes made to qmp.dat by another program, closes that
+// cannot save, values still being typed, one writer per folder, termination
+// signals and oversized imports.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
