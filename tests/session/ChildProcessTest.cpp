@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -195,9 +197,15 @@ TEST(ChildProcessTest, StaleAndForeignLocks) {
     QString Script;
     bool Opens;
     QString Shown;  // before "ready", or all the output when it does not open
+    bool RmLock = false;  // with what QLockFile leaves when ended while removing a lock
   };
+  const pid_t Gone = fork();
+  if (Gone == 0) _exit(0);
+  waitpid(Gone, nullptr, 0);
+  const std::string GoneHere = std::to_string(Gone) + "\nquillmoor\n" + QSysInfo::machineHostName().toStdString() + "\n";
   const TCase Cases[] = {
       {"empty lock", "", "", true, ""},
+      {"holder gone, removal interrupted", GoneHere, "", true, "", true},
       {"unreadable lock", "\x01\x02", "", true, ""},
       {"foreign lock, taken over", Foreign, "confirm=yes", true, Question},
       {"foreign lock, left", Foreign, "confirm=no", false, Question},
@@ -207,6 +215,7 @@ TEST(ChildProcessTest, StaleAndForeignLocks) {
     SaveTrips(Folder, {"Coast"});
     Folder.Write(LockFileName, std::vector<std::uint8_t>(Case.Lock.begin(), Case.Lock.end()));
     fs::last_write_time(Folder.File(LockFileName), fs::file_time_type::clock::now() - std::chrono::hours(72));
+    if (Case.RmLock) Folder.Write(LockFileName + ".rmlock", {});
     TPlanner Planner(Folder, Case.Script);
     const QString Shown = QString(Case.Shown).arg(QString::fromStdString(Folder.File(LockFileName)));
     if (!Case.Opens) {
@@ -217,6 +226,7 @@ TEST(ChildProcessTest, StaleAndForeignLocks) {
     }
     ASSERT_TRUE(Planner.WaitFor("ready: ")) << Case.What << ": " << Planner.Output.toStdString();
     EXPECT_EQ(Planner.Output, Shown + "ready: \n") << Case.What;
+    EXPECT_FALSE(fs::exists(Folder.File(LockFileName + ".rmlock"))) << Case.What;
     const auto Lock = Folder.Read(LockFileName);
     EXPECT_EQ(std::string(Lock.begin(), Lock.end()).rfind(std::to_string(Planner.Process.processId()) + "\n", 0), 0u)
         << Case.What;
