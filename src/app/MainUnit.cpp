@@ -14,18 +14,21 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <iostream>
 
 #include "app/CalculatorPage.h"
 #include "app/CalendarPage.h"
 #include "app/GoShoppingPage.h"
 #include "app/SessionRecovery.h"
 #include "ui/StorePromptAdapter.h"
+#include "ui/ProgramInfo.h"
 #include "ui/StoreText.h"
 #include "gear/BudgetPage.h"
 #include "gear/GearPage.h"
@@ -179,6 +182,10 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   Timer1->start();
 
   FRecovery = std::make_unique<TSessionRecovery>(*FTripData);
+  // Said once in the status bar, not in a dialog: the user may be typing.
+  connect(FRecovery.get(), &TSessionRecovery::WriteProblem, this,
+          [this](const QString& Text) { statusBar()->showMessage(Text); });
+  connect(FRecovery.get(), &TSessionRecovery::WriteProblemGone, this, [this] { statusBar()->clearMessage(); });
   FContext->Guarded([this] { FormCreate(); });
   if (const QScreen* Screen = screen()) FitToScreen(Screen->availableGeometry());
   FRecovery->Baseline();
@@ -417,18 +424,19 @@ void TMainForm::CommitPendingEdits() {
 
 bool TMainForm::KeepChangedDataFileAside(bool Interactive) {
   const std::string Suffix = ".conflict-" + FileTimeStamp().toStdString();
-  const QString Aside = FromStore(DataFileName + Suffix);
+  const QString Aside = FromStore(FreeAsideName(DataFileName, Suffix));
   if (Interactive &&
       !FContext->Prompts.Confirm("\"" + FromStore(DataFileName) +
                                  "\" was changed by another program since this window read it. Save the trip "
                                  "plans of this window in its place? The other version will be kept as \"" +
                                  Aside + "\"."))
     return false;
-  CopyFileAside(DataFileName, Suffix);
+  // Named as asked, unless another copy took that name meanwhile.
+  const QString KeptAs = FromStore(CopyFileAside(DataFileName, Suffix));
   // The version on disk is kept: it no longer needs keeping as damaged.
   FDataFileDamaged = false;
   if (Interactive)
-    FContext->Prompts.Information("The other version of the trip plans was kept as \"" + Aside + "\".");
+    FContext->Prompts.Information("The other version of the trip plans was kept as \"" + KeptAs + "\".");
   return true;
 }
 
@@ -455,6 +463,7 @@ TMainForm::TSaveResult TMainForm::SaveDataFile(bool Interactive) {
     FRecovery->Discard();
     return TSaveResult::Saved;
   } catch (const std::exception& Failure) {
+    FSaveFailure = Failure.what();
     if (Interactive) ShowStandardError(FContext->Prompts, Failure);
     return TSaveResult::Failed;
   }
@@ -482,7 +491,13 @@ bool TMainForm::FormCloseQuery() {
 bool TMainForm::SaveForSessionEnd() {
   CommitPendingEdits();
   if (SaveDataFile(false) == TSaveResult::Saved) return true;
-  FRecovery->WriteNow(true);
+  const bool Kept = FRecovery->WriteNow(true);
+  // No dialog at this ending: the reason goes to standard error.
+  std::cerr << ProgramFileName << ": the trip plans could not be saved: " << FSaveFailure << "\n"
+            << ProgramFileName << ": "
+            << (Kept ? "the changes are kept in " + FRecovery->FileName().toStdString()
+                     : std::string("the changes could not be kept anywhere and are lost"))
+            << std::endl;
   return false;
 }
 

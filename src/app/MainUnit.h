@@ -156,5 +156,6 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // qmp.dat as last read or written, to notice another program's change.
   TFileStamp FDataFileStamp;
   std::unique_ptr<TSessionRecovery> FRecovery;
+  std::string FSaveFailure;  // why the last save failed
   bool FEnding = false;  // EndSession closes without saving again
 };

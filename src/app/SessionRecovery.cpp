@@ -43,7 +43,13 @@ TSessionRecovery::TSessionRecovery(TTravelerData& Store, QObject* Parent)
     : QObject(Parent),
       FStore(Store),
       // Absolute, so that the writer's thread writes where the session began.
-      FWriter(std::make_unique<TBackgroundFileWriter>(std::filesystem::absolute(RecoveryFileName).string())) {
+      FWriter(std::make_unique<TBackgroundFileWriter>(
+          std::filesystem::absolute(RecoveryFileName).string(), [this](bool Ok, const std::string& Failure) {
+            // From the writer's thread to the user-interface thread.
+            QMetaObject::invokeMethod(
+                this, [this, Ok, Text = QString::fromLocal8Bit(Failure)] { NoteWritten(Ok, Text); },
+                Qt::QueuedConnection);
+          })) {
   FQuiet.setSingleShot(true);
   connect(&FQuiet, &QTimer::timeout, this, [this] { CheckNow(); });
 }
@@ -55,9 +61,21 @@ TSessionRecovery::~TSessionRecovery() {
 QString TSessionRecovery::FileName() const { return QDir::current().absoluteFilePath(FromStore(RecoveryFileName)); }
 
 QString TSessionRecovery::KeepAside(const std::string& Suffix) {
-  const std::string Target = RecoveryFileName + Suffix;
-  if (std::rename(RecoveryFileName.c_str(), Target.c_str()) != 0) return FileName();
-  return QDir::current().absoluteFilePath(FromStore(Target));
+  try {
+    // Never over an earlier kept file, even one of the same second.
+    return QDir::current().absoluteFilePath(FromStore(MoveFileAside(RecoveryFileName, Suffix)));
+  } catch (const std::exception&) {
+    return FileName();
+  }
+}
+
+void TSessionRecovery::NoteWritten(bool Ok, const QString& Failure) {
+  if (Ok == !FProblemShown) return;
+  FProblemShown = !Ok;
+  if (Ok)
+    emit WriteProblemGone();
+  else
+    emit WriteProblem("The recovery file cannot be written: " + Failure);
 }
 
 std::string TSessionRecovery::FileToLoad(IPrompts& Prompts) {

@@ -8,7 +8,9 @@
 // runs a moment after user input (a key, a click, a drop), at most
 // QuietMilliseconds after the last input and at least every
 // LongestMilliseconds while input goes on. Serialising happens on the
-// user-interface thread; the file is written on a thread of its own.
+// user-interface thread; the file is written on a thread of its own. The
+// file is the program's own: a link in its place is replaced, never written
+// through.
 #pragma once
 
 #include <QElapsedTimer>
@@ -58,18 +60,27 @@ class TSessionRecovery : public QObject {
   // Whether a comparison is scheduled (for tests).
   bool CheckPending() const { return FQuiet.isActive(); }
 
+ signals:
+  // The recovery file could not be written, with the reason for the user;
+  // emitted once until a write succeeds again, which emits WriteProblemGone.
+  void WriteProblem(const QString& Text);
+  void WriteProblemGone();
+
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   void NoteInput();
   QString KeepAside(const std::string& Suffix);
+  // On the user-interface thread, after each background write.
+  void NoteWritten(bool Ok, const QString& Failure);
 
   TTravelerData& FStore;
   std::unique_ptr<TBackgroundFileWriter> FWriter;
   // The bytes last written or loaded.
   std::shared_ptr<const std::vector<std::uint8_t>> FLast;
   bool FFileHoldsStore = false;  // the recovery file exists and holds FLast
+  bool FProblemShown = false;    // WriteProblem was emitted, WriteProblemGone not yet
   QTimer FQuiet;
   QElapsedTimer FSinceFirstInput;
 };

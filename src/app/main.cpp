@@ -36,12 +36,25 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   // One writer per folder: a second planner ends without writing anything.
+  // Whether the holder on another computer still runs cannot be told from
+  // here: the user may take its lock over.
   TDataFolderLock Lock;
   if (!Lock.TryLock()) {
-    UserPrompts.Error(Lock.HeldElsewhereText());
-    return 1;
+    if (Lock.Holder() != TDataFolderLock::THolder::OtherComputer) {
+      UserPrompts.Error(Lock.HeldElsewhereText());
+      return 1;
+    }
+    if (!UserPrompts.ConfirmDefaultNo(Lock.HeldElsewhereText() +
+                                      " Open them here anyway? Only do so when nothing on that computer has them "
+                                      "open any more."))
+      return 1;
+    if (!Lock.TakeOver()) {
+      UserPrompts.Error(Lock.HeldElsewhereText());
+      return 1;
+    }
   }
-  RemoveLeftoverTempFiles(DataFileName);
+  // Under the lock: what an interrupted save of this program left.
+  RemoveLeftoverTempFiles(DataFileName, RecoveryFileName);
 
   TMainForm MainForm(UserPrompts);
   Prompts.SetParent(&MainForm);

@@ -31,12 +31,16 @@ void TDataFolder::OpenForReading() {
 void TDataFolder::Lock() {
   // The planner's own lock, so that each sees the other as a live holder.
   FLock = std::make_unique<TDataFolderLock>();
-  if (!FLock->TryLock())
-    throw std::runtime_error(FLock->HeldElsewhereText().toStdString() + " Close it first.");
+  if (FLock->TryLock()) return;
+  const std::string Held = FLock->HeldElsewhereText().toStdString();
+  throw std::runtime_error(FLock->Holder() == TDataFolderLock::THolder::Window ? Held + " Close it first." : Held);
 }
 
 void TDataFolder::OpenForChange() {
   Lock();
+  // Under the lock, as the planner does at start: what an interrupted save
+  // left behind.
+  RemoveLeftoverTempFiles(DataFileName, RecoveryFileName);
   if (std::filesystem::exists(RecoveryFileName))
     throw std::runtime_error("the planner's unsaved changes wait in " + RecoveryFileName +
                              "; open the planner to recover them first");

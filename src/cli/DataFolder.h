@@ -21,8 +21,10 @@ class TDataFolder {
   void OpenForReading();
   // Takes the folder's lock first: refused while the planner (or another
   // qmp) has the folder open, and while the planner's unsaved changes wait
-  // in its recovery file. A file that cannot be read is kept aside when
-  // Save() replaces it, as the planner does; what could be read is used.
+  // in its recovery file. Under the lock, the temporary files that
+  // interrupted saves left are removed, as the planner does at start. A file
+  // that cannot be read is kept aside when Save() replaces it, as the
+  // planner does; what could be read is used.
   void OpenForChange();
   // Saves the store as the planner does: limits checked first, written to a
   // temporary file and renamed. Returns the name a damaged file was kept

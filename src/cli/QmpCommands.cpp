@@ -68,12 +68,13 @@ class TQmp {
       std::filesystem::current_path(A.DataFolder, Failure);
       if (Failure) throw std::runtime_error("cannot use the data folder " + A.DataFolder + ": " + Failure.message());
     }
-    // No output may replace the data file, the files beside it or the template.
+    // No output may replace the data file, the files beside it, the template
+    // or anything that is not a regular file.
     const std::string* Output = C == "report" ? &A.Output
                                 : (C == "export" || C == "export-gear") ? &A.Arguments[1]
                                                                          : nullptr;
-    if (Output && !ProgramFileRole(*Output).empty())
-      throw std::runtime_error("cannot write to " + *Output + ": " + ProgramFileRole(*Output));
+    if (Output && !ExportRefusal(*Output).empty())
+      throw std::runtime_error("cannot write to " + *Output + ": " + ExportRefusal(*Output));
     if (C == "list") return List();
     if (C == "show") return Show();
     if (C == "export") return Export();

@@ -4,8 +4,8 @@
 
 #include "store/ByteFile.h"
 
-TBackgroundFileWriter::TBackgroundFileWriter(std::string Path)
-    : Path(std::move(Path)), FThread([this] { Run(); }) {}
+TBackgroundFileWriter::TBackgroundFileWriter(std::string Path, TReport Report)
+    : Path(std::move(Path)), FReport(std::move(Report)), FThread([this] { Run(); }) {}
 
 TBackgroundFileWriter::~TBackgroundFileWriter() {
   {
@@ -47,11 +47,14 @@ void TBackgroundFileWriter::Run() {
     FWriting = true;
     Lock.unlock();
     bool Ok = true;
+    std::string Failure;
     try {
-      WriteFileAtomically(Path, *Data);
-    } catch (const std::exception&) {
+      ReplaceOwnFileAtomically(Path, *Data);
+    } catch (const std::exception& Error) {
       Ok = false;
+      Failure = Error.what();
     }
+    if (FReport) FReport(Ok, Failure);
     Lock.lock();
     FWriting = false;
     FLastWriteOk = Ok;

@@ -65,12 +65,25 @@ class TByteFile {
 // Writes Data to Path so that Path holds either its old contents or all of
 // Data: temporary file in the same folder, fsync, rename. A symbolic link is
 // written through to its target (a dangling one creates it), and the target
-// keeps its mode. Throws TFileIOError.
+// keeps its owner and mode. A target that exists and is not a regular file
+// (a folder, a pipe, a device) is refused. Throws TFileIOError.
 void WriteFileAtomically(const std::string& Path, const std::vector<std::uint8_t>& Data);
 
+// WriteFileAtomically for a file that is the program's own (the recovery
+// file): a symbolic link at Path is replaced by the file, never written
+// through.
+void ReplaceOwnFileAtomically(const std::string& Path, const std::vector<std::uint8_t>& Data);
+
 // Copies Path to Path + Suffix (for example ".damaged-20261209-101500") and
-// returns the new name. Throws TFileIOError.
+// returns the new name. A kept copy never replaces anything: when the name is
+// taken, "-2", "-3"... is appended. Throws TFileIOError.
 std::string CopyFileAside(const std::string& Path, const std::string& Suffix);
+// Renames Path to Path + Suffix, numbered like CopyFileAside, and returns the
+// new name. Throws TFileIOError.
+std::string MoveFileAside(const std::string& Path, const std::string& Suffix);
+// The name CopyFileAside or MoveFileAside would give now, to name it to the
+// user beforehand.
+std::string FreeAsideName(const std::string& Path, const std::string& Suffix);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& Path, std::vector<std::uint8_t>& Data);
@@ -79,10 +92,15 @@ bool ReadWholeFile(const std::string& Path, std::vector<std::uint8_t>& Data);
 // link), followed even when it does not exist yet.
 std::string LinkTarget(const std::string& Path);
 
-// Removes the temporary files that interrupted writes of Path (and of the
-// files named after it, such as Path + ".recovery") left behind, beside Path
-// and beside its link target. Returns how many were removed.
-int RemoveLeftoverTempFiles(const std::string& Path);
+// The lock file of DataFile: beside the file its links lead to, so that every
+// link to one data file takes the same lock.
+std::string LockFileBeside(const std::string& DataFile);
+
+// Removes the temporary files that interrupted writes of DataFile (beside
+// the file its links lead to) and of RecoveryFile left behind: only files of
+// the exact name a write gives them that hold the start of a data file (or
+// nothing yet). Returns how many were removed.
+int RemoveLeftoverTempFiles(const std::string& DataFile, const std::string& RecoveryFile);
 
 // What a file held when it was read or written, to notice a change made by
 // another program since.

@@ -13,7 +13,8 @@ inline const std::string DataFileName = "qmp.dat";
 // Files kept beside the data file: the running session's changes, the lock
 // that keeps a second writer out, and the temporary file of a save in progress.
 inline const std::string RecoveryFileName = DataFileName + ".recovery";
-inline const std::string LockFileName = DataFileName + ".lock";
+inline const std::string LockFileSuffix = ".lock";
+inline const std::string LockFileName = DataFileName + LockFileSuffix;
 inline const std::string TempFileInfix = ".tmp-";
 inline const std::string DataFileHeader =
     "Quillmoor Planner Data File. Do not modify this file!!! Use the software instead.";

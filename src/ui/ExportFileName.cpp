@@ -14,7 +14,7 @@ QString AskExportFileName(IPrompts& Prompts, const QString& Title, const QString
     const QString FileName = Prompts.SaveFileName(Title, Filter, DefaultSuffix);
     if (FileName.isEmpty()) return {};
     const QString Shown = "\"" + QFileInfo(FileName).fileName() + "\"";
-    const std::string Role = ProgramFileRole(LocalFileName(FileName));
+    const std::string Role = ExportRefusal(LocalFileName(FileName));
     if (!Role.empty()) {
       Prompts.Error("Cannot export to " + Shown + ": " + QString::fromStdString(Role) +
                     ". Please choose another file name.");

@@ -1,6 +1,7 @@
 // The file an export writes to, asked for as desktop programs do: an existing
 // file is replaced only when the user says so, and the program's own files
-// (the data file, the files beside it, the report template) are refused.
+// (the data file, the files beside it, the report template) and what is not
+// a regular file (a folder, a pipe, a device) are refused.
 // Every export asks through this.
 #pragma once
 

@@ -1,10 +1,16 @@
 // qmp as the user runs it: every command on a temporary data folder, its
 // output, its exit code and what it leaves in the folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <QFileInfo>
 #include <QLockFile>
 #include <QString>
+#include <QSysInfo>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -210,6 +216,138 @@ TEST_F(QmpTest, RefusesToChangeAFolderThatIsOpenInTheplanner) {
   EXPECT_EQ(Run.Err, "qmp: the planner's unsaved changes wait in qmp.dat.recovery; open the planner to "
                      "recover them first\n");
   EXPECT_EQ(DataFile(), Before);
+}
+
+TEST_F(QmpTest, NoOutputReplacesAKeptCopyOrWhatIsNotARegularFile) {
+  const std::vector<std::string> Kept = {"qmp.dat.damaged-20261209-101500", "qmp.dat.conflict-20261209-101500-2",
+                                         "qmp.dat.recovery.unsaved-20261209-101500"};
+  for (const auto& Name : Kept) Data.Write(Name, {'k'});
+  ASSERT_EQ(mkfifo(Data.File("pipe").c_str(), 0644), 0);
+  std::vector<std::string> Targets = Kept;
+  Targets.push_back("pipe");
+  for (const auto& Target : Targets) {
+    for (const std::vector<std::string>& Command : std::vector<std::vector<std::string>>{
+             {"export", "1", Target}, {"export-gear", "1", Target}, {"report", "1", "-o", Target}}) {
+      const TRun Run = Qmp(Command);
+      EXPECT_EQ(Run.Code, 1) << Command[0] << " " << Target;
+      EXPECT_EQ(Run.Err.rfind("qmp: cannot write to " + Data.File(Target) + ": it is ", 0), 0u) << Run.Err;
+    }
+  }
+  for (const auto& Name : Kept) EXPECT_EQ(Slurp(Data.File(Name)), "k") << Name;
+  EXPECT_TRUE(std::filesystem::is_fifo(Data.File("pipe")));
+}
+
+TEST_F(QmpTest, ChangesCleanUpOnlyTheProgramsOwnLeftovers) {
+  const std::string Saved = DataFile();
+  Data.Write("qmp.dat.tmp-Ab12Cd", std::vector<std::uint8_t>(Saved.begin(), Saved.begin() + 200));
+  Data.Write("qmp.dat.tmp-backup", {'m', 'i', 'n', 'e'});
+  Data.Write("qmp.dat.old.tmp-123456", std::vector<std::uint8_t>(Saved.begin(), Saved.end()));
+  ASSERT_EQ(Qmp({"list"}).Code, 0);  // reading takes no lock and leaves all
+  EXPECT_TRUE(std::filesystem::exists(Data.File("qmp.dat.tmp-Ab12Cd")));
+  ASSERT_EQ(Qmp({"export-gear", "1", "gear.csv"}).Code, 0);
+  const TRun Run = Qmp({"import-gear", "2", "gear.csv"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_FALSE(std::filesystem::exists(Data.File("qmp.dat.tmp-Ab12Cd")));
+  EXPECT_EQ(Slurp(Data.File("qmp.dat.tmp-backup")), "mine");
+  EXPECT_TRUE(std::filesystem::exists(Data.File("qmp.dat.old.tmp-123456")));
+}
+
+// A process id that no process has.
+pid_t GonePid() {
+  const pid_t Child = fork();
+  if (Child == 0) _exit(0);
+  waitpid(Child, nullptr, 0);
+  return Child;
+}
+
+TEST_F(QmpTest, StaleLocksAreTakenOverAndOtherComputersNamed) {
+  ASSERT_EQ(Qmp({"export-gear", "1", "gear.csv"}).Code, 0);
+  const std::string Here = QSysInfo::machineHostName().toStdString();
+  const std::string Gone = std::to_string(GonePid());
+  struct TCase {
+    const char* What;
+    std::string Lock;    // the lock file's contents; "-" for none
+    std::string RmLock;  // a leftover of QLockFile's removal; "-" for none
+    int Code;
+    std::string Err;
+    bool JustLeft = false;  // by a process killed a moment ago, not long ago
+  };
+  const std::string OtherComputer =
+      "qmp: The trip plans in this folder are open on the computer \"far-away\" (process 4242), or were when it "
+      "stopped. If Quillmoor Planner and qmp no longer run there, delete the lock file \"" +
+      Data.File(LockFileName) + "\" and try again.\n";
+  const TCase Cases[] = {
+      {"empty", "", "-", 0, ""},
+      {"empty, left a moment ago", "", "-", 0, "", true},
+      {"unreadable", "garbage\x01\n", "-", 0, ""},
+      {"gone holder", Gone + "\nquillmoor\n" + Here + "\n", "-", 0, ""},
+      {"gone holder and a leftover removal", Gone + "\nquillmoor\n" + Here + "\n", "", 0, ""},
+      {"another computer", "4242\nquillmoor\nfar-away\n", "-", 1, OtherComputer},
+  };
+  for (const auto& Case : Cases) {
+    std::filesystem::remove(Data.File(LockFileName + ".rmlock"));
+    Data.Write(LockFileName, std::vector<std::uint8_t>(Case.Lock.begin(), Case.Lock.end()));
+    if (!Case.JustLeft)
+      std::filesystem::last_write_time(Data.File(LockFileName),
+                                       std::filesystem::file_time_type::clock::now() - std::chrono::hours(48));
+    if (Case.RmLock != "-") Data.Write(LockFileName + ".rmlock", {});
+    const std::string Before = DataFile();
+    const TRun Run = Qmp({"import-gear", "2", "gear.csv"});
+    EXPECT_EQ(Run.Code, Case.Code) << Case.What << ": " << Run.Err;
+    EXPECT_EQ(Run.Err, Case.Err) << Case.What;
+    EXPECT_EQ(DataFile() != Before, Case.Code == 0) << Case.What;
+    EXPECT_EQ(std::filesystem::exists(Data.File(LockFileName)), Case.Code != 0) << Case.What;
+    EXPECT_FALSE(std::filesystem::exists(Data.File(LockFileName + ".rmlock"))) << Case.What;
+  }
+}
+
+TEST_F(QmpTest, ALockHeldByQmpIsNamedAsSuch) {
+  // A process whose program is called qmp, named in the lock as qmp names itself.
+  std::filesystem::copy_file("/bin/sleep", Scratch.File("qmp"));
+  const pid_t Running = fork();
+  if (Running == 0) {
+    execl(Scratch.File("qmp").c_str(), "qmp", "30", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  const auto Started = [&] {
+    return QFileInfo(QString("/proc/%1/exe").arg(Running)).symLinkTarget().endsWith("/qmp");
+  };
+  for (int Waited = 0; Waited < 500 && !Started(); ++Waited) usleep(10000);
+  ASSERT_TRUE(Started());
+  const std::string Lock =
+      std::to_string(Running) + "\nqmp\n" + QSysInfo::machineHostName().toStdString() + "\n";
+  Data.Write(LockFileName, std::vector<std::uint8_t>(Lock.begin(), Lock.end()));
+  ASSERT_EQ(Qmp({"export-gear", "1", "gear.csv"}).Code, 0);
+  const TRun Run = Qmp({"import-gear", "2", "gear.csv"});
+  kill(Running, SIGKILL);
+  waitpid(Running, nullptr, 0);
+  EXPECT_EQ(Run.Code, 1);
+  EXPECT_EQ(Run.Err, "qmp: The trip plans in this folder are being changed by qmp (process " +
+                         std::to_string(Running) + " on " + QSysInfo::machineHostName().toStdString() +
+                         "); try again when it has finished.\n");
+}
+
+TEST_F(QmpTest, LinksToOneDataFileShareItsLock) {
+  TTempDir Shared;
+  TTempDir Other;
+  std::filesystem::rename(Data.File(DataFileName), Shared.File("trips"));
+  std::filesystem::create_symlink(Shared.File("trips"), Data.File(DataFileName));
+  std::filesystem::create_symlink(Shared.File("trips"), Other.File(DataFileName));
+  // The planner has the data file open through the other folder.
+  QLockFile Lock(QString::fromStdString(Shared.File("trips.lock")));
+  ASSERT_TRUE(Lock.tryLock(0));
+  ASSERT_EQ(Qmp({"export-gear", "1", Scratch.File("gear.csv")}).Code, 0);
+  const std::string Before = DataFile();
+  TRun Run = Qmp({"import-gear", "2", Scratch.File("gear.csv")});
+  EXPECT_EQ(Run.Code, 1);
+  EXPECT_EQ(Run.Err.rfind("qmp: The trip plans in this folder are already open in another window", 0), 0u) << Run.Err;
+  EXPECT_EQ(DataFile(), Before);
+  EXPECT_FALSE(std::filesystem::exists(Data.File(LockFileName)));
+  Lock.unlock();
+  Run = Qmp({"import-gear", "2", Scratch.File("gear.csv")});
+  EXPECT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_TRUE(std::filesystem::is_symlink(Data.File(DataFileName)));
+  EXPECT_NE(DataFile(), Before);
 }
 
 TEST_F(QmpTest, ADamagedDataFileIsKeptAsideBeforeAChange) {

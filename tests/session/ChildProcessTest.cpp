@@ -1,14 +1,18 @@
 // The real program as a child process (offscreen): a termination signal
-// saves, a kill after a change is offered back at the next start, and a
-// second planner in the same folder is refused.
+// saves (or says why not), a kill after a change is offered back at the next
+// start, start-up removes only its own leftovers, a second planner in the
+// same folder is refused, and stale or foreign locks are handled.
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSysInfo>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -22,12 +26,13 @@ namespace fs = std::filesystem;
 
 class TPlanner {
  public:
-  TPlanner(const TTempDir& Folder, const QString& Script) {
+  TPlanner(const TTempDir& Folder, const QString& Script) : TPlanner(Folder.Path, Script) {}
+  TPlanner(const fs::path& Folder, const QString& Script) {
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.insert("QT_QPA_PLATFORM", "offscreen");
     Environment.insert("QUILLMOOR_TEST_SCRIPT", Script);
     Process.setProcessEnvironment(Environment);
-    Process.setWorkingDirectory(QString::fromStdString(Folder.Path.string()));
+    Process.setWorkingDirectory(QString::fromStdString(Folder.string()));
     Process.setProcessChannelMode(QProcess::SeparateChannels);
     Process.start(QMP_PLANNER_PROGRAM, {});
   }
@@ -52,11 +57,13 @@ class TPlanner {
   int Finish() {
     if (!Process.waitForFinished(30000)) return -1;
     Output += QString::fromUtf8(Process.readAllStandardOutput());
+    Errors += QString::fromUtf8(Process.readAllStandardError());
     return Process.exitStatus() == QProcess::NormalExit ? Process.exitCode() : -1;
   }
 
   QProcess Process;
   QString Output;
+  QString Errors;
 };
 
 std::vector<std::string> TripNames(const TTempDir& Folder) {
@@ -100,6 +107,13 @@ TEST(ChildProcessTest, TerminationWhoseSaveFailsKeepsTheRecoveryFile) {
   // No dialog: only the start-up error was shown.
   EXPECT_EQ(Planner.Output, "error: Error in open data file!\ninput: Trip's Name|What do you want to call this trip "
                             "(Ex: Bahamas2007)?\nready: \n");
+  // Nobody to ask: the reason and where the changes are go to standard error.
+  EXPECT_TRUE(Planner.Errors.contains("quillmoor: the trip plans could not be saved: The data file \"qmp.dat\" could "
+                                      "not be read when this window opened and cannot be kept aside now"))
+      << Planner.Errors.toStdString();
+  EXPECT_TRUE(Planner.Errors.contains("\nquillmoor: the changes are kept in " +
+                                      QString::fromStdString(Folder.File(RecoveryFileName)) + "\n"))
+      << Planner.Errors.toStdString();
   TTravelerData Kept;
   ASSERT_TRUE(Kept.LoadFromFile(Folder.File(RecoveryFileName)));
   ASSERT_EQ(Kept.TripCount(), 1);
@@ -118,8 +132,9 @@ TEST(ChildProcessTest, KilledAfterAChangeIsOfferedBackAtTheNextStart) {
     EXPECT_EQ(Planner.Finish(), -1);
   }
   EXPECT_EQ(TripNames(Folder), std::vector<std::string>{"Coast"});
-  // Left behind by an interrupted save: removed at start.
-  std::ofstream(Folder.File(DataFileName + TempFileInfix + "Ab12Cd")) << "partial";
+  // Left behind by an interrupted save (the start of a data file): removed at start.
+  const auto Saved = Folder.Read(DataFileName);
+  Folder.Write(DataFileName + TempFileInfix + "Ab12Cd", {Saved.begin(), Saved.begin() + 90});
   TPlanner Again(Folder, "confirm=yes");
   ASSERT_TRUE(Again.WaitFor("ready: ")) << Again.Output.toStdString();
   EXPECT_TRUE(Again.Output.contains(
@@ -129,6 +144,96 @@ TEST(ChildProcessTest, KilledAfterAChangeIsOfferedBackAtTheNextStart) {
   EXPECT_EQ(Again.Finish(), 0);
   EXPECT_EQ(TripNames(Folder), (std::vector<std::string>{"Coast", "Ridge"}));
   EXPECT_FALSE(fs::exists(Folder.File(RecoveryFileName)));
+}
+
+TEST(ChildProcessTest, StartUpRemovesOnlyItsOwnTemporaryFiles) {
+  TTempDir Root;
+  fs::create_directories(Root.Path / "Data");
+  fs::create_directories(Root.Path / "Documents");
+  SaveTrips(Root, {"Coast"});
+  fs::rename(Root.File(DataFileName), Root.File("Documents/trips"));
+  fs::create_symlink("../Documents/trips", Root.File("Data/" + DataFileName));
+  const auto Saved = Root.Read("Documents/trips");
+  const std::vector<std::uint8_t> Partial(Saved.begin(), Saved.begin() + Saved.size() / 2);
+  const std::vector<std::uint8_t> Photo = {0xFF, 0xD8, 0xFF, 0xE0};
+  struct TCase {
+    const char* Name;
+    std::vector<std::uint8_t> Bytes;
+    bool Removed;
+  };
+  const std::vector<TCase> Cases = {
+      {"Documents/trips.tmp-Ab12Cd", Partial, true},
+      {"Data/qmp.dat.recovery.tmp-Zz9Yy8", Saved, true},
+      {"Documents/trips.tmp-backup", Photo, false},
+      {"Documents/tripsheet.tmp-photos", Saved, false},
+      {"Data/qmp.dat.tmp-backup", Photo, false},
+      {"Data/qmp.data.tmp-ABCDEF", Saved, false},
+      {"Data/qmp.dat.old.tmp-123456", Saved, false},
+      {"Data/qmp.dat-my.tmp-photos", Saved, false},
+      {"Data/qmp.dat.recovery.tmp-abc", Saved, false},
+  };
+  for (const auto& Case : Cases) Root.Write(Case.Name, Case.Bytes);
+  TPlanner Planner(Root.Path / "Data", "");
+  ASSERT_TRUE(Planner.WaitFor("ready: ")) << Planner.Output.toStdString();
+  for (const auto& Case : Cases) EXPECT_EQ(fs::exists(Root.File(Case.Name)), !Case.Removed) << Case.Name;
+  // The lock is beside the data file the link leads to.
+  EXPECT_TRUE(fs::exists(Root.File("Documents/trips.lock")));
+  EXPECT_FALSE(fs::exists(Root.File("Data/" + LockFileName)));
+  Planner.Signal(SIGTERM);
+  EXPECT_EQ(Planner.Finish(), 0);
+  EXPECT_TRUE(fs::is_symlink(Root.File("Data/" + DataFileName)));
+  EXPECT_EQ(Root.Read("Documents/trips"), Saved);
+}
+
+TEST(ChildProcessTest, StaleAndForeignLocks) {
+  const std::string Foreign = "4242\nquillmoor\nfar-away\n";
+  const QString Question =
+      "confirm: The trip plans in this folder are open on the computer \"far-away\" (process 4242), or were when it "
+      "stopped. If Quillmoor Planner and qmp no longer run there, delete the lock file \"%1\" and try again. Open "
+      "them here anyway? Only do so when nothing on that computer has them open any more.\n";
+  struct TCase {
+    const char* What;
+    std::string Lock;
+    QString Script;
+    bool Opens;
+    QString Shown;  // before "ready", or all the output when it does not open
+    bool RmLock = false;  // with what QLockFile leaves when ended while removing a lock
+  };
+  const pid_t Gone = fork();
+  if (Gone == 0) _exit(0);
+  waitpid(Gone, nullptr, 0);
+  const std::string GoneHere = std::to_string(Gone) + "\nquillmoor\n" + QSysInfo::machineHostName().toStdString() + "\n";
+  const TCase Cases[] = {
+      {"empty lock", "", "", true, ""},
+      {"holder gone, removal interrupted", GoneHere, "", true, "", true},
+      {"unreadable lock", "\x01\x02", "", true, ""},
+      {"foreign lock, taken over", Foreign, "confirm=yes", true, Question},
+      {"foreign lock, left", Foreign, "confirm=no", false, Question},
+  };
+  for (const auto& Case : Cases) {
+    TTempDir Folder;
+    SaveTrips(Folder, {"Coast"});
+    Folder.Write(LockFileName, std::vector<std::uint8_t>(Case.Lock.begin(), Case.Lock.end()));
+    fs::last_write_time(Folder.File(LockFileName), fs::file_time_type::clock::now() - std::chrono::hours(72));
+    if (Case.RmLock) Folder.Write(LockFileName + ".rmlock", {});
+    TPlanner Planner(Folder, Case.Script);
+    const QString Shown = QString(Case.Shown).arg(QString::fromStdString(Folder.File(LockFileName)));
+    if (!Case.Opens) {
+      EXPECT_EQ(Planner.Finish(), 1) << Case.What;
+      EXPECT_EQ(Planner.Output, Shown) << Case.What;
+      EXPECT_EQ(Folder.Read(LockFileName), std::vector<std::uint8_t>(Case.Lock.begin(), Case.Lock.end()));
+      continue;
+    }
+    ASSERT_TRUE(Planner.WaitFor("ready: ")) << Case.What << ": " << Planner.Output.toStdString();
+    EXPECT_EQ(Planner.Output, Shown + "ready: \n") << Case.What;
+    EXPECT_FALSE(fs::exists(Folder.File(LockFileName + ".rmlock"))) << Case.What;
+    const auto Lock = Folder.Read(LockFileName);
+    EXPECT_EQ(std::string(Lock.begin(), Lock.end()).rfind(std::to_string(Planner.Process.processId()) + "\n", 0), 0u)
+        << Case.What;
+    Planner.Signal(SIGTERM);
+    EXPECT_EQ(Planner.Finish(), 0) << Case.What;
+    EXPECT_FALSE(fs::exists(Folder.File(LockFileName))) << Case.What;
+  }
 }
 
 TEST(ChildProcessTest, SecondPlannerInTheSameFolderEndsWithoutWriting) {

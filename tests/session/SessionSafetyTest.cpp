@@ -1,16 +1,21 @@
-// No edit is lost: the recovery file, the offer to restore it, changes made
-// to qmp.dat by another program, closes that cannot save, values still being
-// typed, one writer per folder, termination signals and oversized imports.
+// No edit is lost: the recovery file (never written through a link, its
+// write failures said in the status bar), the offer to restore it, kept files
+// never replaced, changes made to qmp.dat by another program, closes that
+// cannot save, values still being typed, one writer per folder, termination
+// signals and oversized imports.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QStatusBar>
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QWheelEvent>
 #include <QToolButton>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +35,7 @@
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
 #include "widgets/CategoryTree.h"
+#include "support/TempDir.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {
@@ -171,6 +177,82 @@ TEST_F(SessionSafetyTest, LeftoverRecoveryIsOfferedAtStart) {
     EXPECT_TRUE(Holds(DataFileName, Case.TripShown)) << Case.What;
     EXPECT_FALSE(fs::exists(RecoveryFileName)) << Case.What;
   }
+}
+
+TEST_F(SessionSafetyTest, ADeclinedRestoreNeverReplacesAnEarlierKeptFile) {
+  WriteDataFile({"Saved"});
+  // Earlier kept files for every second this test may run in.
+  const QDateTime Now = QDateTime::currentDateTime();
+  std::vector<std::string> Earlier;
+  for (int Second = 0; Second < 5; ++Second) {
+    Earlier.push_back(RecoveryFileName + ".unsaved-" + Now.addSecs(Second).toString("yyyyMMdd-HHmmss").toStdString());
+    std::ofstream(Earlier.back()) << "earlier";
+  }
+  WriteDataFile({"Unsaved"}, RecoveryFileName);
+  Prompts.ConfirmAnswers = {false};
+  Open();
+  for (const auto& Name : Earlier) EXPECT_EQ(ReadText(Name), "earlier") << Name;
+  const auto Aside = NamesStartingWith(RecoveryFileName + ".unsaved-");
+  ASSERT_EQ(Aside.size(), Earlier.size() + 1);
+  std::string Kept;
+  for (const auto& Name : Aside)
+    if (std::find(Earlier.begin(), Earlier.end(), Name) == Earlier.end()) Kept = Name;
+  EXPECT_TRUE(Holds(Kept, "Unsaved")) << Kept;
+  EXPECT_EQ(Prompts.Texts("information"),
+            QStringList{"The changes that were not saved were kept in \"" +
+                        QDir::current().absoluteFilePath(QString::fromStdString(Kept)) + "\"."});
+}
+
+TEST_F(SessionSafetyTest, ARecoveryFileThatIsALinkIsReplacedNotWrittenThrough) {
+  OpenWithTrip([](TTravelerData&) {});
+  TTempDir Outside;
+  std::ofstream(Outside.File("notes.txt")) << "my notes";
+  struct TCase {
+    const char* What;
+    std::string LinkTo;
+  };
+  const TCase Cases[] = {{"dangling link", Outside.File("created.dat")}, {"link to a file", Outside.File("notes.txt")}};
+  for (const auto& Case : Cases) {
+    fs::remove(RecoveryFileName);
+    fs::create_symlink(Case.LinkTo, RecoveryFileName);  // planted while the planner runs
+    Prompts.InputAnswers.push_back(Case.What);
+    Form->Button1->click();
+    ASSERT_TRUE(Form->Recovery().WriteNow(false)) << Case.What;
+    EXPECT_FALSE(fs::is_symlink(RecoveryFileName)) << Case.What;
+    EXPECT_TRUE(Holds(RecoveryFileName, Case.What));
+  }
+  EXPECT_FALSE(fs::exists(Outside.File("created.dat")));
+  EXPECT_EQ(ReadText(Outside.File("notes.txt")), "my notes");
+  ASSERT_TRUE(CloseForm());
+  EXPECT_FALSE(fs::exists(RecoveryFileName));
+  EXPECT_EQ(ReadText(Outside.File("notes.txt")), "my notes");
+}
+
+TEST_F(SessionSafetyTest, ARecoveryFileThatCannotBeWrittenIsSaidOnceInTheStatusBar) {
+  OpenWithTrip([](TTravelerData&) {});
+  QStringList Shown;
+  QObject::connect(Form->statusBar(), &QStatusBar::messageChanged,
+                   [&Shown](const QString& Text) { Shown.append(Text); });
+  fs::create_directory(RecoveryFileName);  // as a full disk, it cannot be written
+  for (const char* Name : {"First", "Second"}) {
+    Prompts.InputAnswers.push_back(Name);
+    Form->Button1->click();
+    EXPECT_FALSE(Form->Recovery().WriteNow(false)) << Name;
+    QApplication::processEvents();
+  }
+  const QString Problem = "The recovery file cannot be written: Could not replace '" +
+                          QDir::current().absoluteFilePath(QString::fromStdString(RecoveryFileName)) +
+                          "': it is not a regular file";
+  EXPECT_EQ(Shown, QStringList{Problem});
+  EXPECT_EQ(Form->statusBar()->currentMessage(), Problem);
+  // Written again: the message goes.
+  fs::remove(RecoveryFileName);
+  Prompts.InputAnswers.push_back("Third");
+  Form->Button1->click();
+  EXPECT_TRUE(Form->Recovery().WriteNow(false));
+  QApplication::processEvents();
+  EXPECT_EQ(Form->statusBar()->currentMessage(), "");
+  EXPECT_TRUE(Holds(RecoveryFileName, "Third"));
 }
 
 TEST_F(SessionSafetyTest, RecoveryIdenticalToTheDataFileIsRemovedQuietly) {
