@@ -365,6 +365,11 @@ void TMainForm::FormCreate() {
     ListTrips();
     return;
   }
+  if (!FileExisted) {
+    // A first start: there is nothing to read, and nothing failed.
+    ListTrips();
+    return;
+  }
   bool Complete = false;
   try {
     Complete = FTripData->LoadFromFile();

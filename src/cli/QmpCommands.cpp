@@ -135,15 +135,16 @@ class TQmp {
       Failures.push_back(std::string("Cannot compute the gear weight: ") + Failure.what());
     }
     try {
-      const TCostsBudget Costs = ComputeCostsBudget(Store, t, 0, TCostsBudgetChoice{});
-      const long double Total = static_cast<long double>(Costs.Costs.Gear) + Costs.Costs.Shopping + Costs.Costs.Permits;
-      Out << "Gear cost: " << NumberToText(Costs.Costs.Gear) << '\n'
-          << "Shopping cost: " << NumberToText(Costs.Costs.Shopping) << '\n'
-          << "Permits cost: " << NumberToText(Costs.Costs.Permits) << '\n'
+      const TCostsBudgetChoice EveryCost;
+      const TTripCosts Costs = TripCosts(Store, t, EveryCost.OnlyGearNotOwned);
+      const long double Total = static_cast<long double>(Costs.Gear) + Costs.Shopping + Costs.Permits;
+      Out << "Gear cost: " << NumberToText(Costs.Gear) << '\n'
+          << "Shopping cost: " << NumberToText(Costs.Shopping) << '\n'
+          << "Permits cost: " << NumberToText(Costs.Permits) << '\n'
           << "Total cost: " << NumberToText(Total) << '\n';
       const long double Budget = StoredTripBudget(Store, t);
       Out << "Budget: " << NumberToText(Budget) << '\n'
-          << "Budget left: " << NumberToText(ComputeCostsBudget(Store, t, Budget, TCostsBudgetChoice{}).Left) << '\n';
+          << "Budget left: " << NumberToText(ComputeCostsBudget(Costs, Budget, EveryCost).Left) << '\n';
     } catch (const TCostsBudgetError& Failure) {
       Failures.push_back(Failure.what());
     }

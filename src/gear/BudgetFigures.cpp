@@ -81,9 +81,9 @@ long double StoredTripBudget(TTravelerData& Store, int Trip) {
   return ReadStoredFigure(Budget);
 }
 
-TCostsBudget ComputeCostsBudget(TTravelerData& Store, int Trip, long double Budget, const TCostsBudgetChoice& Choice) {
+TCostsBudget ComputeCostsBudget(const TTripCosts& Costs, long double Budget, const TCostsBudgetChoice& Choice) {
   TCostsBudget Result;
-  Result.Costs = TripCosts(Store, Trip, Choice.OnlyGearNotOwned);
+  Result.Costs = Costs;
   Result.Left = Budget;
   const std::pair<bool, std::pair<const char*, double>> Steps[] = {
       {Choice.SubtractGear, {"Gear List", Result.Costs.Gear}},

@@ -56,7 +56,9 @@ struct TCostsBudget {
   std::vector<std::pair<const char*, double>> Deducted;
   long double Left = 0;
 };
-TCostsBudget ComputeCostsBudget(TTravelerData& Store, int Trip, long double Budget, const TCostsBudgetChoice& Choice);
+// The costs are read before the budget, so that a cost that is not a number
+// is named first.
+TCostsBudget ComputeCostsBudget(const TTripCosts& Costs, long double Budget, const TCostsBudgetChoice& Choice);
 
 // The weight of a category's items in kilograms, summed as a double. Throws
 // TNumberTextError for a weight that is not a number.

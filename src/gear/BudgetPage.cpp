@@ -185,8 +185,9 @@ void TBudgetPage::Button32Click() {
     Choice.OnlyGearNotOwned = !RadioButton1->isChecked();
     Choice.SubtractShopping = CheckBox2->isChecked();
     Choice.SubtractPermits = CheckBox10->isChecked();
+    const TTripCosts Costs = TripCosts(Context.Store, Trip, Choice.OnlyGearNotOwned);
     const long double Budget = TypedTripBudget(Context.Store, Trip, ToStore(Edit21->text()), Context.NumberSettings());
-    const TCostsBudget Result = ComputeCostsBudget(Context.Store, Trip, Budget, Choice);
+    const TCostsBudget Result = ComputeCostsBudget(Costs, Budget, Choice);
     Edit22->setText(Result.Deducted.empty() ? Edit21->text()
                                             : FromStore(NumberToText(Result.Left, Context.DecimalSeparator())));
     for (const auto& [Label, Cost] : Result.Deducted) Chart1->AddSlice(Label, Cost);

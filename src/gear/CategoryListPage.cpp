@@ -233,10 +233,12 @@ void TCategoryListPage::FillEditor(int Cat, int Item) {
   const TItemTexts Texts = FList->ItemTexts(Context.Trip(), Cat, Item);
   const auto& Fields = FList->Fields();
   const TDisplayUnits Shown = Units();
+  // Row by row: a figure that is not a number stops the fill there.
   FShownValues.clear();
-  for (std::size_t k = 0; k < Fields.size(); ++k)
+  for (std::size_t k = 0; k < Fields.size(); ++k) {
     FShownValues.append(FromStore(StoredToShown(Fields[k].Kind, Texts[k], Shown)));
-  for (std::size_t k = 0; k < Fields.size(); ++k) Editor->SetValue(static_cast<int>(k), FShownValues.at(k));
+    Editor->SetValue(static_cast<int>(k), FShownValues.back());
+  }
 }
 
 bool TCategoryListPage::ShowItem(int Cat, int Item) {
