@@ -1,13 +1,5 @@
 #include "gear/FieldText.h"
 
-std::string StoredNumberToShown(const std::string& Stored, char DecimalSeparator) {
-  return StoredFigureAsTyped(Stored, {DecimalSeparator, {}});
-}
-
-std::string ShownNumberToStored(const std::string& Shown, char DecimalSeparator) {
-  return ReadTypedFigure(Shown, {DecimalSeparator, {}}).Stored;
-}
-
 // A stored weight or volume in the display unit, and back.
 double ToDisplayUnit(TFieldKind Kind, double Stored, const TDisplayUnits& Units) {
   if (Kind == TFieldKind::Weight) return KilogramsToUnit(Units.Weight, Stored);

@@ -14,7 +14,7 @@ inline bool IsStoredNumberText(const std::string& Stored) { return IsStoredFigur
 
 enum class TFieldKind {
   Text,    // shown and stored as it is
-  Number,  // a figure kept as typed (cost, price, necessity): only the separator changes
+  Number,  // a figure kept as typed (cost, price, necessity): only the separators change
   Weight,  // kilograms in the store, the weight unit in the editor
   Volume,  // cubic meters in the store, the volume unit in the editor
 };
@@ -48,10 +48,3 @@ long double StoredFigure(TFieldKind Kind, const std::string& Stored, const TDisp
 // kinds are returned unchanged.
 double ToDisplayUnit(TFieldKind Kind, double Stored, const TDisplayUnits& Units);
 double ToStorageUnit(TFieldKind Kind, double Shown, const TDisplayUnits& Units);
-
-// A stored number text written with the user's separator, and back; a text
-// that is not a number is returned unchanged. The stored text may use either
-// stored separator; the text stored always uses ".". Without group
-// separators; see FigureText.h for the rules with them.
-std::string StoredNumberToShown(const std::string& Stored, char DecimalSeparator);
-std::string ShownNumberToStored(const std::string& Shown, char DecimalSeparator);
