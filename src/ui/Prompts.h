@@ -30,7 +30,7 @@ class IPrompts {
   // the user confirms, the text typed; returns whether the user confirmed.
   virtual bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) = 0;
 
-  // The note dialog: shows Lines for editing; returns the lines as displayed
+  // The note dialog: shows Lines for editing; returns the lines as typed
   // when confirmed with Ok, and an empty list when closed in any other way.
   virtual QStringList EditNote(const QStringList& Lines) = 0;
 
