@@ -1,6 +1,5 @@
 #include "app/MainUnit.h"
 
-#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -20,6 +19,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/CalculatorPage.h"

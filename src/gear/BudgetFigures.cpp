@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "gear/FieldText.h"
+#include "gear/FigureText.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 #include <string>
-
 #include <vector>
 
 #include "gear/CategorizedList.h"
@@ -56,8 +55,8 @@ struct TCostsBudget {
   std::vector<std::pair<const char*, double>> Deducted;
   long double Left = 0;
 };
-// The costs are read before the budget, so that a cost that is not a number
-// is named first.
+// The planner and qmp both read the costs (TripCosts) before the budget, so
+// that a cost that is not a number is named first.
 TCostsBudget ComputeCostsBudget(const TTripCosts& Costs, long double Budget, const TCostsBudgetChoice& Choice);
 
 // The weight of a category's items in kilograms, summed as a double. Throws
