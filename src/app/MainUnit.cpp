@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -86,14 +87,22 @@ QStringList UnitNames(const std::array<TUnit, Count>& Units) {
   return Names;
 }
 
-// The user's decimal separator when it is a plain character; number text in
-// the editors falls back to "." otherwise.
-char UserDecimalSeparator() {
-  const QString Point = QLocale().decimalPoint();
+// The user's decimal separator when it is a plain character (number text in
+// the editors falls back to "." otherwise) and their group separator, as
+// UTF-8; none when it is a digit or the decimal separator.
+TNumberSettings UserNumberSettings() {
+  const QLocale Locale;
+  const QString Point = Locale.decimalPoint();
   const QChar First = Point.isEmpty() ? QChar('.') : Point.at(0);
-  return Point.size() == 1 && First.unicode() > 32 && First.unicode() < 127 && !First.isDigit()
-             ? static_cast<char>(First.unicode())
-             : '.';
+  TNumberSettings Settings;
+  Settings.DecimalSeparator = Point.size() == 1 && First.unicode() > 32 && First.unicode() < 127 && !First.isDigit()
+                                  ? static_cast<char>(First.unicode())
+                                  : '.';
+  const QString Group = Locale.groupSeparator();
+  if (!Group.isEmpty() && Group != QString(QChar(Settings.DecimalSeparator)) &&
+      std::none_of(Group.begin(), Group.end(), [](QChar c) { return c.isDigit(); }))
+    Settings.GroupSeparator = Group.toStdString();
+  return Settings;
 }
 
 // Narrower tab padding than the desktop style's, so that the eleven tabs fit
@@ -173,7 +182,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   FContext->SetActivePageSource([this] { return PageControl1->currentIndex(); });
   FContext->SetRefresh([this] { RefreshTripPages(); });
   FContext->SetCommitPendingEdits([this] { CommitPendingEdits(); });
-  FContext->SetDecimalSeparator(UserDecimalSeparator());
+  FContext->SetNumberSettings(UserNumberSettings());
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);
@@ -379,6 +388,11 @@ void TMainForm::FormCreate() {
       }
     }();
     FTripData->LoadFromFile(FromFile);
+    ListTrips();
+    return;
+  }
+  if (!FileExisted) {
+    // A first start: there is nothing to read, and nothing failed.
     ListTrips();
     return;
   }

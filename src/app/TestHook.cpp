@@ -65,7 +65,7 @@ QString TTestHook::OpenFileName(const QString& Title, const QString&, const QStr
   return QString();
 }
 
-QString TTestHook::SaveFileName(const QString& Title, const QString&, const QString&) {
+QString TTestHook::SaveFileName(const QString& Title, const QString&, const QString&, const QString&) {
   Print("save", Title);
   return QString();
 }

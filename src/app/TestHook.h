@@ -33,7 +33,7 @@ class TTestHook : public IPrompts {
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
   QStringList EditNote(const QStringList&) override { return {}; }
   QString OpenFileName(const QString& Title, const QString&, const QString&) override;
-  QString SaveFileName(const QString& Title, const QString&, const QString&) override;
+  QString SaveFileName(const QString& Title, const QString&, const QString&, const QString&) override;
   bool PrintDialog(QPrinter&) override { return false; }
   void OpenUrl(const QString& Url, std::function<void()>) override { Print("url", Url); }
   QString ClipboardText() override { return FClipboard; }

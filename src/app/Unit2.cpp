@@ -1,11 +1,8 @@
 #include "app/Unit2.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextLayout>
 
 #include "widgets/FocusRing.h"
 #include "widgets/TabMovesFocus.h"
@@ -42,34 +39,17 @@ QStringList TfrmInput::EditNote(const QStringList& Lines) {
   return NoteLines;
 }
 
-QStringList TfrmInput::DisplayedLines() const {
-  QStringList Lines;
-  QAbstractTextDocumentLayout* Layout = Memo1->document()->documentLayout();
-  for (QTextBlock Block = Memo1->document()->begin(); Block.isValid(); Block = Block.next()) {
-    Layout->blockBoundingRect(Block);  // lays the block out at the memo's width
-    const QString Text = Block.text();
-    const QTextLayout* BlockLayout = Block.layout();
-    if (Text.isEmpty() || BlockLayout->lineCount() == 0) {
-      Lines.append(Text);
-      continue;
-    }
-    for (int i = 0; i < BlockLayout->lineCount(); ++i) {
-      const QTextLine Line = BlockLayout->lineAt(i);
-      QString Part = Text.mid(Line.textStart(), Line.textLength());
-      // The blank at which a line was wrapped ends the line before.
-      if (i + 1 < BlockLayout->lineCount()) {
-        while (Part.endsWith(' ')) Part.chop(1);
-      }
-      Lines.append(Part);
-    }
-  }
+QStringList TfrmInput::TypedLines() const {
+  // The lines as typed: only hard line breaks end a line, wherever the memo
+  // wraps them on screen.
+  QStringList Lines = Memo1->toPlainText().split('\n');
   // Text ending with a line break has no further line.
-  if (!Lines.isEmpty() && Lines.back().isEmpty()) Lines.removeLast();
+  if (Lines.back().isEmpty()) Lines.removeLast();
   return Lines;
 }
 
 void TfrmInput::Button1Click() {
-  NoteLines = DisplayedLines();
+  NoteLines = TypedLines();
   accept();
 }
 

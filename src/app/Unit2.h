@@ -17,9 +17,9 @@ class TfrmInput : public QDialog {
   // the memo's lines when closed with Ok, none when closed any other way.
   QStringList EditNote(const QStringList& Lines);
 
-  // The memo's lines as it displays them: a line wider than the memo is
-  // broken where the memo wraps it, and a final empty line is not counted.
-  QStringList DisplayedLines() const;
+  // The memo's lines as the user typed them (hard line breaks, however the
+  // memo wraps them); a final empty line is not counted.
+  QStringList TypedLines() const;
 
   void Button1Click();
   void Button2Click();

@@ -113,28 +113,46 @@ class TQmp {
       Out << t + 1 << '\t' << Utf8OfStoreText(Folder.Store().GetTrip(t).Name) << '\n';
   }
 
+  // The planner's figures of a trip: the gear weight as "Calculate Total",
+  // the costs and the budget left as "Calculate Costs Budget" with every box
+  // ticked. A figure that cannot be computed is left out and named on
+  // standard error, and qmp fails.
   void Show() {
     const int Unit = WeightUnitOf(A.WeightUnit, KilogramsIndex);
     TDataFolder Folder;
     Folder.OpenForReading();
     TTravelerData& Store = Folder.Store();
     const int t = Trip(Store, A.Arguments[0]);
-    TGearList Gear(Store);
-    const TDisplayUnits Units{Unit, CubicMetersIndex, StoredDecimalSeparator};
-    const long double Weight =
-        ListStatistics(Gear, t, std::nullopt, {{TGearList::WeightField, TStatistic::Total}}, Units).at(0);
-    const TTripCosts Costs = TripCosts(Store, t, false);
-    const long double Total = static_cast<long double>(Costs.Gear) + Costs.Shopping + Costs.Permits;
-    const std::string& BudgetText = Store.GetBudget(t);
-    const long double Budget = IsNumberText(BudgetText) ? TextToNumber(BudgetText) : 0;
-    Out << "Trip: " << Utf8OfStoreText(Store.GetTrip(t).Name) << '\n'
-        << "Gear weight: " << NumberToText(Weight) << ' ' << WeightUnits[static_cast<std::size_t>(Unit)].Label << '\n'
-        << "Gear cost: " << NumberToText(Costs.Gear) << '\n'
-        << "Shopping cost: " << NumberToText(Costs.Shopping) << '\n'
-        << "Permits cost: " << NumberToText(Costs.Permits) << '\n'
-        << "Total cost: " << NumberToText(Total) << '\n'
-        << "Budget: " << NumberToText(Budget) << '\n'
-        << "Budget left: " << NumberToText(Budget - Total) << '\n';
+    std::vector<std::string> Failures;
+    Out << "Trip: " << Utf8OfStoreText(Store.GetTrip(t).Name) << '\n';
+    try {
+      TGearList Gear(Store);
+      const TDisplayUnits Units{Unit, CubicMetersIndex, StoredDecimalSeparator, {}};
+      const long double Weight =
+          ListStatistics(Gear, t, std::nullopt, {{TGearList::WeightField, TStatistic::Total}}, Units).at(0);
+      Out << "Gear weight: " << NumberToText(Weight) << ' ' << WeightUnits[static_cast<std::size_t>(Unit)].Label
+          << '\n';
+    } catch (const TNumberTextError& Failure) {
+      Failures.push_back(std::string("Cannot compute the gear weight: ") + Failure.what());
+    }
+    try {
+      const TCostsBudgetChoice EveryCost;
+      const TTripCosts Costs = TripCosts(Store, t, EveryCost.OnlyGearNotOwned);
+      const long double Total = static_cast<long double>(Costs.Gear) + Costs.Shopping + Costs.Permits;
+      Out << "Gear cost: " << NumberToText(Costs.Gear) << '\n'
+          << "Shopping cost: " << NumberToText(Costs.Shopping) << '\n'
+          << "Permits cost: " << NumberToText(Costs.Permits) << '\n'
+          << "Total cost: " << NumberToText(Total) << '\n';
+      const long double Budget = StoredTripBudget(Store, t);
+      Out << "Budget: " << NumberToText(Budget) << '\n'
+          << "Budget left: " << NumberToText(ComputeCostsBudget(Costs, Budget, EveryCost).Left) << '\n';
+    } catch (const TCostsBudgetError& Failure) {
+      Failures.push_back(Failure.what());
+    }
+    if (Failures.empty()) return;
+    Out.flush();
+    for (std::size_t f = 0; f + 1 < Failures.size(); ++f) Err << "qmp: " << Utf8OfStoreText(Failures[f]) << '\n';
+    throw std::runtime_error(Utf8OfStoreText(Failures.back()));
   }
 
   void Export() {
@@ -176,7 +194,7 @@ class TQmp {
 
   void Report() {
     const TDisplayUnits Units{WeightUnitOf(A.WeightUnit, KilogramsIndex), VolumeUnitOf(A.VolumeUnit),
-                              StoredDecimalSeparator};
+                              StoredDecimalSeparator, {}};
     TReportChoice Chosen = AllReportSections();
     if (std::find(A.Sections.begin(), A.Sections.end(), true) != A.Sections.end())
       for (std::size_t s = 0; s < A.Sections.size(); ++s)

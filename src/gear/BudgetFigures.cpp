@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "gear/NumberText.h"
+#include "gear/FigureText.h"
 
 namespace {
 
@@ -20,12 +20,12 @@ std::string Quoted(const std::string& Text) { return "\"" + Text + "\""; }
 }
 
 // Adds a stored figure to a double sum, the addition done at 64-bit mantissa.
-void AddTo(double& Sum, const std::string& Stored) { Sum = static_cast<double>(Sum + StoredTextToNumber(Stored)); }
+void AddTo(double& Sum, const std::string& Stored) { Sum = static_cast<double>(Sum + ReadStoredFigure(Stored)); }
 
 // The same, naming the value (described by What()) when it is not a number.
 template <class Description>
 void AddCost(double& Sum, const std::string& Stored, Description What) {
-  if (!IsStoredNumberText(Stored)) NotANumber(What(), Stored);
+  if (!IsStoredFigure(Stored)) NotANumber(What(), Stored);
   AddTo(Sum, Stored);
 }
 
@@ -64,10 +64,38 @@ TTripCosts TripCosts(TTravelerData& Store, int Trip, bool OnlyGearNotOwned) {
   return Costs;
 }
 
-long double TripBudget(TTravelerData& Store, int Trip, const std::string& Budget, char DecimalSeparator) {
-  if (IsNumberText(Budget, DecimalSeparator)) return TextToNumber(Budget, DecimalSeparator);
-  if (!IsStoredNumberText(Budget)) NotANumber("the budget" + OfTrip(Store, Trip), Budget);
-  return StoredTextToNumber(Budget);
+long double TypedTripBudget(TTravelerData& Store, int Trip, const std::string& Typed, const TNumberSettings& Settings) {
+  const TTypedFigure Budget = ReadTypedFigure(Typed, Settings);
+  if (Budget.Reading == TTypedReading::Ambiguous)
+    throw TCostsBudgetError("Cannot compute the costs budget: the budget" + OfTrip(Store, Trip) +
+                            " is not a number with the decimal separator \"" +
+                            std::string(1, Settings.DecimalSeparator) + "\" of your regional settings ('" + Typed +
+                            "').");
+  if (Budget.Reading == TTypedReading::NotANumber) NotANumber("the budget" + OfTrip(Store, Trip), Typed);
+  return Budget.Value;
+}
+
+long double StoredTripBudget(TTravelerData& Store, int Trip) {
+  const std::string& Budget = Store.GetBudget(Trip);
+  if (!IsStoredFigure(Budget)) NotANumber("the budget" + OfTrip(Store, Trip), Budget);
+  return ReadStoredFigure(Budget);
+}
+
+TCostsBudget ComputeCostsBudget(const TTripCosts& Costs, long double Budget, const TCostsBudgetChoice& Choice) {
+  TCostsBudget Result;
+  Result.Costs = Costs;
+  Result.Left = Budget;
+  const std::pair<bool, std::pair<const char*, double>> Steps[] = {
+      {Choice.SubtractGear, {"Gear List", Result.Costs.Gear}},
+      {Choice.SubtractShopping, {"Shoping List", Result.Costs.Shopping}},
+      {Choice.SubtractPermits, {"Park Permits", Result.Costs.Permits}}};
+  for (const auto& [Chosen, Cost] : Steps) {
+    if (!Chosen) continue;
+    // Each result passes through number text, as the Budget Left box shows it.
+    Result.Left = ReadStoredFigure(WriteStoredFigure(Result.Left - Cost.second));
+    Result.Deducted.push_back(Cost);
+  }
+  return Result;
 }
 
 double CategoryKilograms(TCategorizedList& List, int Trip, int Cat) {

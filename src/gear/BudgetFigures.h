@@ -4,8 +4,10 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "gear/CategorizedList.h"
+#include "gear/FigureText.h"
 #include "store/Traveler.h"
 
 struct TTripCosts {
@@ -27,10 +29,35 @@ class TCostsBudgetError : public std::invalid_argument {
 // TCostsBudgetError.
 TTripCosts TripCosts(TTravelerData& Store, int Trip, bool OnlyGearNotOwned);
 
-// The budget of a trip as a figure, Budget being number text in the user's
-// DecimalSeparator or in either stored separator. A text that is not a
-// number throws TCostsBudgetError.
-long double TripBudget(TTravelerData& Store, int Trip, const std::string& Budget, char DecimalSeparator);
+// The budget of a trip as the user typed it in the budget box, read in
+// their regional settings. A text that is ambiguous or not a number throws
+// TCostsBudgetError naming it.
+long double TypedTripBudget(TTravelerData& Store, int Trip, const std::string& Typed, const TNumberSettings& Settings);
+
+// The budget the trip holds in the store, read as a stored figure. A text
+// that is not a number throws TCostsBudgetError naming it.
+long double StoredTripBudget(TTravelerData& Store, int Trip);
+
+// Which costs the costs budget deducts.
+struct TCostsBudgetChoice {
+  bool SubtractGear = true;
+  bool OnlyGearNotOwned = false;
+  bool SubtractShopping = true;
+  bool SubtractPermits = true;
+};
+
+// The costs budget: the budget less each cost chosen, in the order gear,
+// shopping, permits, every intermediate result rounded to the 15 significant
+// digits of number text. Deducted lists the costs taken off with their
+// chart labels ("Gear List", "Shoping List", "Park Permits").
+struct TCostsBudget {
+  TTripCosts Costs;
+  std::vector<std::pair<const char*, double>> Deducted;
+  long double Left = 0;
+};
+// The planner and qmp both read the costs (TripCosts) before the budget, so
+// that a cost that is not a number is named first.
+TCostsBudget ComputeCostsBudget(const TTripCosts& Costs, long double Budget, const TCostsBudgetChoice& Choice);
 
 // The weight of a category's items in kilograms, summed as a double. Throws
 // TNumberTextError for a weight that is not a number.

@@ -16,7 +16,7 @@
 #include "ui/PageIndices.h"
 #include "ui/StoreText.h"
 #include "gear/BudgetFigures.h"
-#include "gear/NumberText.h"
+#include "gear/FigureText.h"
 #include "gear/Units.h"
 #include "widgets/KeyUpFilter.h"
 #include "widgets/PieChart.h"
@@ -125,7 +125,7 @@ void TBudgetPage::PlaceCharts() {
 void TBudgetPage::FillPage() {
   // Showing the budget is no edit: the stored text stays as it is, number or not.
   const QSignalBlocker ShowOnly(Edit21);
-  Edit21->setText(FromStore(StoredNumberToShown(Context.Store.GetBudget(Context.Trip()), Context.DecimalSeparator())));
+  Edit21->setText(FromStore(StoredFigureAsTyped(Context.Store.GetBudget(Context.Trip()), Context.NumberSettings())));
   ClearFigures();
 }
 
@@ -147,6 +147,10 @@ void TBudgetPage::WeightUnitChanged() {
   if (Context.ActivePage() == TPageIndices::BudgetPageIndex) {
     if (Chart1->IsShown()) Button32Click();
     if (Chart2->IsShown()) Button40Click();
+  } else if (Chart2->IsShown()) {
+    // Its figures are in the unit no longer picked: emptied, to be computed again.
+    Chart2->Clear();
+    Chart2->hide();
   }
   Edit15->setText(
       FromStore(NumberToText(KilogramsToUnit(Context.WeightUnit(), FTargetWeight), Context.DecimalSeparator())));
@@ -156,7 +160,9 @@ void TBudgetPage::WeightUnitChanged() {
 
 void TBudgetPage::Edit21Change() {
   try {
-    Context.Store.SetBudget(Context.Trip(), ShownNumberToStored(ToStore(Edit21->text()), Context.DecimalSeparator()));
+    // A number typed in the user's settings is stored as a stored figure
+    // reads it; any other text as typed.
+    Context.Store.SetBudget(Context.Trip(), ReadTypedFigure(ToStore(Edit21->text()), Context.NumberSettings()).Stored);
   } catch (const std::exception&) {
     // No trip selected: nothing to store the budget in.
   }
@@ -164,14 +170,6 @@ void TBudgetPage::Edit21Change() {
 
 void TBudgetPage::Edit21KeyUp(int Key) {
   if (IsEnter(Key)) Button32Click();
-}
-
-void TBudgetPage::Deduct(const QCheckBox* Box, const char* Label, double Cost, long double& Left) {
-  if (!Box->isChecked()) return;
-  // Every result passes through the box's text, rounded to 15 significant digits.
-  Left = TextToNumber(NumberToText(Left - Cost));
-  Edit22->setText(FromStore(NumberToText(Left, Context.DecimalSeparator())));
-  Chart1->AddSlice(Label, Cost);
 }
 
 void TBudgetPage::Button32Click() {
@@ -182,14 +180,19 @@ void TBudgetPage::Button32Click() {
   Edit22->clear();
   try {
     const int Trip = Context.Trip();
-    const TTripCosts Costs = TripCosts(Context.Store, Trip, !RadioButton1->isChecked());
-    long double Left = TripBudget(Context.Store, Trip, ToStore(Edit21->text()), Context.DecimalSeparator());
-    Edit22->setText(Edit21->text());
-    Deduct(CheckBox1, "Gear List", Costs.Gear, Left);
-    Deduct(CheckBox2, "Shoping List", Costs.Shopping, Left);
-    Deduct(CheckBox10, "Park Permits", Costs.Permits, Left);
-    if (Left < 0) Context.Prompts.ShowMessage("Your over the budget.");
-    Chart1->AddSlice("Budget Left", static_cast<double>(Left));
+    TCostsBudgetChoice Choice;
+    Choice.SubtractGear = CheckBox1->isChecked();
+    Choice.OnlyGearNotOwned = !RadioButton1->isChecked();
+    Choice.SubtractShopping = CheckBox2->isChecked();
+    Choice.SubtractPermits = CheckBox10->isChecked();
+    const TTripCosts Costs = TripCosts(Context.Store, Trip, Choice.OnlyGearNotOwned);
+    const long double Budget = TypedTripBudget(Context.Store, Trip, ToStore(Edit21->text()), Context.NumberSettings());
+    const TCostsBudget Result = ComputeCostsBudget(Costs, Budget, Choice);
+    Edit22->setText(Result.Deducted.empty() ? Edit21->text()
+                                            : FromStore(NumberToText(Result.Left, Context.DecimalSeparator())));
+    for (const auto& [Label, Cost] : Result.Deducted) Chart1->AddSlice(Label, Cost);
+    if (Result.Left < 0) Context.Prompts.ShowMessage("Your over the budget.");
+    Chart1->AddSlice("Budget Left", static_cast<double>(Result.Left));
   } catch (const TCostsBudgetError& Failure) {
     Chart1->Clear();
     Edit22->clear();
@@ -214,7 +217,7 @@ void TBudgetPage::CostsOptionClick() {
 // ---- Weight budget ----
 
 void TBudgetPage::Edit15KeyUp(int Key) {
-  const long double Typed = TextToNumber(ToStore(Edit15->text()), Context.DecimalSeparator());
+  const long double Typed = ReadTypedNumber(ToStore(Edit15->text()), Context.NumberSettings());
   FTargetWeight = UnitToKilograms(Context.WeightUnit(), static_cast<double>(Typed));
   if (IsEnter(Key)) Button40Click();
 }

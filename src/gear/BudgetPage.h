@@ -72,9 +72,6 @@ class TBudgetPage : public TTripPage {
   void BuildControls();
   // Chart1 fills the chart panel; Chart2 starts half way down it.
   void PlaceCharts();
-  // Deducts Cost from Left when Box is ticked, showing it in Budget Left,
-  // with its slice.
-  void Deduct(const QCheckBox* Box, const char* Label, double Cost, long double& Left);
   // Empties both charts and Budget Left and hides the charts: they showed
   // figures of a trip no longer shown.
   void ClearFigures();

@@ -134,7 +134,8 @@ void TCategoryListPage::BuildControls() {
 }
 
 TDisplayUnits TCategoryListPage::Units() const {
-  return {Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator()};
+  return {Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator(),
+          Context.NumberSettings().GroupSeparator};
 }
 
 bool TCategoryListPage::HasFieldOfKind(TFieldKind Kind) const {
@@ -180,10 +181,27 @@ void TCategoryListPage::ClearStatistics() {
 
 void TCategoryListPage::WeightUnitChanged() {
   if (HasFieldOfKind(TFieldKind::Weight)) ShowCurrentItem();
+  RecomputeStatistics(TFieldKind::Weight);
 }
 
 void TCategoryListPage::VolumeUnitChanged() {
   if (HasFieldOfKind(TFieldKind::Volume)) ShowCurrentItem();
+  RecomputeStatistics(TFieldKind::Volume);
+}
+
+void TCategoryListPage::RecomputeStatistics(TFieldKind Kind) {
+  const auto& Fields = FList->Fields();
+  for (std::size_t s = 0; s < FSetup.Statistics.size(); ++s) {
+    QLineEdit* Box = StatisticControls.at(s).Box;
+    if (Fields.at(static_cast<std::size_t>(FSetup.Statistics[s].Figure.Field)).Kind != Kind || Box->text().isEmpty())
+      continue;
+    // A figure of the old unit never stays: it is computed again, or emptied.
+    try {
+      ShowStatistic(static_cast<int>(s));
+    } catch (const std::exception&) {
+      Box->clear();
+    }
+  }
 }
 
 void TCategoryListPage::ShowCurrentItem() {
@@ -206,12 +224,21 @@ void TCategoryListPage::ResetEditor() {
   for (std::size_t k = 0; k < Fields.size(); ++k) Editor->SetValue(static_cast<int>(k), Fields[k].ResetValue);
 }
 
+void TCategoryListPage::EmptyEditor() {
+  DisableEditor();
+  for (int k = 0; k < static_cast<int>(FList->Fields().size()); ++k) Editor->SetValue(k, QString());
+}
+
 void TCategoryListPage::FillEditor(int Cat, int Item) {
   const TItemTexts Texts = FList->ItemTexts(Context.Trip(), Cat, Item);
   const auto& Fields = FList->Fields();
   const TDisplayUnits Shown = Units();
-  for (std::size_t k = 0; k < Fields.size(); ++k)
-    Editor->SetValue(static_cast<int>(k), FromStore(StoredToShown(Fields[k].Kind, Texts[k], Shown)));
+  // Row by row: a figure that is not a number stops the fill there.
+  FShownValues.clear();
+  for (std::size_t k = 0; k < Fields.size(); ++k) {
+    FShownValues.append(FromStore(StoredToShown(Fields[k].Kind, Texts[k], Shown)));
+    Editor->SetValue(static_cast<int>(k), FShownValues.back());
+  }
 }
 
 bool TCategoryListPage::ShowItem(int Cat, int Item) {
@@ -234,10 +261,17 @@ void TCategoryListPage::WriteBack() {
     NormaliseValues();
     const auto& Fields = FList->Fields();
     const TDisplayUnits Typed = Units();
+    // A value the user left as it was shown keeps its stored text.
+    const TItemTexts Stored = FList->ItemTexts(Context.Trip(), Item.Category, Item.Item);
     TItemTexts Texts;
-    for (std::size_t k = 0; k < Fields.size(); ++k)
-      Texts.push_back(ShownToStored(Fields[k].Kind, ToStore(Editor->Value(static_cast<int>(k))), Typed));
+    for (std::size_t k = 0; k < Fields.size(); ++k) {
+      const QString Value = Editor->Value(static_cast<int>(k));
+      Texts.push_back(k < static_cast<std::size_t>(FShownValues.size()) && Value == FShownValues.at(k) && k < Stored.size()
+                          ? Stored[k]
+                          : ShownToStored(Fields[k].Kind, ToStore(Value), Typed));
+    }
     FList->SetItemTexts(Context.Trip(), Item.Category, Item.Item, Texts);
+    FShownValues = Editor->Values();
     Tree->SetRowText(Item, Editor->Value(0));
   } catch (const TNumberTextError& Failure) {
     // A figure that is not a number stores nothing: the item keeps its old
@@ -271,7 +305,8 @@ void TCategoryListPage::RowSelectedChanged(TTreeRow Row) {
       }
     } else {
       FCurrentCategory = Row.Category;
-      DisableEditor();
+      // No item is shown: the disabled editor shows no values of one.
+      EmptyEditor();
       CategoryEdit->setText(CategoryText);
     }
   } catch (const std::exception&) {

@@ -4,6 +4,7 @@
 // and addresses records by their row positions only.
 #pragma once
 
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -117,6 +118,11 @@ class TCategoryListPage : public TTripPage {
   int CurrentCategoryOfTrip();
   void FillEditor(int Cat, int Item);
   void DisableEditor();
+  // Disables the editor and empties its values.
+  void EmptyEditor();
+  // After a unit change: every statistic of a field of Kind that shows a
+  // figure is computed again in the new unit, or emptied.
+  void RecomputeStatistics(TFieldKind Kind);
   // Empties the statistics boxes, whose figures belong to what was shown.
   void ClearStatistics();
   bool HasFieldOfKind(TFieldKind Kind) const;
@@ -129,5 +135,7 @@ class TCategoryListPage : public TTripPage {
   // The item the editor shows in full and may write back to; none while the
   // editor is disabled.
   std::optional<TTreeRow> FEditorItem;
+  // The values FillEditor showed, by field.
+  QStringList FShownValues;
   bool FDeletingRows = false;
 };

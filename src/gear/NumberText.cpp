@@ -86,19 +86,23 @@ bool IsNumberText(const std::string& Text, char DecimalSeparator) {
 }
 
 std::string NumberToText(long double Value, char DecimalSeparator) {
+  return NumberToTextWithDigits(Value, 15, DecimalSeparator);
+}
+
+std::string NumberToTextWithDigits(long double Value, int Digits, char DecimalSeparator) {
   if (std::isnan(Value)) return "NAN";
   if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
   if (Value == 0) return "0";
 
-  // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits.
+  // d.dddddddddddddde[+-]x: the value rounded to the significant digits.
   char Buffer[64];
-  std::snprintf(Buffer, sizeof Buffer, "%.14Le", std::fabs(Value));
-  std::string Digits;
+  std::snprintf(Buffer, sizeof Buffer, "%.*Le", Digits < 1 ? 0 : Digits > 15 ? 14 : Digits - 1, std::fabs(Value));
+  std::string Mantissa;
   const char* p = Buffer;
   for (; *p && *p != 'e'; ++p)
-    if (IsDigit(*p)) Digits += *p;  // skips the C library's decimal point, whatever it is
+    if (IsDigit(*p)) Mantissa += *p;  // skips the C library's decimal point, whatever it is
   const int Exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-  while (Digits.size() > 1 && Digits.back() == '0') Digits.pop_back();
+  while (Mantissa.size() > 1 && Mantissa.back() == '0') Mantissa.pop_back();
 
   std::string Result = Value < 0 ? "-" : "";
   if (Exponent >= -4 && Exponent <= 14) {
@@ -106,23 +110,23 @@ std::string NumberToText(long double Value, char DecimalSeparator) {
       Result += '0';
       Result += DecimalSeparator;
       Result.append(static_cast<std::size_t>(-Exponent - 1), '0');
-      Result += Digits;
+      Result += Mantissa;
     } else {
       const std::size_t IntegerDigits = static_cast<std::size_t>(Exponent) + 1;
-      if (Digits.size() <= IntegerDigits) {
-        Result += Digits;
-        Result.append(IntegerDigits - Digits.size(), '0');
+      if (Mantissa.size() <= IntegerDigits) {
+        Result += Mantissa;
+        Result.append(IntegerDigits - Mantissa.size(), '0');
       } else {
-        Result += Digits.substr(0, IntegerDigits);
+        Result += Mantissa.substr(0, IntegerDigits);
         Result += DecimalSeparator;
-        Result += Digits.substr(IntegerDigits);
+        Result += Mantissa.substr(IntegerDigits);
       }
     }
   } else {
-    Result += Digits[0];
-    if (Digits.size() > 1) {
+    Result += Mantissa[0];
+    if (Mantissa.size() > 1) {
       Result += DecimalSeparator;
-      Result += Digits.substr(1);
+      Result += Mantissa.substr(1);
     }
     Result += 'E';
     if (Exponent < 0) Result += '-';

@@ -31,3 +31,6 @@ bool IsNumberText(const std::string& Text, char DecimalSeparator = '.');
 // fixed form for 1E-4 <= |Value| < 1E15, otherwise scientific form such as
 // 1E-5 or -1.5E20. Zero is "0".
 std::string NumberToText(long double Value, char DecimalSeparator = '.');
+
+// The same with Digits (1 to 15) significant digits.
+std::string NumberToTextWithDigits(long double Value, int Digits, char DecimalSeparator = '.');

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "gear/CategorizedList.h"
+#include "gear/FigureText.h"
 #include "gear/NumberText.h"
 #include "gear/Units.h"
 #include "reports/ReportFiles.h"
@@ -58,7 +59,7 @@ std::string Significant(long double Value, int Digits) {
 // A stored weight in WeightUnit, with the fewest digits (15 at least) that
 // import turns back into the same stored text.
 std::string ExportedWeight(const std::string& Stored, int WeightUnit) {
-  const long double Kilograms = TextToNumber(Stored, StoredDecimalSeparator);
+  const long double Kilograms = ReadStoredFigure(Stored);
   const std::string Expected = NumberToText(Kilograms);
   const long double Shown = Kilograms * Factor(WeightUnit);
   std::string Text;

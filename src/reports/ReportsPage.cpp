@@ -127,7 +127,8 @@ void TReportsPage::CompileReport() {
     Report.document()->setUndoRedoEnabled(true);
     Report.moveCursor(QTextCursor::Start);
   });
-  const TDisplayUnits Units{Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator()};
+  const TDisplayUnits Units{Context.WeightUnit(), Context.VolumeUnit(), Context.DecimalSeparator(),
+                            Context.NumberSettings().GroupSeparator};
   CompileReportDocument(*Report.document(), Context.Store.GetTrip(Context.Trip()), Units, ChosenSections(),
                         Context.Config.ReportFooter.toStdString());
 }
@@ -160,7 +161,7 @@ void TReportsPage::Button36Click() {
   Message.To = Edit23->text().toStdString();
   Message.Cc = Edit24->text().toStdString();
   Message.Subject = Edit25->text().toStdString();
-  for (const QString& Line : RichEdit7->DisplayedLines()) Message.BodyLines.push_back(Line.toStdString());
+  for (const QString& Line : RichEdit7->TypedLines()) Message.BodyLines.push_back(Line.toStdString());
   OpenAddress(Context.Prompts, QString::fromStdString(MailtoLink(Message)));
 }
 

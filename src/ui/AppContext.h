@@ -7,6 +7,7 @@
 #include <functional>
 #include <utility>
 
+#include "gear/FigureText.h"
 #include "ui/Prompts.h"
 #include "ui/StartupConfig.h"
 #include "store/Traveler.h"
@@ -26,9 +27,11 @@ class TAppContext {
   int WeightUnit() const { return FWeightUnit ? FWeightUnit() : 1; }
   int VolumeUnit() const { return FVolumeUnit ? FVolumeUnit() : 3; }
 
-  // The user's decimal separator, used by every editor at its edge.
-  char DecimalSeparator() const { return FDecimalSeparator; }
-  void SetDecimalSeparator(char Separator) { FDecimalSeparator = Separator; }
+  // The user's regional number settings, used by every editor at its edge.
+  const TNumberSettings& NumberSettings() const { return FNumberSettings; }
+  void SetNumberSettings(TNumberSettings Settings) { FNumberSettings = std::move(Settings); }
+  char DecimalSeparator() const { return FNumberSettings.DecimalSeparator; }
+  void SetDecimalSeparator(char Separator) { FNumberSettings.DecimalSeparator = Separator; }
 
   // The index of the page shown by the main window's tab pages.
   int ActivePage() const { return FActivePage ? FActivePage() : -1; }
@@ -75,5 +78,5 @@ class TAppContext {
   std::function<int()> FActivePage;
   std::function<void()> FRefresh;
   std::function<void()> FCommitPendingEdits;
-  char FDecimalSeparator = '.';
+  TNumberSettings FNumberSettings;
 };

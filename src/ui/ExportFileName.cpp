@@ -10,9 +10,13 @@ std::string LocalFileName(const QString& FileName) { return QFile::encodeName(Fi
 
 QString AskExportFileName(IPrompts& Prompts, const QString& Title, const QString& Filter,
                           const QString& DefaultSuffix) {
+  // After a refused name the dialog opens again where the user was, with
+  // the name they typed.
+  QString Selected;
   for (;;) {
-    const QString FileName = Prompts.SaveFileName(Title, Filter, DefaultSuffix);
+    const QString FileName = Prompts.SaveFileName(Title, Filter, DefaultSuffix, Selected);
     if (FileName.isEmpty()) return {};
+    Selected = FileName;
     const QString Shown = "\"" + QFileInfo(FileName).fileName() + "\"";
     const std::string Role = ExportRefusal(LocalFileName(FileName));
     if (!Role.empty()) {

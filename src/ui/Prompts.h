@@ -30,17 +30,19 @@ class IPrompts {
   // the user confirms, the text typed; returns whether the user confirmed.
   virtual bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) = 0;
 
-  // The note dialog: shows Lines for editing; returns the lines as displayed
+  // The note dialog: shows Lines for editing; returns the lines as typed
   // when confirmed with Ok, and an empty list when closed in any other way.
   virtual QStringList EditNote(const QStringList& Lines) = 0;
 
   // Open and save dialogs. Filter uses the form "Text File (*.txt)|*.txt";
   // an empty result means the dialog was cancelled. The save dialog does
   // not question an existing file: exports ask through AskExportFileName.
+  // Selected, when given, is the file the save dialog opens on: its folder,
+  // with its name typed in.
   virtual QString OpenFileName(const QString& Title, const QString& Filter,
                                const QString& DefaultSuffix) = 0;
-  virtual QString SaveFileName(const QString& Title, const QString& Filter,
-                               const QString& DefaultSuffix) = 0;
+  virtual QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix,
+                               const QString& Selected = QString()) = 0;
   // The print dialog for Printer; true when the user confirms.
   virtual bool PrintDialog(QPrinter& Printer) = 0;
 

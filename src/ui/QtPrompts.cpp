@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -20,8 +21,13 @@ void Box(QWidget* Parent, QMessageBox::Icon Icon, const QString& Text) {
 }
 
 QString FileDialog(QWidget* Parent, QFileDialog::AcceptMode Mode, const QString& Title,
-                   const QString& Filter, const QString& DefaultSuffix) {
+                   const QString& Filter, const QString& DefaultSuffix, const QString& Selected = QString()) {
   QFileDialog Dialog(Parent, Title, QString(), QtPrompts::QtFilter(Filter));
+  if (!Selected.isEmpty()) {
+    const QFileInfo File(Selected);
+    Dialog.setDirectory(File.absolutePath());
+    Dialog.selectFile(File.fileName());
+  }
   Dialog.setAcceptMode(Mode);
   Dialog.setDefaultSuffix(DefaultSuffix);
   if (Mode == QFileDialog::AcceptSave) {
@@ -93,8 +99,9 @@ QString QtPrompts::OpenFileName(const QString& Title, const QString& Filter, con
   return FileDialog(FParent, QFileDialog::AcceptOpen, Title, Filter, DefaultSuffix);
 }
 
-QString QtPrompts::SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) {
-  return FileDialog(FParent, QFileDialog::AcceptSave, Title, Filter, DefaultSuffix);
+QString QtPrompts::SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix,
+                               const QString& Selected) {
+  return FileDialog(FParent, QFileDialog::AcceptSave, Title, Filter, DefaultSuffix, Selected);
 }
 
 bool QtPrompts::PrintDialog(QPrinter& Printer) {

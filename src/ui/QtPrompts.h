@@ -24,8 +24,8 @@ class QtPrompts : public IPrompts {
   QStringList EditNote(const QStringList& Lines) override;
   QString OpenFileName(const QString& Title, const QString& Filter,
                        const QString& DefaultSuffix) override;
-  QString SaveFileName(const QString& Title, const QString& Filter,
-                       const QString& DefaultSuffix) override;
+  QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix,
+                       const QString& Selected = QString()) override;
   bool PrintDialog(QPrinter& Printer) override;
   void OpenUrl(const QString& Url, std::function<void()> Failed) override;
   QString ClipboardText() override;

@@ -16,7 +16,7 @@ class TSilentPrompts : public IPrompts {
   bool InputQuery(const QString&, const QString&, QString&) override { return false; }
   QStringList EditNote(const QStringList&) override { return {}; }
   QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+  QString SaveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
   bool PrintDialog(QPrinter&) override { return false; }
   void OpenUrl(const QString&, std::function<void()>) override {}
   QString ClipboardText() override { return {}; }

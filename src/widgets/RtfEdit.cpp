@@ -57,24 +57,12 @@ QString TRtfEdit::PlainText() const {
   return Text;
 }
 
-QStringList TRtfEdit::DisplayedLines() const {
+QStringList TRtfEdit::TypedLines() const {
   QStringList Lines;
   if (document()->isEmpty()) return Lines;
-  for (QTextBlock Block = document()->begin(); Block.isValid(); Block = Block.next()) {
-    // Lays the block out for the editor's width if that has not happened yet.
-    document()->documentLayout()->blockBoundingRect(Block);
-    const QTextLayout* Layout = Block.layout();
-    const QString Text = Block.text();
-    if (!Layout || Layout->lineCount() == 0) {
-      Lines.append(Text.split(QChar::LineSeparator));
-      continue;
-    }
-    for (int i = 0; i < Layout->lineCount(); ++i) {
-      const QTextLine Line = Layout->lineAt(i);
-      QString Shown = Text.mid(Line.textStart(), Line.textLength());
-      if (Shown.endsWith(QChar::LineSeparator)) Shown.chop(1);
-      Lines.append(Shown);
-    }
-  }
+  // Paragraphs and line breaks end lines; where the editor wraps a
+  // paragraph on screen does not.
+  for (QTextBlock Block = document()->begin(); Block.isValid(); Block = Block.next())
+    Lines.append(Block.text().split(QChar::LineSeparator));
   return Lines;
 }

@@ -22,7 +22,7 @@ class TRtfEdit : public QTextEdit {
   // Prints the whole content on Printer, page by page, laid out as on
   // the screen.
   void Print(QPrinter& Printer) const;
-  // The lines as the editor shows them: a paragraph that wraps gives one
-  // line per row. An empty editor shows none.
-  QStringList DisplayedLines() const;
+  // The lines as typed: one per paragraph or line break, however wide the
+  // editor is. An empty editor has none.
+  QStringList TypedLines() const;
 };

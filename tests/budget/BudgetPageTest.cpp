@@ -305,6 +305,41 @@ TEST_F(BudgetCostsTest, BudgetBoxUsesTheUsersDecimalSeparator) {
   EXPECT_EQ(Budget().Chart1->SliceMark(0), "Gear List 0,25");
 }
 
+// The budget box is read in the user's regional settings, group separators
+// included; a text that is still ambiguous or not a number is named.
+TEST_F(BudgetCostsTest, BudgetTypedInTheUsersRegionalSettings) {
+  struct TCase {
+    TNumberSettings Settings;
+    QString Typed;
+    std::string Stored;
+    QString Left;  // Budget Left, or the message that names the budget
+  };
+  const QString Named = "Cannot compute the costs budget: the budget of trip \"\" is ";
+  const TCase Cases[] = {
+      {{'.', ","}, "2,500", "2500", "2350"},
+      {{'.', ","}, "2,500.75", "2500.75", "2350.75"},
+      {{',', "."}, "2.500", "2500", "2350"},
+      {{',', "."}, "2.500,75", "2500.75", "2350,75"},
+      {{'.', ","}, "1,5", "1,5",
+       Named + "not a number with the decimal separator \".\" of your regional settings ('1,5')."},
+      {{',', "."}, "2.5", "2.5",
+       Named + "not a number with the decimal separator \",\" of your regional settings ('2.5')."},
+      {{'.', ","}, "about 2000", "about 2000", Named + "not a number ('about 2000')."},
+  };
+  OpenWithBudget({"0", {{"150", "No", "0"}}, {}, {}});
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Typed.toStdString());
+    Form->Context().SetNumberSettings(Case.Settings);
+    Prompts.Clear();
+    Budget().Edit21->setText(Case.Typed);
+    EXPECT_EQ(Store().GetBudget(0), Case.Stored);
+    Budget().Button32->click();
+    const QStringList Errors = Prompts.Texts("error");
+    EXPECT_EQ(Errors.isEmpty() ? Budget().Edit22->text() : Errors.join("|"), Case.Left);
+    EXPECT_TRUE(Prompts.Texts("message").isEmpty());  // never read as a budget below the costs
+  }
+}
+
 TEST_F(BudgetCostsTest, DeletingTheLastTripEmptiesTheBudgetBox) {
   OpenWithBudget({"100", {}, {}, {}});
   Prompts.ConfirmAnswers.push_back(true);
@@ -418,15 +453,18 @@ TEST_F(BudgetWeightTest, WeightThatIsNotANumberIsReportedAndKeepsTheSlicesSoFar)
   EXPECT_EQ(Slices(Budget().Chart2), QStringList{"G1=1"});
 }
 
-TEST_F(BudgetWeightTest, UnitChangeOffThePageLeavesTheChartsAndRewritesTheTarget) {
+TEST_F(BudgetWeightTest, UnitChangeOffThePageEmptiesTheWeightChartAndRewritesTheTarget) {
   OpenWithWeights({"2"}, {});
   Budget().CheckBox13->click();
   TypeAndEnter(Budget().Edit15, "5");
   ShowPage(TMainForm::GearPageIndex);
   PickWeightUnit(Grams);
   EXPECT_EQ(Budget().Edit15->text(), "5000");
-  EXPECT_EQ(Slices(Budget().Chart2), (QStringList{"G1=2", "Weight Left=3"}));
+  // Its kilograms would stand as grams: the chart is emptied and hidden.
+  EXPECT_EQ(Slices(Budget().Chart2), QStringList());
+  EXPECT_FALSE(Budget().Chart2->IsShown());
   ShowPage(TMainForm::BudgetPageIndex);
+  Budget().Button40->click();
   PickWeightUnit(Ounces);
   EXPECT_EQ(Slices(Budget().Chart2),
             (QStringList{QString::fromStdString("G1=" + Text(KilogramsToUnit(Ounces, 2))),

@@ -117,10 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
               "Total cost: 360\nBudget: 500\nBudget left: 140\n",
               ""},
         // A position wins over a name; a name that is a number is found by name past the count.
-        TCase{{"show", "2"}, 0,
+        // A new trip's empty budget is no number, as in the planner.
+        TCase{{"show", "2"}, 1,
               "Trip: Coast 2\nGear weight: 0 kg\nGear cost: 0\nShopping cost: 0\nPermits cost: 0\n"
-              "Total cost: 0\nBudget: 0\nBudget left: 0\n",
-              ""},
+              "Total cost: 0\n",
+              "qmp: Cannot compute the costs budget: the budget of trip \"Coast 2\" is not a number ('').\n"},
         TCase{{"show", "3"}, 1, "", "qmp: no trip \"3\" (2 trips; see qmp list)\n"},
         TCase{{"show", "1", "--unit", "stone"}, 2, "", "qmp: unknown weight unit stone"},
         TCase{{"calc", "1+2*3"}, 0, "7\n", ""},
@@ -197,6 +198,46 @@ TEST_F(QmpTest, ExportsAndImportsAGearListAsCsv) {
   EXPECT_EQ(Run.Err, "qmp: " + Data.File("bad.csv") +
                          ": Line 3: the weight \"x\" is not a number; nothing was imported\n");
   EXPECT_EQ(DataFile(), Before);
+}
+
+// Figures stored under a decimal comma read as the planner reads them; a
+// figure that cannot be computed is left out and named on standard error.
+TEST_F(QmpTest, ShowsAndExportsFiguresStoredWithADecimalComma) {
+  struct TCase {
+    const char* Budget;
+    const char* Weight;
+    std::string Out;
+    std::string Err;
+  };
+  const std::string Costs = "Gear cost: 320\nShopping cost: 30\nPermits cost: 10\nTotal cost: 360\n";
+  const TCase Cases[] = {
+      {"100,5", "1,25", "Trip: Sierra\nGear weight: 1.35 kg\n" + Costs + "Budget: 100.5\nBudget left: -259.5\n", ""},
+      {"about 2000", "1,25", "Trip: Sierra\nGear weight: 1.35 kg\n" + Costs,
+       "qmp: Cannot compute the costs budget: the budget of trip \"Sierra\" is not a number ('about 2000').\n"},
+      {"500", "heavy", "Trip: Sierra\n" + Costs + "Budget: 500\nBudget left: 140\n",
+       "qmp: Cannot compute the gear weight: 'heavy' is not a valid floating point value\n"},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Budget);
+    TTravelerData Store;
+    ASSERT_TRUE(Store.LoadFromFile(Data.File(DataFileName)));
+    Store.SetBudget(0, Case.Budget);
+    Store.GetGearItem(0, 0, 0).Weight = Case.Weight;
+    Store.SaveToFile(Data.File(DataFileName));
+    const TRun Run = Qmp({"show", "1"});
+    EXPECT_EQ(Run.Out, Case.Out);
+    EXPECT_EQ(Run.Err, Case.Err);
+    EXPECT_EQ(Run.Code, Case.Err.empty() ? 0 : 1);
+  }
+  // The CSV export reads the stored weights by the same rule.
+  TTravelerData Store;
+  ASSERT_TRUE(Store.LoadFromFile(Data.File(DataFileName)));
+  Store.GetGearItem(0, 0, 0).Weight = "1,25";
+  Store.SaveToFile(Data.File(DataFileName));
+  const TRun Run = Qmp({"export-gear", "1", "gear.csv"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_NE(Slurp(Data.File("gear.csv")).find("Tent,Shelter,\"green, \"\"big\"\"\",1,1250,gram,,300,,\r\n"),
+            std::string::npos);
 }
 
 TEST_F(QmpTest, RefusesToChangeAFolderThatIsOpenInTheplanner) {

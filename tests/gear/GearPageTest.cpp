@@ -1,6 +1,7 @@
 // The Gear page: categories, items in the key/value editor, Delete Selected
 // and the statistics, in every unit.
 #include "GearFixture.h"
+#include "gear/FigureText.h"
 #include "gear/NumberText.h"
 #include "gear/Units.h"
 
@@ -230,12 +231,13 @@ TEST_F(GearPageTest, FigureThatIsNotANumberIsReportedAndTheOldValueKept) {
   EXPECT_TRUE(Prompts.Shown.empty());
 }
 
-TEST_F(GearPageTest, CategoryRowDisablesTheEditorAndKeepsItsValues) {
+TEST_F(GearPageTest, CategoryRowDisablesTheEditorAndEmptiesIt) {
   OpenWithGear({{"Shelter", {Tent}}, {"Kitchen", {}}});
   Click(Gear().ElTree1, {0, 0});
   Click(Gear().ElTree1, {1, -1});
   EXPECT_FALSE(Gear().ValueListEditor1->isEnabled());
-  EXPECT_EQ(Gear().ValueListEditor1->Value(0), "Tent");
+  // No item is shown: no values of the item shown before.
+  EXPECT_EQ(Gear().ValueListEditor1->Values(), QStringList(7, QString()));
   EXPECT_EQ(Gear().Edit3->text(), "Kitchen");
   Gear().Button8->click();
   EXPECT_EQ(Store().GearItemCount(0, 1), 1);
@@ -455,10 +457,15 @@ TEST_F(GearStatisticsTest, ButtonsFillTheirOwnBoxOnly) {
   EXPECT_EQ(Gear().Edit6->text(), "0.006");
   EXPECT_EQ(Gear().Label5->text(), "Average Necesity:");
   EXPECT_EQ(Gear().Button23->text(), "Calculate Average");
-  // The figures stay through a unit change; a refresh, which may show
-  // another trip or changed lists, empties them.
+  // A unit change computes the weight again in the new unit; the other
+  // figures stay. A refresh, which may show another trip or changed lists,
+  // empties them.
   PickWeightUnit(Grams);
-  EXPECT_EQ(Gear().Edit4->text(), "3.5");
+  EXPECT_EQ(Gear().Edit4->text(), "3500");
+  EXPECT_EQ(Gear().Edit5->text(), "6");
+  EXPECT_EQ(Gear().Edit6->text(), "0.006");
+  PickVolumeUnit(Liters);
+  EXPECT_EQ(Gear().Edit6->text(), "6");
   Form->RefreshTripPages();
   EXPECT_EQ(Gear().Edit4->text(), "");
   EXPECT_TRUE(Prompts.Shown.empty());
@@ -520,7 +527,7 @@ TEST_F(GearPageTest, UnitChangeWithoutTheCurrentItemLeavesTheEditorAndGoesOn) {
   Click(Gear().ElTree1, {1, -1});  // B has no item 1
   Click(Shopping().ElTree2, {0, 0});
   PickWeightUnit(Grams);
-  EXPECT_EQ(Gear().ValueListEditor1->Value(1), "3");
+  EXPECT_EQ(Gear().ValueListEditor1->Value(1), "");  // a category shows no item
   EXPECT_EQ(Shopping().ValueListEditor2->Value(1), "1000");
   EXPECT_TRUE(Prompts.Shown.empty());
 }
@@ -606,6 +613,31 @@ TEST_F(GearPageTest, EditorUsesTheUsersDecimalSeparator) {
   EXPECT_EQ(Prompts.All(), QStringList{"error: '2.5' is not a valid floating point value."});
   EXPECT_EQ(GearItem(0, 0).Weight, "1.5");
   EXPECT_EQ(Gear().ValueListEditor1->Value(1), "1,5");
+}
+
+}  // namespace
+
+namespace {
+
+// A weight typed in ounces shows as typed, in every unit it was typed in,
+// and a write-back of another field leaves the stored weight as it was.
+TEST_F(GearPageTest, ConvertedWeightsShowAsTypedAndStayAsStored) {
+  OpenWithGear({{"Shelter", {{"Tent", "0.10000000", "300", "No", "9", "0", ""}}}});
+  PickWeightUnit(Ounces);
+  Click(Gear().ElTree1, {0, 0});
+  Gear().ValueListEditor1->EnterValue(2, "310");
+  EXPECT_EQ(GearItem(0, 0).Weight, "0.10000000");  // not edited: not rewritten
+  for (const char* Typed : {"3.6", "0.5", "139.07439"}) {
+    Gear().ValueListEditor1->EnterValue(1, Typed);
+    Click(Gear().ElTree1, {0, 0});
+    EXPECT_EQ(Gear().ValueListEditor1->Value(1), Typed);
+  }
+  // A total computed in ounces is computed again after a switch to grams.
+  const double Kilograms = static_cast<double>(ReadStoredFigure(GearItem(0, 0).Weight));
+  Gear().DKButton1->click();
+  EXPECT_EQ(Gear().Edit4->text().toStdString(), NumberToText(KilogramsToUnit(Ounces, Kilograms)));
+  PickWeightUnit(Grams);
+  EXPECT_EQ(Gear().Edit4->text().toStdString(), NumberToText(KilogramsToUnit(Grams, Kilograms)));
 }
 
 }  // namespace

@@ -115,10 +115,13 @@ TEST_F(ReportExportFailureTest, EveryExportAsksBeforeReplacingAFile) {
     const QString Replace = "confirm: \"old.txt\" already exists. Do you want to replace it?";
     // No: the dialog again; cancelled there, nothing is written.
     Prompts.Clear();
+    Prompts.SaveSelected.clear();
     Prompts.FileAnswers = {Old};
     Prompts.ConfirmAnswers = {false};
     Command.Click(*Form);
     EXPECT_EQ(Prompts.All(), (QStringList{Save, Replace, Save}));
+    // It opens again where the user was, with the name they typed.
+    EXPECT_EQ(Prompts.SaveSelected, (QStringList{QString(), Old}));
     EXPECT_EQ(FileText(Folder.File("old.txt")), "old");
     // Yes: replaced.
     Prompts.Clear();
@@ -162,8 +165,10 @@ TEST_F(ReportExportFailureTest, NoExportWritesOverTheProgramsOwnFiles) {
       const bool Pipe = std::string(Name) == "pipe";  // reading it would wait for a writer
       const std::string Before = Pipe ? "" : FileText(Folder.File(Name));
       Prompts.Clear();
+      Prompts.SaveSelected.clear();
       Prompts.FileAnswers = {QString::fromStdString(Folder.File(Name))};
       Command.Click(*Form);
+      EXPECT_EQ(Prompts.SaveSelected, (QStringList{QString(), QString::fromStdString(Folder.File(Name))}));
       const QString Save = QString("save: ") + Command.Title;
       EXPECT_EQ(Prompts.All(), (QStringList{Save,
                                             QString("error: Cannot export to \"") + Name + "\": " + Role +

@@ -92,13 +92,13 @@ TEST(RtfEditTest, WhatTheUserFormatsSurvivesSavingAndLoading) {
   EXPECT_FALSE(Copy.document()->isModified());
 }
 
-TEST(RtfEditTest, DisplayedLinesOfParagraphsAndLineBreaks) {
+TEST(RtfEditTest, TypedLinesOfParagraphsAndLineBreaks) {
   TRtfEdit Editor;
-  EXPECT_EQ(Editor.DisplayedLines(), QStringList());
+  EXPECT_EQ(Editor.TypedLines(), QStringList());
   Editor.setPlainText("one\n\nthree");
-  EXPECT_EQ(Editor.DisplayedLines(), (QStringList{"one", "", "three"}));
+  EXPECT_EQ(Editor.TypedLines(), (QStringList{"one", "", "three"}));
   Editor.LoadRichText("{\\rtf1 a\\line b\\par c}");
-  EXPECT_EQ(Editor.DisplayedLines(), (QStringList{"a", "b", "c"}));
+  EXPECT_EQ(Editor.TypedLines(), (QStringList{"a", "b", "c"}));
   EXPECT_EQ(Editor.PlainText(), "a\r\nb\r\nc");
 }
 

@@ -53,8 +53,9 @@ QString TScriptedPrompts::OpenFileName(const QString& Title, const QString&, con
   return Take(FileAnswers, QString());
 }
 
-QString TScriptedPrompts::SaveFileName(const QString& Title, const QString&, const QString&) {
+QString TScriptedPrompts::SaveFileName(const QString& Title, const QString&, const QString&, const QString& Selected) {
   Shown.push_back({"save", Title});
+  SaveSelected.append(Selected);
   return Take(FileAnswers, QString());
 }
 

@@ -30,6 +30,8 @@ class TScriptedPrompts : public IPrompts {
   QStringList OpenedUrls;
   QString Clipboard;
   QStringList LastNoteShown;
+  // The file each save dialog opened on (empty: the default).
+  QStringList SaveSelected;
 
   // Texts of the prompts of one kind, in order.
   QStringList Texts(const QString& Kind) const;
@@ -44,7 +46,8 @@ class TScriptedPrompts : public IPrompts {
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
   QStringList EditNote(const QStringList& Lines) override;
   QString OpenFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) override;
-  QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) override;
+  QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix,
+                       const QString& Selected) override;
   bool PrintDialog(QPrinter& Printer) override;
   void OpenUrl(const QString& Url, std::function<void()> Failed) override;
   QString ClipboardText() override { return Clipboard; }

@@ -115,11 +115,11 @@ class StoredNumberText : public ::testing::TestWithParam<TStoredCase> {};
 
 TEST_P(StoredNumberText, ReadsWithPointThenComma) {
   const TStoredCase& Case = GetParam();
-  EXPECT_EQ(IsStoredNumberText(Case.Stored), Case.IsNumber);
+  EXPECT_EQ(IsStoredFigure(Case.Stored), Case.IsNumber);
   if (Case.IsNumber)
-    EXPECT_EQ(StoredTextToNumber(Case.Stored), Case.Value);
+    EXPECT_EQ(ReadStoredFigure(Case.Stored), Case.Value);
   else
-    EXPECT_THROW(StoredTextToNumber(Case.Stored), TNumberTextError);
+    EXPECT_THROW(ReadStoredFigure(Case.Stored), TNumberTextError);
   EXPECT_EQ(StoredToShown(TFieldKind::Number, Case.Stored, UnitsFor(TFieldKind::Weight, Kilograms, '.')),
             Case.ShownWithPoint);
   EXPECT_EQ(StoredToShown(TFieldKind::Number, Case.Stored, UnitsFor(TFieldKind::Weight, Kilograms, ',')),
