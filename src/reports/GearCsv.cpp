@@ -279,8 +279,8 @@ class TGearCsvReader {
     return Checked(Record, "weight", Parsed.Kilograms(Count, Unit));
   }
 
-  // One piece's price is kept as written when it is number text, so that any
-  // cost comes back as it was exported; anything else becomes its figure. A
+  // One piece's price is kept as written when it is stored number text (with
+  // either separator), so that a cost comes back as it was exported; anything else becomes its figure. A
   // price without a digit ("TO BUY") is no figure: cost 0, named in the notes.
   std::string Price(const TCsvRecord& Record, long double Count, bool OnePiece) {
     const std::string Text = TrimmedCell(Field(Record, FHeader.Price));
@@ -296,7 +296,7 @@ class TGearCsvReader {
     } catch (const TCsvCellError& Failure) {
       Refuse(Record, Failure);
     }
-    if (OnePiece && IsNumberText(Text)) return Text;
+    if (OnePiece && IsStoredNumberText(Text)) return Text;
     return Checked(Record, "price", Value * Count);
   }
 
@@ -440,10 +440,9 @@ std::vector<std::vector<std::string>> GearCsvFirstRows(const TGearCsvReading& Re
   return Rows;
 }
 
-void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
+void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
   Store.GetTrip(Trip);
   {
-    // Refused before anything is added when the store could then not be saved.
     TTravelerData Scratch;
     Scratch.AppendTrip();
     for (const TCsvGearCategory& Category : Categories) {
@@ -455,6 +454,11 @@ void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGea
     }
     CheckImportLimits(Store, Trip, Scratch.GetTrip(0));
   }
+}
+
+void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
+  // Refused before anything is added when the store could then not be saved.
+  CheckGearCategoriesFit(Store, Trip, Categories);
   for (const TCsvGearCategory& Category : Categories) {
     Store.AddGearCategory(Trip, Category.Name);
     const int Cat = Store.GearCategoryCount(Trip) - 1;

@@ -94,6 +94,10 @@ extern const std::vector<std::string> GearCsvPreviewHeadings;
 std::vector<std::vector<std::string>> GearCsvFirstRows(const TGearCsvReading& Reading, int WeightUnit,
                                                        std::size_t Count);
 
+// Throws TFormatLimitError when adding the categories to trip Trip would take
+// the store past a limit of the data file.
+void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories);
+
 // Appends the categories with their items to trip Trip, after checking that
 // the store can then still be saved (TFormatLimitError, nothing added).
 void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories);
