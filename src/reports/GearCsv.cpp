@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <map>
+#include <unordered_map>
 
 #include <array>
 #include <cerrno>
@@ -85,10 +85,7 @@ class TGearCsvReader {
  public:
   TGearCsvReader(std::streambuf& Input, const TGearCsvOptions& Options)
       : FRecords(Input, {static_cast<std::size_t>(MaxTextBytes), static_cast<std::size_t>(MaxListEntries)}),
-        FOptions(Options) {
-    TTravelerData NoStore;
-    FNew = TGearList(NoStore).ResetTexts();
-  }
+        FOptions(Options) {}
 
   TGearCsvReading Read() {
     FindHeader();
@@ -200,15 +197,11 @@ class TGearCsvReader {
       FReading.Notes.push_back("Line " + std::to_string(Record.Line) + ": " + QuotedCell(Named ? Name : CategoryName) +
                                " has a weight and is added as an item");
     TCsvGearItem Item;
-    Item.Line = Record.Line;
     Item.Name = Name;
     Item.Weight = Weight(Record, WeightText, Count);
     if (WeightText.empty())
       FReading.Weightless.push_back(QuotedCell(Name) + " (line " + std::to_string(Record.Line) + ")");
     Item.Cost = Price(Record, Count, QtyText.empty() || Count == 1);
-    Item.Own = FNew[TGearList::OwnField];
-    Item.Necessity = FNew[TGearList::NecessityField];
-    Item.Volume = FNew[TGearList::VolumeField];
     for (std::size_t Column : FHeader.Descriptions) {
       const std::string& Text = Record.Fields[Column];
       if (TrimmedCell(Text).empty()) continue;
@@ -310,11 +303,10 @@ class TGearCsvReader {
 
   TCsvRecordReader FRecords;
   const TGearCsvOptions& FOptions;
-  TItemTexts FNew;  // the fields without a column take the values of a new item
   TGearCsvHeader FHeader;
   std::vector<TCsvRecord> FAhead;  // records read while looking for the header
   TGearCsvReading FReading;
-  std::map<std::string, std::size_t> FByName;
+  std::unordered_map<std::string, std::size_t> FByName;
   std::optional<TUnitless> FUnitless;  // the first weight without a unit to read it in
   bool FUnitSeen = false;
   std::array<int, WeightUnits.size()> FUnitCounts{};
@@ -440,31 +432,43 @@ std::vector<std::vector<std::string>> GearCsvFirstRows(const TGearCsvReading& Re
   return Rows;
 }
 
+// Checked here rather than on a copy of the trip, so that a large list is
+// not held twice.
 void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
-  Store.GetTrip(Trip);
-  {
-    TTravelerData Scratch;
-    Scratch.AppendTrip();
-    for (const TCsvGearCategory& Category : Categories) {
-      Scratch.AddGearCategory(0, Category.Name);
-      const int Cat = Scratch.GearCategoryCount(0) - 1;
-      for (const TCsvGearItem& Item : Category.Items)
-        Scratch.AddGearItem(0, Cat, Item.Name, Item.Weight, Item.Cost, Item.Own, Item.Necessity, Item.Volume,
-                            Item.Other);
-    }
-    CheckImportLimits(Store, Trip, Scratch.GetTrip(0));
+  const TTrip& Into = Store.GetTrip(Trip);
+  const std::string Where = "trip " + std::to_string(Trip + 1) + " (" + QuotedCell(Into.Name) + ")";
+  const auto Refuse = [](const std::string& What) { throw TFormatLimitError("Cannot import the file: " + What); };
+  const std::size_t Count = Into.GearCategories.size() + Categories.size();
+  if (Count > static_cast<std::size_t>(MaxListEntries))
+    Refuse(Where + " would have " + std::to_string(Count) + " gear categories; the data file holds at most " +
+           std::to_string(MaxListEntries) + ".");
+  const auto CheckText = [&](const std::string& Text, const std::string& Category) {
+    if (Text.size() > static_cast<std::size_t>(MaxTextBytes))
+      Refuse("a text of gear category " + QuotedCell(Category) + " is " + std::to_string(Text.size()) +
+             " bytes long; the data file holds at most " + std::to_string(MaxTextBytes) + " bytes in one text.");
+  };
+  for (const TCsvGearCategory& Category : Categories) {
+    CheckText(Category.Name, Category.Name);
+    if (Category.Items.size() > static_cast<std::size_t>(MaxListEntries))
+      Refuse("gear category " + QuotedCell(Category.Name) + " would have " + std::to_string(Category.Items.size()) +
+             " items; the data file holds at most " + std::to_string(MaxListEntries) + ".");
+    for (const TCsvGearItem& Item : Category.Items)
+      for (const std::string* Text : {&Item.Name, &Item.Weight, &Item.Cost, &Item.Other})
+        CheckText(*Text, Category.Name);
   }
 }
 
 void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
   // Refused before anything is added when the store could then not be saved.
   CheckGearCategoriesFit(Store, Trip, Categories);
+  // Own, Necessity and Volume have no column: they take the values of a new item.
+  const TItemTexts New = TGearList(Store).ResetTexts();
   for (const TCsvGearCategory& Category : Categories) {
     Store.AddGearCategory(Trip, Category.Name);
     const int Cat = Store.GearCategoryCount(Trip) - 1;
     for (const TCsvGearItem& Item : Category.Items)
-      Store.AddGearItem(Trip, Cat, Item.Name, Item.Weight, Item.Cost, Item.Own, Item.Necessity, Item.Volume,
-                        Item.Other);
+      Store.AddGearItem(Trip, Cat, Item.Name, Item.Weight, Item.Cost, New[TGearList::OwnField],
+                        New[TGearList::NecessityField], New[TGearList::VolumeField], Item.Other);
   }
 }
 

@@ -12,6 +12,7 @@
 // values of a new item. Plain C++.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,14 +33,14 @@ std::optional<int> GearCsvWeightUnit(const std::string& Name);
 // CR LF. A weight that is not a number throws TNumberTextError.
 std::string GearListCsv(const TTrip& Trip, int WeightUnit);
 
-// A gear list read from CSV, not yet in any trip.
+// A gear list read from CSV, not yet in any trip. Own, Necessity and Volume
+// have no column: the items get the values of a new item when added.
 struct TCsvGearItem {
-  std::string Name, Weight, Cost, Own, Necessity, Volume, Other;
-  int Line = 0;  // where its record starts
+  std::string Name, Weight, Cost, Other;
 };
 struct TCsvGearCategory {
   std::string Name;
-  std::vector<TCsvGearItem> Items;
+  std::deque<TCsvGearItem> Items;  // grows without copying what was read
 };
 
 // How to read a file.

@@ -31,16 +31,24 @@ constexpr TUnitWord UnitWords[] = {
 const std::vector<std::string> GroupingCurrencies = {"$", "\xC2\xA3", "usd", "gbp", "us$"};
 const std::vector<std::string> OtherCurrencies = {"\xE2\x82\xAC", "\xC2\xA5", "eur", "chf", "cad", "aud", "nzd"};
 
-bool StartsWith(const std::string& Text, const std::string& Prefix) {
-  return Lower(Text.substr(0, Prefix.size())) == Prefix;
+char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether Text holds Word (in lower case) at At, in any letter case.
+bool HoldsAt(const std::string& Text, std::size_t At, const std::string& Word) {
+  if (At + Word.size() > Text.size()) return false;
+  for (std::size_t i = 0; i < Word.size(); ++i)
+    if (LowerChar(Text[At + i]) != Word[i]) return false;
+  return true;
 }
+bool StartsWith(const std::string& Text, const std::string& Prefix) { return HoldsAt(Text, 0, Prefix); }
 bool EndsWith(const std::string& Text, const std::string& Suffix) {
-  return Text.size() >= Suffix.size() && Lower(Text.substr(Text.size() - Suffix.size())) == Suffix;
+  return Text.size() >= Suffix.size() && HoldsAt(Text, Text.size() - Suffix.size(), Suffix);
 }
 
 // Drops a currency sign or code before or after Text; true when one was a
 // currency whose figures group with ",".
 bool DropCurrency(std::string& Text) {
+  if (Text.empty() || (IsDigit(Text.front()) && IsDigit(Text.back()))) return false;
   for (const auto* List : {&GroupingCurrencies, &OtherCurrencies})
     for (const std::string& Sign : *List) {
       if (StartsWith(Text, Sign)) {
