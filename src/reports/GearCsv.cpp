@@ -293,11 +293,14 @@ class TGearCsvReader {
     return Checked(Record, "price", Value * Count);
   }
 
-  // Value as stored number text; a value beyond the range of a double could
-  // not be read back.
+  // Value as stored number text; a value beyond the range of a double, or
+  // too close to zero for it, could not be read back.
   static std::string Checked(const TCsvRecord& Record, const char* Column, long double Value) {
     if (!(std::fabs(Value) <= std::numeric_limits<double>::max()))
       throw TCsvError(Record.Line, std::string("the ") + Column + " is too large");
+    // Nor is a product that comes too close to zero silently taken for one.
+    if (Value != 0 && std::fabs(Value) < std::numeric_limits<double>::min())
+      throw TCsvError(Record.Line, std::string("the ") + Column + " is too small");
     return NumberToText(Value);
   }
 

@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadCase{"Item Name,Category,qty,weight,unit\nTent,Shelter,10,1E308,kg\n", "Line 2: the weight is too large"},
         TBadCase{"Item Name,qty,weight,unit,price\nTent,10,1,kg,1E308\n", "Line 2: the price is too large"},
         TBadCase{"Item Name,Category,qty,weight,unit\nTent,Shelter,1E300,1E300,g\n", "Line 2: the weight is too large"},
+        TBadCase{"Item Name,qty,weight,unit\nTent,1E-300,1E-300,kg\n", "Line 2: the weight is too small"},
         // A NUL byte does not cut the message short.
         TBadCase{std::string("Item Name,weight,unit\nTent,1\0x,g\n", 33),
                  "Line 2: the weight \"1\\x00x\" is not a number"},
