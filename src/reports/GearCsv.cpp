@@ -255,6 +255,8 @@ class TGearCsvReader {
     } catch (const TCsvCellError& Failure) {
       Refuse(Record, Failure);
     }
+    // Nothing needs no unit.
+    if (Parsed.Bare && *Parsed.Bare == 0) return "0";
     int Unit = KilogramsIndex;
     if (Parsed.Bare) {
       const std::optional<int> Found = UnitFor(Record);

@@ -220,6 +220,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {}, Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"qty", "qty"}, {"price", "price"}}), "from file|A|1.85175|3.75|", 1, 1, 0, 0},
         TReadCase{"WindowsCodePageText", "Item Name,Category,weight,unit\nCaf\xE9,K\xE4" "che,1,kg\n", {}, Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"category", "Category"}}),
                   "K\xC3\xA4" "che|Caf\xC3\xA9|1|0|", 1, 1, 0, 0},
+        TReadCase{"ZeroNeedsNoUnit", "Item Name,weight,unit\nTent,2,kg\nGaiters,0,\n", {},
+                  Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}}), "from file|Tent|2|0|", 1, 2, 0,
+                  0},
         TReadCase{"PriceWithoutAFigure", "Item Name,weight,unit,cost\nTent,1,kg,TO BUY\n", {}, Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"price", "cost"}}), "from file|Tent|1|0|",
                   1, 1, 0, 0}),
     [](const ::testing::TestParamInfo<TReadCase>& Info) { return std::string(Info.param.Label); });
