@@ -198,6 +198,6 @@ void TExchangeCommands::ImportGear(const QString& FileName) {
     Preview.Rows.append(Fields);
   }
   if (!Prompts.PreviewImport(Preview)) return;
-  AddGearCategories(Store, Trip, Reading.Categories);
+  AddGearCategories(Store, Trip, std::move(Reading.Categories));
   FForm.RefreshTripPages();
 }

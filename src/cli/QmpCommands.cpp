@@ -201,7 +201,7 @@ class TQmp {
       Out << "Nothing was added (--dry-run).\n";
       return;
     }
-    AddGearCategories(Folder.Store(), Into, Reading.Categories);
+    AddGearCategories(Folder.Store(), Into, std::move(Reading.Categories));
     Saved(Folder);
   }
 

@@ -464,17 +464,27 @@ void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vec
 }
 
 void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories) {
+  std::vector<TCsvGearCategory> Copy = Categories;
+  AddGearCategories(Store, Trip, std::move(Copy));
+}
+
+void AddGearCategories(TTravelerData& Store, int Trip, std::vector<TCsvGearCategory>&& Categories) {
   // Refused before anything is added when the store could then not be saved.
   CheckGearCategoriesFit(Store, Trip, Categories);
   // Own, Necessity and Volume have no column: they take the values of a new item.
   const TItemTexts New = TGearList(Store).ResetTexts();
-  for (const TCsvGearCategory& Category : Categories) {
+  for (TCsvGearCategory& Category : Categories) {
     Store.AddGearCategory(Trip, Category.Name);
     const int Cat = Store.GearCategoryCount(Trip) - 1;
-    for (const TCsvGearItem& Item : Category.Items)
+    // Each item leaves the list as it joins the store, so that a long list
+    // is not held twice.
+    for (; !Category.Items.empty(); Category.Items.pop_front()) {
+      const TCsvGearItem& Item = Category.Items.front();
       Store.AddGearItem(Trip, Cat, Item.Name, Item.Weight, Item.Cost, New[TGearList::OwnField],
                         New[TGearList::NecessityField], New[TGearList::VolumeField], Item.Other);
+    }
   }
+  Categories.clear();
 }
 
 void WriteGearCsvFile(const std::string& FileName, const TTravelerData& Store, int Trip, int WeightUnit) {
@@ -496,5 +506,5 @@ TGearCsvReading ReadGearCsvFile(const std::string& FileName, TGearCsvOptions Opt
 
 void ReadGearCsvFile(const std::string& FileName, TTravelerData& Store, int Trip) {
   Store.GetTrip(Trip);
-  AddGearCategories(Store, Trip, ReadGearCsvFile(FileName).Categories);
+  AddGearCategories(Store, Trip, ReadGearCsvFile(FileName).Categories);  // a temporary: consumed
 }

@@ -102,6 +102,8 @@ void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vec
 // Appends the categories with their items to trip Trip, after checking that
 // the store can then still be saved (TFormatLimitError, nothing added).
 void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories);
+// The same, emptying Categories as their items join the store.
+void AddGearCategories(TTravelerData& Store, int Trip, std::vector<TCsvGearCategory>&& Categories);
 
 // The file forms of the above. Export throws TFileIOError when the file
 // cannot be written; import reads the file (as a stream, stopping at the
