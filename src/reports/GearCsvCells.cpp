@@ -91,6 +91,28 @@ std::string Without(std::string Text, char c) {
   return Result;
 }
 
+// "1 200,50", "12 345": the blanks (also no-break and narrow no-break
+// spaces) between a digit and a group of three digits are group separators.
+std::string WithoutBlankGroups(const std::string& Text) {
+  std::string Result;
+  for (std::size_t i = 0; i < Text.size();) {
+    std::size_t Blank = 0;
+    if (Text[i] == ' ') Blank = 1;
+    else if (Text.compare(i, 2, "\xC2\xA0") == 0) Blank = 2;
+    else if (Text.compare(i, 3, "\xE2\x80\xAF") == 0) Blank = 3;
+    const std::size_t Next = i + Blank;
+    const bool Groups = Blank > 0 && !Result.empty() && IsDigit(Result.back()) && Next + 3 <= Text.size() &&
+                        IsDigit(Text[Next]) && IsDigit(Text[Next + 1]) && IsDigit(Text[Next + 2]) &&
+                        (Next + 3 == Text.size() || !IsDigit(Text[Next + 3]));
+    if (Groups) {
+      i = Next;
+      continue;
+    }
+    Result += Text[i++];
+  }
+  return Result;
+}
+
 }  // namespace
 
 std::string QuotedCell(const std::string& Text) {
@@ -159,6 +181,7 @@ long double ReadCsvFigure(const std::string& Text, const char* What, bool Curren
     Rest = TrimmedCell(Rest.substr(1));
   }
   const bool CommaGroups = Currency && DropCurrency(Rest);
+  Rest = WithoutBlankGroups(Rest);
   if (Sign.empty() && !Rest.empty() && (Rest[0] == '-' || Rest[0] == '+')) {
     Sign = Rest.substr(0, 1);
     Rest = Rest.substr(1);

@@ -220,6 +220,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {}, Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"qty", "qty"}, {"price", "price"}}), "from file|A|1.85175|3.75|", 1, 1, 0, 0},
         TReadCase{"WindowsCodePageText", "Item Name,Category,weight,unit\nCaf\xE9,K\xE4" "che,1,kg\n", {}, Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"category", "Category"}}),
                   "K\xC3\xA4" "che|Caf\xC3\xA9|1|0|", 1, 1, 0, 0},
+        TReadCase{"BlanksGroupDigits", "Item Name,weight,unit,qty,price\nA,1,kg,2,\"1 200,50 \xE2\x82\xAC\"\n", {},
+                  Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}, {"qty", "qty"},
+                       {"price", "price"}}),
+                  "from file|A|2|2401|", 1, 1, 0, 0},
         TReadCase{"ZeroNeedsNoUnit", "Item Name,weight,unit\nTent,2,kg\nGaiters,0,\n", {},
                   Map({{"name", "Item Name"}, {"weight", "weight"}, {"unit", "unit"}}), "from file|Tent|2|0|", 1, 2, 0,
                   0},
@@ -349,6 +353,13 @@ TEST(GearCsvTest, SummarisesWhatWillBeAdded) {
   EXPECT_EQ(GearCsvFirstRows(Reading, 0, 2),
             (std::vector<std::vector<std::string>>{{"Shelter", "Tent", "1250 gr", "300", ""},
                                                    {"Shelter", "Stakes", "0 gr", "0", ""}}));
+}
+
+// A row named Total that has a weight is an item, and the preview says so.
+TEST(GearCsvTest, NamesATotalRowThatHasAWeight) {
+  const TGearCsvReading Reading = ReadGearCsvText("Item,Weight (g)\nTent,1000\nTOTAL,1000\n");
+  EXPECT_EQ(Reading.ItemCount(), 2u);
+  EXPECT_EQ(Reading.Notes, std::vector<std::string>{"Line 3: \"TOTAL\" has a weight and is added as an item"});
 }
 
 // A file without a category column fills one category named after the file;
