@@ -14,6 +14,7 @@
 #include "reports/ExchangeFile.h"
 #include "reports/GearCsv.h"
 #include "reports/ReportFiles.h"
+#include "gear/Units.h"
 #include "store/DataFileFormat.h"
 
 namespace {
@@ -21,6 +22,9 @@ const QString TextFileFilter = "Text File (*.txt)|*.txt";
 const QString CsvFileFilter = "CSV File (*.csv)|*.csv";
 // The gear list goes as exchange text or as CSV, by the file's extension.
 const QString GearFileFilter = TextFileFilter + "|" + CsvFileFilter;
+
+// The rows the preview of a CSV import shows.
+constexpr std::size_t PreviewRows = 10;
 
 bool IsCsv(const QString& FileName) { return HasFileExtension(ToStore(FileName), ".csv"); }
 
@@ -159,10 +163,41 @@ void TExchangeCommands::ImportGear(const QString& FileName) {
     ImportSection(ReadGearFile, FileName);
     return;
   }
+  IPrompts& Prompts = FForm.Context().Prompts;
+  const QString ShortName = QFileInfo(FileName).fileName();
+  const int Trip = FForm.Context().Trip();
+  TTravelerData& Store = FForm.TripData();
+  Store.GetTrip(Trip);  // no trip selected: said before the file is read
+  TGearCsvReading Reading;
   try {
-    ImportSection(ReadGearCsvFile, FileName);
+    TGearCsvOptions Options;
+    try {
+      Reading = ReadGearCsvFile(ToStore(FileName), Options);
+    } catch (const TCsvNoUnitError&) {
+      QStringList Units;
+      for (const TUnit& Unit : WeightUnits) Units.append(Unit.Name);
+      const int Chosen = Prompts.ChooseItem(
+          "Import Gear List", "The weights in \"" + ShortName + "\" name no unit. Which unit are they in?", Units);
+      if (Chosen < 0) return;
+      Options.WeightUnit = Chosen;
+      Reading = ReadGearCsvFile(ToStore(FileName), Options);
+    }
   } catch (const TCsvError& Failure) {
-    throw std::runtime_error("Nothing was imported from \"" + QFileInfo(FileName).fileName().toStdString() +
-                             "\". " + Failure.what());
+    throw std::runtime_error("Nothing was imported from \"" + ShortName.toStdString() + "\". " + Failure.what());
   }
+  CheckGearCategoriesFit(Store, Trip, Reading.Categories);
+  // What will be added, before anything is.
+  const int Unit = FForm.Context().WeightUnit();
+  TImportPreview Preview;
+  Preview.Title = "Import Gear List: " + ShortName;
+  for (const std::string& Line : GearCsvSummary(Reading, Unit)) Preview.Summary.append(QString::fromStdString(Line));
+  for (const std::string& Heading : GearCsvPreviewHeadings) Preview.Headings.append(QString::fromStdString(Heading));
+  for (const auto& Row : GearCsvFirstRows(Reading, Unit, PreviewRows)) {
+    QStringList Fields;
+    for (const std::string& Field : Row) Fields.append(QString::fromStdString(Field));
+    Preview.Rows.append(Fields);
+  }
+  if (!Prompts.PreviewImport(Preview)) return;
+  AddGearCategories(Store, Trip, std::move(Reading.Categories));
+  FForm.RefreshTripPages();
 }

@@ -31,6 +31,15 @@ class TTestHook : public IPrompts {
   bool Confirm(const QString& Text) override;
   void Error(const QString& Text) override { Print("error", Text); }
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
+  // The choice and the preview are printed and answered as by a user who cancels.
+  int ChooseItem(const QString& Caption, const QString& Prompt, const QStringList&) override {
+    Print("choice", Caption + "|" + Prompt);
+    return -1;
+  }
+  bool PreviewImport(const TImportPreview& Preview) override {
+    Print("preview", Preview.Summary.join("\n"));
+    return false;
+  }
   QStringList EditNote(const QStringList&) override { return {}; }
   QString OpenFileName(const QString& Title, const QString&, const QString&) override;
   QString SaveFileName(const QString& Title, const QString&, const QString&, const QString&) override;

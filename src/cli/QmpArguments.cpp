@@ -10,7 +10,7 @@ const std::vector<TSectionSwitch> ReportSectionSwitches = {
 
 namespace {
 
-enum TOption { UnitOption = 1, VolumeUnitOption = 2, OutputOption = 4, SectionOptions = 8 };
+enum TOption { UnitOption = 1, VolumeUnitOption = 2, OutputOption = 4, SectionOptions = 8, DryRunOption = 16 };
 
 struct TCommand {
   const char* Name;
@@ -37,9 +37,13 @@ const TCommand Commands[] = {
     {"export-gear", "export-gear TRIP FILE.csv [--unit UNIT]", "a trip's gear list as CSV", 2, UnitOption,
      "Writes the trip's gear list to FILE as CSV in the layout of the web\n"
      "gear-list tools, weights in grams unless --unit says otherwise.\n"},
-    {"import-gear", "import-gear TRIP FILE.csv", "adds a CSV gear list to a trip", 2, 0,
+    {"import-gear", "import-gear TRIP FILE.csv [--unit UNIT] [--dry-run]", "adds a CSV gear list to a trip", 2,
+     UnitOption | DryRunOption,
      "Adds the gear list of the CSV file FILE to the trip. A record that cannot\n"
-     "be read stops the import with its line and reason; nothing is added.\n"},
+     "be read stops the import with its line and reason; nothing is added.\n"
+     "The header may name its columns as spreadsheets do (Item, Weight (g),\n"
+     "Group, Qty...); weights may carry their unit (\"1 lb 10 oz\"). A file whose\n"
+     "weights name no unit anywhere needs --unit, the unit they are in.\n"},
     {"report", "report TRIP -o FILE [SECTIONS] [--unit UNIT] [--volume-unit UNIT]",
      "the report as .txt, .rtf or .pdf", 1,
      UnitOption | VolumeUnitOption | OutputOption | SectionOptions,
@@ -91,6 +95,9 @@ TQmpArguments ParseQmpArguments(const std::vector<std::string>& Arguments) {
     } else if (Argument == "--unit") {
       Result.WeightUnit = Value();
       Given |= UnitOption;
+    } else if (Argument == "--dry-run") {
+      Result.DryRun = true;
+      Given |= DryRunOption;
     } else if (Argument == "--volume-unit") {
       Result.VolumeUnit = Value();
       Given |= VolumeUnitOption;
@@ -130,6 +137,9 @@ std::string QmpHelp(const std::string& Name) {
       Text += "  --volume-unit UNIT  a volume unit of the planner: liters, cubic-inches, cups...\n"
               "                      (cubic meters unless given)\n";
     if (Command->Options & OutputOption) Text += "  -o, --output FILE   the report file to write\n";
+    if (Command->Options & DryRunOption)
+      Text += "  --dry-run           prints what would be added (columns, counts, total weight,\n"
+              "                      the first rows) and adds nothing\n";
     if (Command->Options & SectionOptions) {
       Text += "SECTIONS:\n";
       for (const TSectionSwitch& Section : ReportSectionSwitches) {

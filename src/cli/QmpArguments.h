@@ -26,6 +26,7 @@ struct TQmpArguments {
   bool Help = false;
   std::string Output;                   // -o FILE
   std::string WeightUnit;               // --unit UNIT, empty when not given
+  bool DryRun = false;                  // --dry-run
   std::string VolumeUnit;               // --volume-unit UNIT
   std::vector<bool> Sections;           // by ReportSectionSwitches: the switch was given
 };

@@ -22,6 +22,9 @@
 
 namespace {
 
+// The rows --dry-run shows, as many as the planner's preview.
+constexpr std::size_t PreviewRows = 10;
+
 std::string Lowered(std::string Text, bool DropBlanks) {
   std::string Result;
   for (char c : Text) {
@@ -182,13 +185,42 @@ class TQmp {
   }
 
   void ImportGear() {
+    TGearCsvOptions Options;
+    if (!A.WeightUnit.empty()) Options.WeightUnit = WeightUnitOf(A.WeightUnit, 0);
     TDataFolder Folder;
-    Folder.OpenForChange();
+    if (A.DryRun)
+      Folder.OpenForReading();
+    else
+      Folder.OpenForChange();
+    const int Into = Trip(Folder.Store(), A.Arguments[0]);
+    TGearCsvReading Reading;
     try {
-      ReadGearCsvFile(A.Arguments[1], Folder.Store(), Trip(Folder.Store(), A.Arguments[0]));
+      Reading = ReadGearCsvFile(A.Arguments[1], Options);
+    } catch (const TCsvNoUnitError& Failure) {
+      throw std::runtime_error(A.Arguments[1] + ": " + Failure.what() +
+                               "; name their unit with --unit UNIT (gram, kilogram, pound or ounce); "
+                               "nothing was imported");
     } catch (const TCsvError& Failure) {
       throw std::runtime_error(A.Arguments[1] + ": " + Failure.what() + "; nothing was imported");
     }
+    if (A.DryRun) {
+      // The summary of the planner's preview, in the unit given, else in the file's own.
+      const int Unit = Options.WeightUnit.value_or(Reading.FileUnit.value_or(KilogramsIndex));
+      for (const std::string& Line : GearCsvSummary(Reading, Unit)) Out << Line << '\n';
+      const auto Rows = GearCsvFirstRows(Reading, Unit, PreviewRows);
+      if (!Rows.empty()) {
+        Out << "First rows:\n";
+        for (const auto& Row : Rows) {
+          std::string Line;
+          for (std::size_t c = 0; c < Row.size(); ++c)
+            Line += (c ? " | " : "  ") + Row[c];
+          Out << Line << '\n';
+        }
+      }
+      Out << "Nothing was added (--dry-run).\n";
+      return;
+    }
+    AddGearCategories(Folder.Store(), Into, std::move(Reading.Categories));
     Saved(Folder);
   }
 

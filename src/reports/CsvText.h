@@ -3,6 +3,8 @@
 // may hold commas, line breaks and doubled double quotes. Plain C++.
 #pragma once
 
+#include <cstddef>
+#include <streambuf>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,9 +28,45 @@ struct TCsvRecord {
   std::vector<std::string> Fields;
 };
 
-// Every record of Text, a leading UTF-8 byte order mark dropped. Blank lines
-// are skipped. Throws TCsvError for a quoted field that is never closed or
-// is followed by anything but a comma or a line break.
+// The most a reader takes before it stops with a TCsvError, so that no input
+// makes it hold more than a record of bounded size.
+struct TCsvLimits {
+  std::size_t FieldBytes = static_cast<std::size_t>(-1);
+  std::size_t Fields = static_cast<std::size_t>(-1);
+};
+
+// Reads records one at a time from a stream, a leading UTF-8 byte order mark
+// dropped and blank lines skipped. Throws TCsvError for a quoted field that
+// is never closed or is followed by anything but a comma or a line break, and
+// for a field or record beyond Limits.
+class TCsvRecordReader {
+ public:
+  explicit TCsvRecordReader(std::streambuf& Input, TCsvLimits Limits = {});
+  // The next record that is not blank; false at the end of the input.
+  bool Next(TCsvRecord& Record);
+
+ private:
+  int Peek() {
+    return FPendingAt < FPending.size() ? static_cast<unsigned char>(FPending[FPendingAt]) : FInput.sgetc();
+  }
+  int Take() {
+    return FPendingAt < FPending.size() ? static_cast<unsigned char>(FPending[FPendingAt++]) : FInput.sbumpc();
+  }
+  bool AtLineBreak() { return Peek() == '\r' || Peek() == '\n'; }
+  void SkipLineBreak();
+  void ReadRecord(std::vector<std::string>& Fields);
+  void Append(std::string& Value, char c);
+  std::string PlainField();
+  std::string QuotedField();
+
+  std::streambuf& FInput;
+  TCsvLimits FLimits;
+  int FLine = 1;
+  std::string FPending;  // the start of a byte order mark that was none
+  std::size_t FPendingAt = 0;
+};
+
+// Every record of Text, read as TCsvRecordReader does.
 std::vector<TCsvRecord> ReadCsvRecords(std::string_view Text);
 
 // Value as one field: in double quotes, its double quotes doubled, when it

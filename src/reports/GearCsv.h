@@ -12,6 +12,7 @@
 // values of a new item. Plain C++.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,27 +33,83 @@ std::optional<int> GearCsvWeightUnit(const std::string& Name);
 // CR LF. A weight that is not a number throws TNumberTextError.
 std::string GearListCsv(const TTrip& Trip, int WeightUnit);
 
-// A gear list read from CSV, not yet in any trip.
+// A gear list read from CSV, not yet in any trip. Own, Necessity and Volume
+// have no column: the items get the values of a new item when added.
 struct TCsvGearItem {
-  std::string Name, Weight, Cost, Own, Necessity, Volume, Other;
+  std::string Name, Weight, Cost, Other;
 };
 struct TCsvGearCategory {
   std::string Name;
-  std::vector<TCsvGearItem> Items;
+  std::deque<TCsvGearItem> Items;  // grows without copying what was read
 };
 
-// Reads every record of Text; records of one Category go into one category,
-// categories in the order they first appear. The header may name the
-// columns in any order and letter case; Item Name, Category, weight and unit
-// are required, other columns are optional and unknown ones ignored. Throws
-// TCsvError naming the first line that cannot be read and why.
+// How to read a file.
+struct TGearCsvOptions {
+  // The unit of weights that name none; without it a file whose weights name
+  // no unit anywhere throws TCsvNoUnitError.
+  std::optional<int> WeightUnit;
+  // The category of the items of a file without a category column.
+  std::string CategoryName;
+};
+
+// The file names no unit for its weights: no unit column, none in the name
+// of the weight column, none in its cells.
+class TCsvNoUnitError : public TCsvError {
+ public:
+  using TCsvError::TCsvError;
+};
+
+// What a file holds and how it was read, for the preview before anything is added.
+struct TGearCsvReading {
+  std::vector<TCsvGearCategory> Categories;
+  std::string Columns;          // "name ← Item, weight ← Weight (g), ..."
+  bool Headerless = false;      // the web tools' ten fields without a header line
+  int LinesAboveHeader = 0;     // title lines skipped
+  int SummaryRows = 0;          // "Total" rows and rows without name and weight, skipped
+  std::vector<std::string> Notes;  // what was read in a way worth knowing, one a line
+  std::vector<std::string> Weightless;  // the items without a weight, added with weight 0: "Name" (line N)
+  std::optional<int> FileUnit;  // the unit most weights of the file are written in
+
+  std::size_t ItemCount() const;
+};
+
+// Reads every record of Text or of a stream; records of one category go into
+// one category, categories in the order they first appear. Throws TCsvError
+// naming the first line that cannot be read and why, also as soon as the file
+// holds more than the data file can (a text over 65,535 bytes, a list over
+// 65,535 entries), so that no input is read beyond that.
+TGearCsvReading ReadGearCsv(std::streambuf& Input, const TGearCsvOptions& Options = {});
+TGearCsvReading ReadGearCsvText(const std::string& Text, const TGearCsvOptions& Options = {});
+// The categories alone.
 std::vector<TCsvGearCategory> ReadGearListCsv(const std::string& Text);
 
-// Appends the categories with their items to trip Trip.
+// The total weight of what was read, in WeightUnit, computed as the planner
+// totals a gear list.
+long double GearCsvTotalWeight(const TGearCsvReading& Reading, int WeightUnit);
+// The summary of the preview: the columns, the counts and total weight in
+// WeightUnit, what was skipped and the notes; one item a line.
+std::vector<std::string> GearCsvSummary(const TGearCsvReading& Reading, int WeightUnit);
+// The first Count items as they will be added: category, name, weight in
+// WeightUnit with its label, cost, description.
+extern const std::vector<std::string> GearCsvPreviewHeadings;
+std::vector<std::vector<std::string>> GearCsvFirstRows(const TGearCsvReading& Reading, int WeightUnit,
+                                                       std::size_t Count);
+
+// Throws TFormatLimitError when adding the categories to trip Trip would take
+// the store past a limit of the data file.
+void CheckGearCategoriesFit(const TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories);
+
+// Appends the categories with their items to trip Trip, after checking that
+// the store can then still be saved (TFormatLimitError, nothing added).
 void AddGearCategories(TTravelerData& Store, int Trip, const std::vector<TCsvGearCategory>& Categories);
+// The same, emptying Categories as their items join the store.
+void AddGearCategories(TTravelerData& Store, int Trip, std::vector<TCsvGearCategory>&& Categories);
 
 // The file forms of the above. Export throws TFileIOError when the file
-// cannot be written; import reads the whole file first and adds nothing
-// unless every record can be read (TCsvError, TFileIOError).
+// cannot be written; import reads the file (as a stream, stopping at the
+// first record that cannot be read: TCsvError, TFileIOError) and adds
+// nothing unless every record can be read. A file without a category
+// column puts its items into a category named after the file.
 void WriteGearCsvFile(const std::string& FileName, const TTravelerData& Store, int Trip, int WeightUnit);
+TGearCsvReading ReadGearCsvFile(const std::string& FileName, TGearCsvOptions Options = {});
 void ReadGearCsvFile(const std::string& FileName, TTravelerData& Store, int Trip);

@@ -10,6 +10,15 @@
 class QPrinter;
 class QWidget;
 
+// What an import will add, shown before anything is added: summary lines
+// and the first rows under their headings.
+struct TImportPreview {
+  QString Title;
+  QStringList Summary;
+  QStringList Headings;
+  QList<QStringList> Rows;
+};
+
 class IPrompts {
  public:
   virtual ~IPrompts() = default;
@@ -29,6 +38,13 @@ class IPrompts {
   // The one-line text input dialog. Value holds the initial text and, when
   // the user confirms, the text typed; returns whether the user confirmed.
   virtual bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) = 0;
+
+  // The list choice dialog: Prompt above Items; the index chosen, -1 when
+  // cancelled.
+  virtual int ChooseItem(const QString& Caption, const QString& Prompt, const QStringList& Items) = 0;
+
+  // The import preview (OK, Cancel); true only for OK.
+  virtual bool PreviewImport(const TImportPreview& Preview) = 0;
 
   // The note dialog: shows Lines for editing; returns the lines as typed
   // when confirmed with Ok, and an empty list when closed in any other way.

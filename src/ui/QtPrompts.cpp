@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "ui/ImportPreviewDialog.h"
+
 namespace {
 
 void Box(QWidget* Parent, QMessageBox::Icon Icon, const QString& Text) {
@@ -65,6 +67,17 @@ QString QtPrompts::FilterSuffix(const QString& QtFilterEntry) {
   if (Open < 0 || Close < 0) return QString();
   const QString Suffix = QtFilterEntry.mid(Open + 3, Close - Open - 3);
   return Suffix.contains(QRegularExpression("[^A-Za-z0-9]")) ? QString() : Suffix;
+}
+
+int QtPrompts::ChooseItem(const QString& Caption, const QString& Prompt, const QStringList& Items) {
+  bool Chosen = false;
+  const QString Item = QInputDialog::getItem(FParent, Caption, Prompt, Items, 0, false, &Chosen);
+  return Chosen ? static_cast<int>(Items.indexOf(Item)) : -1;
+}
+
+bool QtPrompts::PreviewImport(const TImportPreview& Preview) {
+  TImportPreviewDialog Dialog(Preview, FParent);
+  return Dialog.exec() == QDialog::Accepted;
 }
 
 void QtPrompts::ShowMessage(const QString& Text) { Box(FParent, QMessageBox::NoIcon, Text); }

@@ -21,6 +21,8 @@ class QtPrompts : public IPrompts {
   bool ConfirmDefaultNo(const QString& Text) override;
   void Error(const QString& Text) override;
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
+  int ChooseItem(const QString& Caption, const QString& Prompt, const QStringList& Items) override;
+  bool PreviewImport(const TImportPreview& Preview) override;
   QStringList EditNote(const QStringList& Lines) override;
   QString OpenFileName(const QString& Title, const QString& Filter,
                        const QString& DefaultSuffix) override;

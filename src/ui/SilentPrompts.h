@@ -14,6 +14,8 @@ class TSilentPrompts : public IPrompts {
   bool Confirm(const QString&) override { return false; }
   void Error(const QString& Text) override { std::fprintf(stderr, "error box: %s\n", qPrintable(Text)); }
   bool InputQuery(const QString&, const QString&, QString&) override { return false; }
+  int ChooseItem(const QString&, const QString&, const QStringList&) override { return -1; }
+  bool PreviewImport(const TImportPreview&) override { return false; }
   QStringList EditNote(const QStringList&) override { return {}; }
   QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
   QString SaveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }

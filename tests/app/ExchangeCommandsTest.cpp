@@ -127,6 +127,7 @@ TEST_F(ExchangeCommandsTest, GearListAsCsvFromTheGearPageAndTheFileMenu) {
 
   Form->ComboBox1->setCurrentIndex(1);
   Prompts.FileAnswers = {QString::fromStdString(Csv)};
+  Prompts.PreviewAnswers = {true};
   Form->GearPage->Button42->click();
   ASSERT_EQ(Store().GearCategoryCount(1), 1);
   EXPECT_EQ(Store().GetGearItem(1, 0, 0).Weight, "2");
@@ -155,4 +156,50 @@ TEST_F(ExchangeCommandsTest, GearListAsCsvFromTheGearPageAndTheFileMenu) {
   Prompts.FileAnswers = {QString::fromStdString(Folder.File("trip.csv"))};
   Form->ExportCurrentTripPlanToFile1->trigger();
   EXPECT_EQ(FileText(Folder.File("trip.csv")).rfind("Quillmoor Planner Exported File\r\n", 0), 0u);
+}
+
+// The preview comes before anything is added: Cancel adds nothing, OK adds
+// what it showed. A file whose weights name no unit asks for one first.
+TEST_F(ExchangeCommandsTest, CsvImportShowsWhatItWillAddFirst) {
+  OpenWithTrips({"Granite"});
+  Form->ComboBox2->setCurrentIndex(0);  // grams
+  Folder.Write("pack.csv", [] {
+    const std::string Text = "My pack,,\ngroup,gear,wt\nShelter,Tent,1.5\nShelter,Stakes,\nTOTAL,,\n";
+    return std::vector<std::uint8_t>(Text.begin(), Text.end());
+  }());
+  const QString File = QString::fromStdString(Folder.File("pack.csv"));
+  const QString Preview =
+      "Columns: name \u2190 gear, weight \u2190 wt, category \u2190 group\n"
+      "1 category, 2 items, total weight 680.3893642 gr\n"
+      "Skipped: 1 line above the header, 1 summary row\n"
+      "No weight, added with weight 0: \"Stakes\" (line 4)\n"
+      "Shelter | Tent | 680.3893642 gr | 0 | \n"
+      "Shelter | Stakes | 0 gr | 0 | ";
+
+  Prompts.FileAnswers = {File};
+  Prompts.ChoiceAnswers = {2};  // Pounds
+  Prompts.PreviewAnswers = {false};
+  Form->ImportGearListFromCsvFile1->trigger();
+  EXPECT_EQ(Prompts.All(), (QStringList{"open: Open CSV file",
+                                        "choice: Import Gear List|The weights in \"pack.csv\" name no unit. Which "
+                                        "unit are they in?",
+                                        "preview: " + Preview}));
+  EXPECT_EQ(Store().GearCategoryCount(0), 0);
+
+  Prompts.Clear();
+  Prompts.FileAnswers = {File};
+  Prompts.ChoiceAnswers = {-1};
+  Form->ImportGearListFromCsvFile1->trigger();
+  EXPECT_EQ(Prompts.Texts("preview"), QStringList());  // no unit, no import
+  EXPECT_EQ(Store().GearCategoryCount(0), 0);
+
+  Prompts.Clear();
+  Prompts.FileAnswers = {File};
+  Prompts.ChoiceAnswers = {2};
+  Prompts.PreviewAnswers = {true};
+  Form->GearPage->Button42->click();
+  ASSERT_EQ(Store().GearCategoryCount(0), 1);
+  ASSERT_EQ(Store().GearItemCount(0, 0), 2);
+  EXPECT_EQ(Store().GetGearItem(0, 0, 0).Weight, "0.68038936415346");
+  EXPECT_EQ(Form->GearPage->ElTree1->CategoryRowCount(), 1);
 }

@@ -240,6 +240,36 @@ TEST_F(QmpTest, ShowsAndExportsFiguresStoredWithADecimalComma) {
             std::string::npos);
 }
 
+// A spreadsheet's gear list: --dry-run prints the preview's summary and adds
+// nothing; a file whose weights name no unit needs --unit.
+TEST_F(QmpTest, ImportsASpreadsheetGearListWithItsUnitAndDryRun) {
+  const std::string Sheet = "group,gear,count,wt\nShelter,Tent,1,40\nShelter,Stakes,8,\"0,5\"\nTotal,,,\n";
+  Data.Write("sheet.csv", std::vector<std::uint8_t>(Sheet.begin(), Sheet.end()));
+  const std::string Before = DataFile();
+  TRun Run = Qmp({"import-gear", "2", "sheet.csv"});
+  EXPECT_EQ(Run.Code, 1);
+  EXPECT_EQ(Run.Err, "qmp: " + Data.File("sheet.csv") +
+                         ": Line 1: the weights name no unit: there is no unit column and no unit in the weight "
+                         "column's name or its cells; name their unit with --unit UNIT (gram, kilogram, pound or "
+                         "ounce); nothing was imported\n");
+  Run = Qmp({"import-gear", "2", "sheet.csv", "--unit", "oz", "--dry-run"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_EQ(Run.Out,
+            "Columns: name \xE2\x86\x90 gear, weight \xE2\x86\x90 wt, qty \xE2\x86\x90 count, category \xE2\x86\x90 "
+            "group\n"
+            "1 category, 2 items, total weight 44 oz\n"
+            "Skipped: 1 summary row\n"
+            "First rows:\n"
+            "  Shelter | Tent | 40 oz | 0 | \n"
+            "  Shelter | Stakes | 4 oz | 0 | \n"
+            "Nothing was added (--dry-run).\n");
+  EXPECT_EQ(DataFile(), Before);
+  Run = Qmp({"import-gear", "2", "sheet.csv", "--unit", "ounce"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_EQ(Run.Out + Run.Err, "");
+  EXPECT_EQ(Qmp({"show", "2", "--unit", "oz"}).Out.substr(0, 29), "Trip: Coast 2\nGear weight: 44");  // to 15 digits
+}
+
 TEST_F(QmpTest, RefusesToChangeAFolderThatIsOpenInTheplanner) {
   QLockFile Lock(QString::fromStdString(Data.File(LockFileName)));
   ASSERT_TRUE(Lock.tryLock(0));

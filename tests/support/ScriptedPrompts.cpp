@@ -42,6 +42,18 @@ bool TScriptedPrompts::InputQuery(const QString& Caption, const QString& Prompt,
   return true;
 }
 
+int TScriptedPrompts::ChooseItem(const QString& Caption, const QString& Prompt, const QStringList&) {
+  Shown.push_back({"choice", Caption + "|" + Prompt});
+  return Take(ChoiceAnswers, -1);
+}
+
+bool TScriptedPrompts::PreviewImport(const TImportPreview& Preview) {
+  QStringList Lines = Preview.Summary;
+  for (const QStringList& Row : Preview.Rows) Lines.append(Row.join(" | "));
+  Shown.push_back({"preview", Lines.join("\n")});
+  return Take(PreviewAnswers, false);
+}
+
 QStringList TScriptedPrompts::EditNote(const QStringList& Lines) {
   Shown.push_back({"note", Lines.join("\n")});
   LastNoteShown = Lines;

@@ -12,8 +12,12 @@
 #include "ui/Prompts.h"
 
 struct TShownPrompt {
-  QString Kind;  // "message", "information", "confirm", "error", "input", "note", "open", "save", "print", "url"
-  QString Text;  // the text shown (for input: caption + "|" + prompt; files: the title)
+  // "message", "information", "confirm", "error", "input", "choice", "preview", "note", "open", "save",
+  // "print", "url"
+  QString Kind;
+  // The text shown (for input and choice: caption + "|" + prompt; files: the
+  // title; preview: the summary lines, then each row's fields joined by " | ")
+  QString Text;
 };
 
 class TScriptedPrompts : public IPrompts {
@@ -25,6 +29,8 @@ class TScriptedPrompts : public IPrompts {
   std::deque<QString> FileAnswers;
   std::deque<bool> PrintAnswers;
   std::deque<bool> UrlAnswers;  // false: no program of the desktop opens it
+  std::deque<int> ChoiceAnswers;  // -1 answers Cancel
+  std::deque<bool> PreviewAnswers;
 
   std::vector<TShownPrompt> Shown;
   QStringList OpenedUrls;
@@ -44,6 +50,8 @@ class TScriptedPrompts : public IPrompts {
   bool Confirm(const QString& Text) override;
   void Error(const QString& Text) override;
   bool InputQuery(const QString& Caption, const QString& Prompt, QString& Value) override;
+  int ChooseItem(const QString& Caption, const QString& Prompt, const QStringList& Items) override;
+  bool PreviewImport(const TImportPreview& Preview) override;
   QStringList EditNote(const QStringList& Lines) override;
   QString OpenFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix) override;
   QString SaveFileName(const QString& Title, const QString& Filter, const QString& DefaultSuffix,
