@@ -120,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         TCase{{"calc", "1+2*3"}, 0, "7\n", ""},
         TCase{{"calc", "-1+2"}, 0, "1\n", ""},
         TCase{{"calc", "1+"}, 1, "", "qmp: "},
+        // A failure is a failure wherever it happens, and a division by zero is one.
+        TCase{{"calc", "ln(0)"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "x:=ln(0)"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "x:=y*2"}, 1, "", "qmp: Unknown variable:y\n"},
+        TCase{{"calc", "1/0"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "2/1e-9"}, 0, "2000000000\n", ""},
+        TCase{{"calc", "x:=4; x/2"}, 0, "2\n", ""},
         TCase{{}, 2, "", "Usage: qmp [--data-folder DIR] COMMAND"},
         TCase{{"frobnicate"}, 2, "", "qmp: unknown command frobnicate\n"},
         TCase{{"list", "--gear"}, 2, "", "qmp: list does not take the option given"},
