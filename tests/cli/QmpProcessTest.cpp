@@ -176,6 +176,36 @@ TEST_F(QmpTest, ExportsAndImportsATripAsExchangeText) {
   EXPECT_EQ(DataFile(), Before);
 }
 
+TEST_F(QmpTest, ImportOfAFileCutShortOrPastALimitAddsNothing) {
+  TTravelerData Store;
+  Store.LoadFromFile(Data.File(DataFileName));
+  const std::string Whole = ExchangeText(Store.GetTrip(0), TExchangeSections::WholeTrip());
+  const std::string Cut = Whole.substr(0, Whole.find("[SHOPPING]") + 4);
+  Data.Write("cut.txt", std::vector<std::uint8_t>(Cut.begin(), Cut.end()));
+  std::string Long = Whole.substr(0, Whole.find("[GEAR LIST]")) + "[GEAR LIST]\r\n\t[" + std::string(1 << 20, 'x');
+  Data.Write("long.txt", std::vector<std::uint8_t>(Long.begin(), Long.end()));
+  const std::string Before = DataFile();
+  const struct {
+    const char* File;
+    std::string Err;
+  } Cases[] = {
+      {"cut.txt", "qmp: " + Data.File("cut.txt") +
+                      ": The file ends at line 26, inside the logistics plan \"H\" of its [TRAVELING PLANS] section, "
+                      "before the [BUDGET] section and budget line: it is incomplete; nothing was imported\n"},
+      {"long.txt",
+       "qmp: Cannot import the file: line 8 is longer than any line a trip file can hold; the data file holds at "
+       "most 65535 bytes in one text.\n"},
+      // A device without line ends is no trip file; it is not read on and on.
+      {"/dev/zero", "qmp: This is not an Quillmoor Planner Exported File.\n"},
+  };
+  for (const auto& Case : Cases) {
+    const TRun Run = Qmp({"import", Case.File});
+    EXPECT_EQ(Run.Code, 1) << Case.File;
+    EXPECT_EQ(Run.Err, Case.Err);
+    EXPECT_EQ(DataFile(), Before) << Case.File;
+  }
+}
+
 TEST_F(QmpTest, ExportsAndImportsAGearListAsCsv) {
   TRun Run = Qmp({"export-gear", "1", "gear.csv"});
   ASSERT_EQ(Run.Code, 0) << Run.Err;
