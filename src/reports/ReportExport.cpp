@@ -1,14 +1,12 @@
 #include "reports/ReportExport.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <memory>
 
 #include "gear/FieldText.h"
 #include "reports/ReportDocument.h"
 #include "reports/ReportFiles.h"
+#include "reports/ReportPdf.h"
 #include "reports/Utf8Text.h"
 #include "store/Traveler.h"
 #include "widgets/RtfReader.h"
@@ -47,20 +45,7 @@ QPageSize::PageSizeId ReportPageSize(const QLocale& Locale) {
 }
 
 QByteArray ReportPdf(const QTextDocument& Document, QPageSize::PageSizeId PageSize) {
-  QByteArray Bytes;
-  {
-    QBuffer Buffer(&Bytes);
-    Buffer.open(QIODevice::WriteOnly);
-    QPdfWriter Writer(&Buffer);
-    Writer.setTitle(ReportPrintTitle);
-    Writer.setCreator("Quillmoor Planner");
-    Writer.setPageLayout(QPageLayout(QPageSize(PageSize), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    // Printing lays out a copy on the page and keeps the text as text.
-    const std::unique_ptr<QTextDocument> Copy(Document.clone());
-    Copy->documentLayout();
-    Copy->print(&Writer);
-  }
-  return Bytes;
+  return TReportPdfWriter(ReportPrintTitle, PageSize).Write(Document);
 }
 
 void WriteReportFile(const std::string& Path, const QTextDocument& Document) {

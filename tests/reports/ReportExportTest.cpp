@@ -6,7 +6,15 @@
 #include "ReportsFixture.h"
 #include "gear/GearPage.h"
 #include "pages/RecipesPage.h"
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <fstream>
+
 #include "reports/ReportExport.h"
+#include "reports/ReportPdf.h"
+#include "support/TempDir.h"
 #include "widgets/RtfReader.h"
 
 namespace {
@@ -57,6 +65,70 @@ TEST_F(ReportsTest, ExportWritesAPdfForAPdfName) {
   const std::string Shown = FileText(Info);
   EXPECT_NE(Shown.find("Title:           Quillmoor Planner Report\n"), std::string::npos) << Shown;
   EXPECT_NE(Shown.find("Sierra High Route 2024"), std::string::npos) << Shown;
+}
+
+// The text of a PDF, page by page (pdftotext ends each with a form feed).
+QStringList PdfPages(const QByteArray& Pdf, const TTempDir& Folder) {
+  const std::string Path = Folder.File("pages.pdf");
+  std::ofstream(Path, std::ios::binary).write(Pdf.constData(), Pdf.size());
+  std::system(("pdftotext -layout '" + Path + "' '" + Path + ".txt'").c_str());
+  std::ifstream In(Path + ".txt", std::ios::binary);
+  const QString Text = QString::fromStdString(std::string(std::istreambuf_iterator<char>(In), {}));
+  QStringList Pages = Text.split('\f');
+  if (!Pages.isEmpty() && Pages.last().trimmed().isEmpty()) Pages.removeLast();
+  return Pages;
+}
+
+// Laid out part by part, a report gives the pages one layout of the whole
+// gives: the same text on the same pages, numbered on across the parts, long
+// paragraphs and tables included.
+TEST(ReportPdfTest, PartsGiveThePagesOfTheWholeDocument) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  for (int n = 0; n < 400; ++n) {
+    if (n) Cursor.insertBlock();
+    Cursor.insertText(QString("Gear item %1 weighs %2 kg").arg(n).arg(n % 7));
+    if (n == 150) {
+      Cursor.insertTable(2, 2)->cellAt(1, 1).firstCursorPosition().insertText("In a table");
+      Cursor.movePosition(QTextCursor::End);
+    }
+  }
+  QTextDocument Whole;
+  Whole.setPlainText(Document.toPlainText());
+  const QStringList Expected = PdfPages(TReportPdfWriter("T", QPageSize::A4).Write(Document), Folder);
+  for (const int Part : {200, 1000, 5000}) {
+    TReportPdfWriter Writer("T", QPageSize::A4);
+    Writer.SetPartCharacters(Part);
+    const QStringList Pages = PdfPages(Writer.Write(Document), Folder);
+    ASSERT_EQ(Pages.size(), Expected.size()) << Part;
+    for (int p = 0; p < Pages.size(); ++p) {
+      EXPECT_EQ(Pages[p].simplified(), Expected[p].simplified()) << "page " << p + 1 << ", parts of " << Part;
+      EXPECT_TRUE(Pages[p].trimmed().endsWith(QString::number(p + 1))) << Pages[p].toStdString();
+    }
+  }
+  EXPECT_GE(Expected.size(), 5);
+  EXPECT_TRUE(Expected.join("").contains("In a table"));
+  EXPECT_TRUE(Expected.last().contains("Gear item 399 weighs"));
+}
+
+// A paragraph longer than a part is cut into pieces that follow on.
+TEST(ReportPdfTest, ALongParagraphIsWrittenWhole) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QString Text;
+  for (int n = 0; n < 3000; ++n) Text += QString("word%1 ").arg(n);
+  QTextDocument Document;
+  QTextCursor(&Document).insertText(Text.trimmed());
+  TReportPdfWriter Writer("T", QPageSize::A4);
+  Writer.SetPartCharacters(1000);
+  const QString Written = PdfPages(Writer.Write(Document), Folder).join(" ");
+  QStringList Words = Written.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+  Words.erase(std::remove_if(Words.begin(), Words.end(), [](const QString& W) { return !W.startsWith("word"); }),
+              Words.end());
+  ASSERT_EQ(Words.size(), 3000);
+  for (int n = 0; n < 3000; ++n) ASSERT_EQ(Words[n], QString("word%1").arg(n));
 }
 
 TEST(ReportPageSizeTest, LetterWhereTheLocaleUsesIt) {

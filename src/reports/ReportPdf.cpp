@@ -1,0 +1,245 @@
+#include "reports/ReportPdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// Positions of a layout are 26.6 fixed point: beyond 2^25 units they wrap.
+// A part must stay well below that.
+constexpr qreal LongestPart = 30000000;
+
+// A run of the document that goes into a part whole: a top-level paragraph,
+// a piece of a long one, or a table (any frame).
+struct TUnit {
+  int Start = 0;  // first position
+  int End = 0;    // the position after the last character, block end excluded
+  bool IsParagraph = true;
+  bool ContinuesParagraph = false;  // a piece of a paragraph after its first
+};
+
+// The document's top-level runs, long paragraphs cut into pieces of about
+// Longest characters (at a space where there is one near).
+std::vector<TUnit> UnitsOf(const QTextDocument& Document, int Longest) {
+  std::vector<TUnit> Units;
+  for (auto It = Document.rootFrame()->begin(); !It.atEnd(); ++It) {
+    if (QTextFrame* Frame = It.currentFrame()) {
+      Units.push_back({Frame->firstPosition() - 1, Frame->lastPosition() + 1, false, false});
+      continue;
+    }
+    const QTextBlock Block = It.currentBlock();
+    const int Start = Block.position();
+    const int End = Start + Block.length() - 1;
+    if (End - Start <= Longest) {
+      Units.push_back({Start, End, true, false});
+      continue;
+    }
+    const QString Text = Block.text();
+    int From = 0;
+    while (From < Text.size()) {
+      int To = std::min<int>(From + Longest, static_cast<int>(Text.size()));
+      if (To < Text.size()) {
+        const int Space = static_cast<int>(Text.lastIndexOf(' ', To));
+        if (Space > From + Longest / 2) To = Space + 1;
+      }
+      Units.push_back({Start + From, Start + To, true, From > 0});
+      From = To;
+    }
+  }
+  return Units;
+}
+
+// One part laid out on the pages of the printer, as QTextDocument::print
+// lays out a document without a page size of its own: 2 cm margins, page
+// numbers at the foot.
+class TPart {
+ public:
+  TPart(const QTextDocument& Source, const std::vector<TUnit>& Units, std::size_t First, std::size_t Last,
+        QPainter& Painter, QSizeF Body)
+      : FDocument(std::make_unique<QTextDocument>()) {
+    FDocument->setDefaultFont(Source.defaultFont());
+    FDocument->setDefaultTextOption(Source.defaultTextOption());
+    FDocument->setDocumentMargin(Source.documentMargin());
+    FDocument->setDefaultStyleSheet(Source.defaultStyleSheet());
+    QTextCursor Into(FDocument.get());
+    QTextCursor From(const_cast<QTextDocument*>(&Source));
+    for (std::size_t u = First; u < Last; ++u) {
+      const TUnit& Unit = Units[u];
+      if (u > First) Into.insertBlock();
+      const int Begin = Into.position();
+      From.setPosition(Unit.Start);
+      From.setPosition(Unit.End, QTextCursor::KeepAnchor);
+      if (Unit.IsParagraph) {
+        // The paragraph's own format; a piece after the first goes on
+        // without a gap or an indent of its first line.
+        QTextBlockFormat Format = Source.findBlock(Unit.Start).blockFormat();
+        if (Unit.ContinuesParagraph) {
+          Format.setTopMargin(0);
+          Format.setTextIndent(0);
+        }
+        if (u + 1 < Units.size() && Units[u + 1].ContinuesParagraph) Format.setBottomMargin(0);
+        Into.setBlockFormat(Format);
+        Into.setBlockCharFormat(Source.findBlock(Unit.Start).charFormat());
+      }
+      if (Unit.End > Unit.Start) Into.insertFragment(QTextDocumentFragment(From));
+      FStarts.push_back(Begin);
+    }
+    QAbstractTextDocumentLayout* Layout = FDocument->documentLayout();
+    Layout->setPaintDevice(Painter.device());
+    const int Dpi = Painter.device()->logicalDpiY();
+    // 2 cm margins, given at the screen's resolution as print() gives them.
+    const qreal SourceDpiX = 96, SourceDpiY = 96;
+    QTextFrameFormat Frame = FDocument->rootFrame()->frameFormat();
+    Frame.setLeftMargin(int((2 / 2.54) * SourceDpiX));
+    Frame.setRightMargin(int((2 / 2.54) * SourceDpiX));
+    Frame.setTopMargin(int((2 / 2.54) * SourceDpiY));
+    Frame.setBottomMargin(int((2 / 2.54) * SourceDpiY));
+    FDocument->rootFrame()->setFrameFormat(Frame);
+    FDocument->setPageSize(Body);
+    FBody = Body;
+    const qreal ScaleX = Painter.device()->logicalDpiX() / SourceDpiX;
+    const qreal ScaleY = Dpi / SourceDpiY;
+    FPageNumberAt = QPointF(Body.width() - int((2 / 2.54) * SourceDpiX) * ScaleX,
+                            Body.height() - int((2 / 2.54) * SourceDpiY) * ScaleY +
+                                QFontMetrics(FDocument->defaultFont(), Painter.device()).ascent() + 5 * Dpi / 72.0);
+    if (Layout->documentSize().height() > LongestPart)
+      throw std::runtime_error(
+          "The report cannot be written as PDF: one of its tables is too long to lay out on pages.");
+  }
+
+  int PageCount() const { return FDocument->pageCount(); }
+
+  // The first page, after page 0, that begins with one of the part's
+  // paragraphs, every unit before it ending on an earlier page; the part can
+  // stop there and the next go on from that paragraph. Sets Unit to the
+  // paragraph's index within the part. 0 when there is none.
+  int LastCleanPageStart(const std::vector<TUnit>& Units, std::size_t First, std::size_t& Unit) const {
+    QAbstractTextDocumentLayout* Layout = FDocument->documentLayout();
+    const std::size_t Count = FStarts.size();
+    for (int Page = PageCount() - 1; Page > 0; --Page) {
+      const qreal Top = Page * FBody.height();
+      // The first unit that starts on this page or later.
+      std::size_t k = Count;
+      for (std::size_t u = Count; u-- > 1;) {
+        if (!Units[First + u].IsParagraph) continue;
+        if (LineTop(FStarts[u], true) >= Top) k = u;
+        else break;
+      }
+      if (k == Count || k == 0 || !Units[First + k - 1].IsParagraph) continue;
+      if (LineTop(FStarts[k - 1], false) > Top) continue;
+      Unit = k;
+      return Page;
+    }
+    return 0;
+  }
+
+  // The top of the first line (First) or the bottom of the last line of the
+  // paragraph at Position. A line that would cross the foot of a page is
+  // moved onto the next page within its paragraph, so the lines tell where
+  // a paragraph shows, not the paragraph's own position.
+  qreal LineTop(int Position, bool First) const {
+    // Paragraphs of the top level: their layout's position is on the page.
+    FDocument->documentLayout()->blockBoundingRect(FDocument->findBlock(Position));  // laid out
+    const QTextLayout* Lines = FDocument->findBlock(Position).layout();
+    const qreal Origin = Lines->position().y();
+    if (Lines->lineCount() == 0) return Origin;
+    if (First) return Origin + Lines->lineAt(0).y();
+    const QTextLine Last = Lines->lineAt(Lines->lineCount() - 1);
+    return Origin + Last.y() + Last.height();
+  }
+
+  // Prints the part's page Index (from 0) as page Number of the report.
+  void PrintPage(QPainter& Painter, int Index, int Number) const {
+    Painter.save();
+    Painter.translate(0, -Index * FBody.height());
+    const QRectF View(0, Index * FBody.height(), FBody.width(), FBody.height());
+    QAbstractTextDocumentLayout::PaintContext Context;
+    Painter.setClipRect(View);
+    Context.clip = View;
+    Context.palette.setColor(QPalette::Text, Qt::black);
+    FDocument->documentLayout()->draw(&Painter, Context);
+    Painter.setClipping(false);
+    Painter.setFont(FDocument->defaultFont());
+    const QString PageText = QString::number(Number);
+    Painter.drawText(qRound(FPageNumberAt.x() - Painter.fontMetrics().horizontalAdvance(PageText)),
+                     qRound(FPageNumberAt.y() + View.top()), PageText);
+    Painter.restore();
+  }
+
+ private:
+  std::unique_ptr<QTextDocument> FDocument;
+  std::vector<int> FStarts;  // of each unit in the part's document
+  QSizeF FBody;
+  QPointF FPageNumberAt;
+};
+
+}  // namespace
+
+QByteArray TReportPdfWriter::Write(const QTextDocument& Document) const {
+  QByteArray Bytes;
+  QBuffer Buffer(&Bytes);
+  Buffer.open(QIODevice::WriteOnly);
+  QPdfWriter Writer(&Buffer);
+  Writer.setTitle(FTitle);
+  Writer.setCreator("Quillmoor Planner");
+  Writer.setPageLayout(QPageLayout(QPageSize(FPageSize), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  // As print() does for a document without margins of its own.
+  Writer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+  QPainter Painter(&Writer);
+  if (!Painter.isActive()) throw std::runtime_error("The report cannot be written as PDF.");
+  const QSizeF Body(Writer.width(), Writer.height());
+  const std::vector<TUnit> Units = UnitsOf(Document, FPartCharacters);
+  int Number = 0;
+  std::size_t First = 0;
+  // The units from First on that hold up to about Characters characters, at
+  // least one.
+  const auto PartEnd = [&Units](std::size_t First, long long Characters) {
+    std::size_t Last = First;
+    long long Taken = 0;
+    while (Last < Units.size() && (Last == First || Taken + (Units[Last].End - Units[Last].Start) <= Characters)) {
+      Taken += Units[Last].End - Units[Last].Start + 1;
+      ++Last;
+    }
+    return Last;
+  };
+  do {
+    long long Characters = FPartCharacters;
+    std::size_t Last = PartEnd(First, Characters);
+    auto Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+    // A part ends on a page that begins with a paragraph: it must fill more
+    // than one page, or the next part would begin on a new page.
+    while (Part->PageCount() < 3 && Last < Units.size()) {
+      Characters *= 2;
+      Last = PartEnd(First, Characters);
+      Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+    }
+    int Pages = Part->PageCount();
+    std::size_t Next = Last;
+    if (Last < Units.size()) {
+      std::size_t Unit = 0;
+      if (const int Page = Part->LastCleanPageStart(Units, First, Unit)) {
+        Pages = Page;
+        Next = First + Unit;
+      }
+    }
+    for (int Page = 0; Page < Pages; ++Page) {
+      if (Number > 0 && !Writer.newPage()) throw std::runtime_error("The report cannot be written as PDF.");
+      Part->PrintPage(Painter, Page, ++Number);
+    }
+    First = Next;
+  } while (First < Units.size());
+  Painter.end();
+  return Bytes;
+}
