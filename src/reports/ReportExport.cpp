@@ -1,6 +1,7 @@
 #include "reports/ReportExport.h"
 
 #include <QTextDocument>
+#include <filesystem>
 #include <memory>
 
 #include "gear/FieldText.h"
@@ -17,6 +18,10 @@ const char* const ReportPrintTitle = "Quillmoor Planner Report";
 
 void CompileReportDocument(QTextDocument& Document, const TTrip& Trip, const TDisplayUnits& Units,
                            const TReportChoice& Chosen, const std::string& Footer) {
+  // A template past the size the reader takes is refused before it is read.
+  std::error_code Failed;
+  const auto Size = std::filesystem::file_size(ReportTemplateFileName, Failed);
+  if (!Failed && Size > MaxRichTextBytes) throw TRichTextTooLargeError(static_cast<std::size_t>(Size));
   SetRtfDocument(Document, ReadRtf(ReadWholeTextFile(ReportTemplateFileName)));
   TReportDocument Report(Document);
   CompileReportText(Report, TReportSections(Trip, Units, Utf8OfStoreText), Chosen, Footer);

@@ -31,20 +31,16 @@ struct TUnit {
 };
 
 // The document's top-level runs, long paragraphs cut into pieces of about
-// Longest characters (at a space where there is one near).
-std::vector<TUnit> UnitsOf(const QTextDocument& Document, int Longest) {
-  std::vector<TUnit> Units;
-  for (auto It = Document.rootFrame()->begin(); !It.atEnd(); ++It) {
-    if (QTextFrame* Frame = It.currentFrame()) {
-      Units.push_back({Frame->firstPosition() - 1, Frame->lastPosition() + 1, false, false});
-      continue;
-    }
-    const QTextBlock Block = It.currentBlock();
+// Longest characters (at a space where there is one near). A table longer
+// than that (its rows would be laid out and drawn whole on each of its pages)
+// gives the paragraphs of its cells, one after another.
+void AddParagraph(std::vector<TUnit>& Units, const QTextBlock& Block, int Longest) {
+  {
     const int Start = Block.position();
     const int End = Start + Block.length() - 1;
     if (End - Start <= Longest) {
       Units.push_back({Start, End, true, false});
-      continue;
+      return;
     }
     const QString Text = Block.text();
     int From = 0;
@@ -56,6 +52,30 @@ std::vector<TUnit> UnitsOf(const QTextDocument& Document, int Longest) {
       }
       Units.push_back({Start + From, Start + To, true, From > 0});
       From = To;
+    }
+  }
+}
+
+// The paragraphs of every cell of the table Frame, one after another.
+std::vector<TUnit> TableParagraphs(const QTextDocument& Document, const QTextFrame& Frame, int Longest) {
+  std::vector<TUnit> Units;
+  for (QTextBlock Block = Document.findBlock(Frame.firstPosition());
+       Block.isValid() && Block.position() <= Frame.lastPosition(); Block = Block.next())
+    AddParagraph(Units, Block, Longest);
+  return Units;
+}
+
+std::vector<TUnit> UnitsOf(const QTextDocument& Document, int Longest) {
+  std::vector<TUnit> Units;
+  for (auto It = Document.rootFrame()->begin(); !It.atEnd(); ++It) {
+    QTextFrame* Frame = It.currentFrame();
+    if (!Frame) {
+      AddParagraph(Units, It.currentBlock(), Longest);
+    } else if (Frame->lastPosition() - Frame->firstPosition() <= Longest) {
+      Units.push_back({Frame->firstPosition() - 1, Frame->lastPosition() + 1, false, false});
+    } else {
+      const std::vector<TUnit> Cells = TableParagraphs(Document, *Frame, Longest);
+      Units.insert(Units.end(), Cells.begin(), Cells.end());
     }
   }
   return Units;
@@ -114,12 +134,32 @@ class TPart {
     FPageNumberAt = QPointF(Body.width() - int((2 / 2.54) * SourceDpiX) * ScaleX,
                             Body.height() - int((2 / 2.54) * SourceDpiY) * ScaleY +
                                 QFontMetrics(FDocument->defaultFont(), Painter.device()).ascent() + 5 * Dpi / 72.0);
-    if (Layout->documentSize().height() > LongestPart)
-      throw std::runtime_error(
-          "The report cannot be written as PDF: one of its tables is too long to lay out on pages.");
+  }
+
+  // Whether the part is too long to lay out (a table that cannot be cut).
+  bool TooLong() const {
+    const qreal Height = FDocument->documentLayout()->documentSize().height();
+    return Height > LongestPart || Height < 0;
   }
 
   int PageCount() const { return FDocument->pageCount(); }
+
+  // The part's first table (by its index among the part's units) that is
+  // taller than two pages, or -1. Each page would draw such a table whole.
+  int TallTable(const std::vector<TUnit>& Units, std::size_t First) const {
+    std::size_t u = 0;
+    for (auto It = FDocument->rootFrame()->begin(); !It.atEnd(); ++It) {
+      QTextFrame* Frame = It.currentFrame();
+      if (!Frame) continue;
+      while (u < FStarts.size() && Units[First + u].IsParagraph) ++u;
+      if (u == FStarts.size()) break;
+      const qreal Height = FDocument->documentLayout()->frameBoundingRect(Frame).height();
+      if (Height > 2 * FBody.height() || Height < 0)
+        return static_cast<int>(u);
+      ++u;
+    }
+    return -1;
+  }
 
   // The first page, after page 0, that begins with one of the part's
   // paragraphs, every unit before it ending on an earlier page; the part can
@@ -200,7 +240,7 @@ QByteArray TReportPdfWriter::Write(const QTextDocument& Document) const {
   QPainter Painter(&Writer);
   if (!Painter.isActive()) throw std::runtime_error("The report cannot be written as PDF.");
   const QSizeF Body(Writer.width(), Writer.height());
-  const std::vector<TUnit> Units = UnitsOf(Document, FPartCharacters);
+  std::vector<TUnit> Units = UnitsOf(Document, FPartCharacters);
   int Number = 0;
   std::size_t First = 0;
   // The units from First on that hold up to about Characters characters, at
@@ -214,16 +254,36 @@ QByteArray TReportPdfWriter::Write(const QTextDocument& Document) const {
     }
     return Last;
   };
+  // The part from First on, with about Characters characters; a table taller
+  // than two pages (narrow columns, a long row) is written as the paragraphs
+  // of its cells. Sets Last to the end of the part's units.
+  const auto BuildPart = [&](std::size_t First, long long Characters, std::size_t& Last) {
+    Last = PartEnd(First, Characters);
+    auto Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+    for (int Tall = Part->TallTable(Units, First); Tall >= 0; Tall = Part->TallTable(Units, First)) {
+      const std::size_t At = First + static_cast<std::size_t>(Tall);
+      const QTextFrame* Frame = Document.frameAt(Units[At].Start + 1);
+      while (Frame && Frame->parentFrame() != Document.rootFrame()) Frame = Frame->parentFrame();
+      if (!Frame) break;
+      const std::vector<TUnit> Cells = TableParagraphs(Document, *Frame, FPartCharacters);
+      Units.erase(Units.begin() + static_cast<std::ptrdiff_t>(At));
+      Units.insert(Units.begin() + static_cast<std::ptrdiff_t>(At), Cells.begin(), Cells.end());
+      Last = PartEnd(First, Characters);
+      Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+    }
+    if (Part->TooLong())
+      throw std::runtime_error("The report cannot be written as PDF: a part of it is too long to lay out on pages.");
+    return Part;
+  };
   do {
     long long Characters = FPartCharacters;
-    std::size_t Last = PartEnd(First, Characters);
-    auto Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+    std::size_t Last = First;
+    auto Part = BuildPart(First, Characters, Last);
     // A part ends on a page that begins with a paragraph: it must fill more
     // than one page, or the next part would begin on a new page.
     while (Part->PageCount() < 3 && Last < Units.size()) {
       Characters *= 2;
-      Last = PartEnd(First, Characters);
-      Part = std::make_unique<TPart>(Document, Units, First, Last, Painter, Body);
+      Part = BuildPart(First, Characters, Last);
     }
     int Pages = Part->PageCount();
     std::size_t Next = Last;

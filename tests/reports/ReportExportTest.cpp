@@ -131,6 +131,25 @@ TEST(ReportPdfTest, ALongParagraphIsWrittenWhole) {
   for (int n = 0; n < 3000; ++n) ASSERT_EQ(Words[n], QString("word%1").arg(n));
 }
 
+// A table row taller than two pages (here: 63 narrow cells) would be drawn
+// whole on each of its pages; it is written as its cells' paragraphs.
+TEST(ReportPdfTest, ATallTableIsWrittenAsItsCellsParagraphs) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  Cursor.insertText("Before");
+  QTextTable* Table = Cursor.insertTable(1, 63);
+  for (int c = 0; c < 63; ++c) {
+    QString Text;
+    for (int w = 0; w < 40; ++w) Text += QString("c%1w%2 ").arg(c).arg(w);
+    Table->cellAt(0, c).firstCursorPosition().insertText(Text);
+  }
+  const QString Written = PdfPages(TReportPdfWriter("T", QPageSize::A4).Write(Document), Folder).join(" ");
+  for (int c = 0; c < 63; ++c) EXPECT_TRUE(Written.contains(QString("c%1w39").arg(c))) << c;
+  EXPECT_TRUE(Written.contains("Before"));
+}
+
 TEST(ReportPageSizeTest, LetterWhereTheLocaleUsesIt) {
   EXPECT_EQ(ReportPageSize(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
   EXPECT_EQ(ReportPageSize(QLocale(QLocale::French, QLocale::Canada)), QPageSize::Letter);
