@@ -271,6 +271,17 @@ TEST_F(QmpTest, ADamagedDataFileIsKeptAsideBeforeAChange) {
   EXPECT_EQ(Kept, 1);
 }
 
+// A template past the size the reader takes is refused before it is read.
+TEST_F(QmpTest, AReportFromATooLargeTemplateFails) {
+  std::filesystem::resize_file(Data.File("ReportTemplate.rtf"), 17 * 1024 * 1024);
+  for (const char* Output : {"report.txt", "report.pdf"}) {
+    const TRun Run = Qmp({"report", "Sierra", "-o", Output});
+    EXPECT_EQ(Run.Code, 1);
+    EXPECT_EQ(Run.Err, "qmp: The rich text is too large to open: 17 MB; at most 16 MB can be opened\n");
+    EXPECT_FALSE(std::filesystem::exists(Data.File(Output)));
+  }
+}
+
 TEST_F(QmpTest, WritesTheReportAsTextRichTextAndPdf) {
   TRun Run = Qmp({"report", "Sierra", "-o", "report.txt", "--gear", "--budget", "--unit", "g"});
   ASSERT_EQ(Run.Code, 0) << Run.Err;
