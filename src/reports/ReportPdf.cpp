@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextList>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -28,18 +29,19 @@ struct TUnit {
   int End = 0;    // the position after the last character, block end excluded
   bool IsParagraph = true;
   bool ContinuesParagraph = false;  // a piece of a paragraph after its first
+  bool InTable = false;             // a paragraph of a table's cell
 };
 
 // The document's top-level runs, long paragraphs cut into pieces of about
 // Longest characters (at a space where there is one near). A table longer
 // than that (its rows would be laid out and drawn whole on each of its pages)
 // gives the paragraphs of its cells, one after another.
-void AddParagraph(std::vector<TUnit>& Units, const QTextBlock& Block, int Longest) {
+void AddParagraph(std::vector<TUnit>& Units, const QTextBlock& Block, int Longest, bool InTable = false) {
   {
     const int Start = Block.position();
     const int End = Start + Block.length() - 1;
     if (End - Start <= Longest) {
-      Units.push_back({Start, End, true, false});
+      Units.push_back({Start, End, true, false, InTable});
       return;
     }
     const QString Text = Block.text();
@@ -50,7 +52,7 @@ void AddParagraph(std::vector<TUnit>& Units, const QTextBlock& Block, int Longes
         const int Space = static_cast<int>(Text.lastIndexOf(' ', To));
         if (Space > From + Longest / 2) To = Space + 1;
       }
-      Units.push_back({Start + From, Start + To, true, From > 0});
+      Units.push_back({Start + From, Start + To, true, From > 0, InTable});
       From = To;
     }
   }
@@ -61,7 +63,7 @@ std::vector<TUnit> TableParagraphs(const QTextDocument& Document, const QTextFra
   std::vector<TUnit> Units;
   for (QTextBlock Block = Document.findBlock(Frame.firstPosition());
        Block.isValid() && Block.position() <= Frame.lastPosition(); Block = Block.next())
-    AddParagraph(Units, Block, Longest);
+    AddParagraph(Units, Block, Longest, true);
   return Units;
 }
 
@@ -95,26 +97,41 @@ class TPart {
     FDocument->setDefaultStyleSheet(Source.defaultStyleSheet());
     QTextCursor Into(FDocument.get());
     QTextCursor From(const_cast<QTextDocument*>(&Source));
-    for (std::size_t u = First; u < Last; ++u) {
-      const TUnit& Unit = Units[u];
+    // A whole paragraph that runs on into the next unit of the source.
+    const auto Whole = [&Units](std::size_t u) {
+      return Units[u].IsParagraph && !Units[u].ContinuesParagraph && !Units[u].InTable &&
+             (u + 1 == Units.size() || !Units[u + 1].ContinuesParagraph);
+    };
+    for (std::size_t u = First; u < Last;) {
       if (u > First) Into.insertBlock();
       const int Begin = Into.position();
-      From.setPosition(Unit.Start);
-      From.setPosition(Unit.End, QTextCursor::KeepAnchor);
+      // Whole paragraphs that follow each other go in as one fragment, so
+      // that a list among them stays one list.
+      std::size_t End = u + 1;
+      if (Whole(u))
+        while (End < Last && Whole(End) && Units[End].Start == Units[End - 1].End + 1) ++End;
+      const TUnit& Unit = Units[u];
       if (Unit.IsParagraph) {
-        // The paragraph's own format; a piece after the first goes on
-        // without a gap or an indent of its first line.
+        // The paragraph's own format, without the list it belongs to in the
+        // source; a piece after the first goes on without a gap or an indent
+        // of its first line.
         QTextBlockFormat Format = Source.findBlock(Unit.Start).blockFormat();
+        Format.setObjectIndex(-1);
         if (Unit.ContinuesParagraph) {
           Format.setTopMargin(0);
           Format.setTextIndent(0);
         }
         if (u + 1 < Units.size() && Units[u + 1].ContinuesParagraph) Format.setBottomMargin(0);
         Into.setBlockFormat(Format);
-        Into.setBlockCharFormat(Source.findBlock(Unit.Start).charFormat());
+        QTextCharFormat Mark = Source.findBlock(Unit.Start).charFormat();
+        Mark.setObjectIndex(-1);
+        Into.setBlockCharFormat(Mark);
       }
-      if (Unit.End > Unit.Start) Into.insertFragment(QTextDocumentFragment(From));
-      FStarts.push_back(Begin);
+      From.setPosition(Unit.Start);
+      From.setPosition(Units[End - 1].End, QTextCursor::KeepAnchor);
+      if (From.hasSelection()) Into.insertFragment(QTextDocumentFragment(From));
+      for (std::size_t k = u; k < End; ++k) FStarts.push_back(Begin + (Units[k].Start - Unit.Start));
+      u = End;
     }
     QAbstractTextDocumentLayout* Layout = FDocument->documentLayout();
     Layout->setPaintDevice(Painter.device());
@@ -164,8 +181,10 @@ class TPart {
   // The first page, after page 0, that begins with one of the part's
   // paragraphs, every unit before it ending on an earlier page; the part can
   // stop there and the next go on from that paragraph. Sets Unit to the
-  // paragraph's index within the part. 0 when there is none.
-  int LastCleanPageStart(const std::vector<TUnit>& Units, std::size_t First, std::size_t& Unit) const {
+  // paragraph's index within the part. 0 when there is none. A part does not
+  // end inside a list of Source, whose numbers would start afresh.
+  int LastCleanPageStart(const QTextDocument& Source, const std::vector<TUnit>& Units, std::size_t First,
+                         std::size_t& Unit) const {
     QAbstractTextDocumentLayout* Layout = FDocument->documentLayout();
     const std::size_t Count = FStarts.size();
     for (int Page = PageCount() - 1; Page > 0; --Page) {
@@ -178,6 +197,9 @@ class TPart {
         else break;
       }
       if (k == Count || k == 0 || !Units[First + k - 1].IsParagraph) continue;
+      // A numbered list would count afresh in the next part.
+      const QTextList* List = Source.findBlock(Units[First + k].Start).textList();
+      if (List && List == Source.findBlock(Units[First + k - 1].Start).textList()) continue;
       if (LineTop(FStarts[k - 1], false) > Top) continue;
       Unit = k;
       return Page;
@@ -289,7 +311,7 @@ QByteArray TReportPdfWriter::Write(const QTextDocument& Document) const {
     std::size_t Next = Last;
     if (Last < Units.size()) {
       std::size_t Unit = 0;
-      if (const int Page = Part->LastCleanPageStart(Units, First, Unit)) {
+      if (const int Page = Part->LastCleanPageStart(Document, Units, First, Unit)) {
         Pages = Page;
         Next = First + Unit;
       }

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QTextTable>
 #include <fstream>
 
@@ -129,6 +130,31 @@ TEST(ReportPdfTest, ALongParagraphIsWrittenWhole) {
               Words.end());
   ASSERT_EQ(Words.size(), 3000);
   for (int n = 0; n < 3000; ++n) ASSERT_EQ(Words[n], QString("word%1").arg(n));
+}
+
+// A numbered list keeps counting, however the document is cut into parts.
+TEST(ReportPdfTest, NumberedListsCountOn) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  Cursor.insertText("Packing order");
+  Cursor.insertBlock();
+  QTextListFormat Numbered;
+  Numbered.setStyle(QTextListFormat::ListDecimal);
+  Cursor.createList(Numbered);
+  for (int n = 1; n <= 120; ++n) {
+    if (n > 1) Cursor.insertBlock();
+    Cursor.insertText(QString("Packed thing %1").arg(n));
+  }
+  for (const int Part : {100, 64 * 1024}) {
+    TReportPdfWriter Writer("T", QPageSize::A4);
+    Writer.SetPartCharacters(Part);
+    const QString Written = PdfPages(Writer.Write(Document), Folder).join("\n");
+    for (int n = 1; n <= 120; ++n)
+      EXPECT_TRUE(Written.contains(QRegularExpression(QString("\\b%1\\.\\s+Packed thing %1\\b").arg(n))))
+          << "item " << n << ", parts of " << Part;
+  }
 }
 
 // A table row taller than two pages (here: 63 narrow cells) would be drawn
