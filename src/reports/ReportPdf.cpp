@@ -127,8 +127,14 @@ class TPart {
         Mark.setObjectIndex(-1);
         Into.setBlockCharFormat(Mark);
       }
-      From.setPosition(Unit.Start);
-      From.setPosition(Units[End - 1].End, QTextCursor::KeepAnchor);
+      if (Unit.IsParagraph) {
+        From.setPosition(Unit.Start);
+        From.setPosition(Units[End - 1].End, QTextCursor::KeepAnchor);
+      } else {
+        // A table goes as the selection of its cells, as a copy takes it.
+        From.setPosition(Unit.Start + 1);
+        From.setPosition(Unit.End - 1, QTextCursor::KeepAnchor);
+      }
       if (From.hasSelection()) Into.insertFragment(QTextDocumentFragment(From));
       for (std::size_t k = u; k < End; ++k) FStarts.push_back(Begin + (Units[k].Start - Unit.Start));
       u = End;
