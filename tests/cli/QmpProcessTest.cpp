@@ -317,4 +317,33 @@ TEST_F(QmpTest, WritesTheReportAsTextRichTextAndPdf) {
     EXPECT_NE(Selectable.find(Expected), std::string::npos) << Expected << " in\n" << Selectable;
 }
 
+// A report of more pages than one layout can place (about 2,300) has every
+// page, the last one with the end of the report and its number.
+TEST_F(QmpTest, ALongReportAsPdfHasEveryPage) {
+  if (!HasTool("pdfinfo") || !HasTool("pdftotext")) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are missing";
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Long";
+  Store.AddGearCategory(0, "Everything");
+  for (int n = 0; n < 22000; ++n)
+    Store.AddGearItem(0, 0, "Item " + std::to_string(n), "1.25", "10", "Yes", "5", "0.01", "remark");
+  Store.SetBudget(0, "1");
+  Store.SaveToFile(Data.File(DataFileName));
+  const TRun Run = Qmp({"report", "Long", "-o", "long.pdf", "--gear", "--budget"}, "", "LC_ALL=de_DE.UTF-8");
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  std::system(("pdfinfo " + Quoted(Data.File("long.pdf")) + " >" + Quoted(Scratch.File("info")) + " 2>&1").c_str());
+  const std::string Info = Slurp(Scratch.File("info"));
+  const std::size_t At = Info.find("Pages:");
+  ASSERT_NE(At, std::string::npos) << Info;
+  const int Pages = std::atoi(Info.c_str() + At + 6);
+  EXPECT_GT(Pages, 2400) << Info;
+  const std::string Page = std::to_string(Pages);
+  std::system(("pdftotext -f " + Page + " -l " + Page + " " + Quoted(Data.File("long.pdf")) + " " +
+               Quoted(Scratch.File("last")))
+                  .c_str());
+  const std::string Last = Slurp(Scratch.File("last"));
+  EXPECT_NE(Last.find("Budget = 1"), std::string::npos) << Last;
+  EXPECT_NE(Last.find(Page), std::string::npos) << Last;
+}
+
 }  // namespace
