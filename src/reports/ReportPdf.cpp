@@ -12,6 +12,7 @@
 #include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextList>
+#include <QTextTable>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -73,11 +74,8 @@ std::vector<TUnit> UnitsOf(const QTextDocument& Document, int Longest) {
     QTextFrame* Frame = It.currentFrame();
     if (!Frame) {
       AddParagraph(Units, It.currentBlock(), Longest);
-    } else if (Frame->lastPosition() - Frame->firstPosition() <= Longest) {
-      Units.push_back({Frame->firstPosition() - 1, Frame->lastPosition() + 1, false, false});
     } else {
-      const std::vector<TUnit> Cells = TableParagraphs(Document, *Frame, Longest);
-      Units.insert(Units.end(), Cells.begin(), Cells.end());
+      Units.push_back({Frame->firstPosition() - 1, Frame->lastPosition() + 1, false, false});
     }
   }
   return Units;
@@ -103,7 +101,9 @@ class TPart {
              (u + 1 == Units.size() || !Units[u + 1].ContinuesParagraph);
     };
     for (std::size_t u = First; u < Last;) {
-      if (u > First) Into.insertBlock();
+      // A table is put in at the end of a paragraph and leaves the cursor in
+      // the paragraph that follows it: neither needs a paragraph of its own.
+      if (u > First && Units[u].IsParagraph && Units[u - 1].IsParagraph) Into.insertBlock();
       const int Begin = Into.position();
       // Whole paragraphs that follow each other go in as one fragment, so
       // that a list among them stays one list.
@@ -127,14 +127,10 @@ class TPart {
         Mark.setObjectIndex(-1);
         Into.setBlockCharFormat(Mark);
       }
-      if (Unit.IsParagraph) {
-        From.setPosition(Unit.Start);
-        From.setPosition(Units[End - 1].End, QTextCursor::KeepAnchor);
-      } else {
-        // A table goes as the selection of its cells, as a copy takes it.
-        From.setPosition(Unit.Start + 1);
-        From.setPosition(Unit.End - 1, QTextCursor::KeepAnchor);
-      }
+      // A table goes with its frame marks: its format, column widths and
+      // merged cells come along.
+      From.setPosition(Unit.Start);
+      From.setPosition(Units[End - 1].End, QTextCursor::KeepAnchor);
       if (From.hasSelection()) Into.insertFragment(QTextDocumentFragment(From));
       for (std::size_t k = u; k < End; ++k) FStarts.push_back(Begin + (Units[k].Start - Unit.Start));
       u = End;
@@ -167,8 +163,36 @@ class TPart {
 
   int PageCount() const { return FDocument->pageCount(); }
 
-  // The part's first table (by its index among the part's units) that is
-  // taller than two pages, or -1. Each page would draw such a table whole.
+  // Whether a row of the table Frame (any frame: the frame) is taller than a
+  // page. Each page the row reaches draws it whole; rows that fit on a page
+  // are drawn only on their pages.
+  bool HasRowTallerThanAPage(QTextFrame& Frame) const {
+    QAbstractTextDocumentLayout* Layout = FDocument->documentLayout();
+    const qreal Page = FBody.height();
+    const auto* Table = qobject_cast<QTextTable*>(&Frame);
+    if (!Table) {
+      const qreal Height = Layout->frameBoundingRect(&Frame).height();
+      return Height > Page || Height < 0;
+    }
+    for (int r = 0; r < Table->rows(); ++r) {
+      qreal Top = 0, Bottom = 0;
+      bool Any = false;
+      for (int c = 0; c < Table->columns(); ++c) {
+        const QTextTableCell Cell = Table->cellAt(r, c);
+        if (!Cell.isValid() || Cell.row() != r || Cell.column() != c) continue;
+        const qreal CellTop = Layout->blockBoundingRect(Cell.firstCursorPosition().block()).top();
+        const qreal CellBottom = Layout->blockBoundingRect(Cell.lastCursorPosition().block()).bottom();
+        Top = Any ? std::min(Top, CellTop) : CellTop;
+        Bottom = Any ? std::max(Bottom, CellBottom) : CellBottom;
+        Any = true;
+      }
+      if (Any && (Bottom - Top > Page || Bottom < Top)) return true;
+    }
+    return false;
+  }
+
+  // The part's first table (by its index among the part's units) that has a
+  // row taller than a page, or -1.
   int TallTable(const std::vector<TUnit>& Units, std::size_t First) const {
     std::size_t u = 0;
     for (auto It = FDocument->rootFrame()->begin(); !It.atEnd(); ++It) {
@@ -176,9 +200,7 @@ class TPart {
       if (!Frame) continue;
       while (u < FStarts.size() && Units[First + u].IsParagraph) ++u;
       if (u == FStarts.size()) break;
-      const qreal Height = FDocument->documentLayout()->frameBoundingRect(Frame).height();
-      if (Height > 2 * FBody.height() || Height < 0)
-        return static_cast<int>(u);
+      if (HasRowTallerThanAPage(*Frame)) return static_cast<int>(u);
       ++u;
     }
     return -1;

@@ -3,12 +3,13 @@
 // A text document lays out its pages as one column in 26.6 fixed-point
 // units, so a document of more than about 2,300 printed pages runs out of
 // positions (its pages come out blank), and printing one page of a long
-// paragraph or table row walks all of it. The writer therefore lays out and
-// prints the document part by part: each part a run of the document's
-// top-level paragraphs and tables of about PartCharacters characters, a
-// paragraph longer than that being cut into pieces. A part ends where a page
-// of it begins with a paragraph, so the pages read as one flow; page numbers
-// run on across the parts.
+// paragraph or of a table row taller than a page walks all of it. The writer
+// therefore lays out and prints the document part by part: each part a run of
+// the document's top-level paragraphs and tables of about PartCharacters
+// characters, a paragraph longer than that being cut into pieces and a table
+// with a row taller than a page written as the paragraphs of its cells. A
+// part ends where a page of it begins with a paragraph (not within a list),
+// so the pages read as one flow; page numbers run on across the parts.
 #pragma once
 
 #include <QByteArray>
