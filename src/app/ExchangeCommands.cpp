@@ -28,22 +28,6 @@ constexpr std::size_t PreviewRows = 10;
 
 bool IsCsv(const QString& FileName) { return HasFileExtension(ToStore(FileName), ".csv"); }
 
-// Reads the file into a scratch store first and refuses it, before anything
-// is added to Store, when what it holds would take the store past a limit of
-// the data file (the store could then never be saved). Trip is the trip the
-// file is added to, -1 for a new trip. A file that fails part way is checked
-// for what the real import would keep; the real import reports the failure.
-template <class Reader>
-void CheckImportFits(const std::string& FileName, const TTravelerData& Store, int Trip, Reader Read) {
-  if (Trip >= Store.TripCount()) return;
-  TTravelerData Scratch;
-  if (Trip >= 0) Scratch.AppendTrip();
-  try {
-    Read(FileName, Scratch);
-  } catch (const TExchangeFormatError&) {
-  }
-  if (Scratch.TripCount() == 1) CheckImportLimits(Store, Trip, Scratch.GetTrip(0));
-}
 }  // namespace
 
 TExchangeCommands::TExchangeCommands(TMainForm& Form) : QObject(&Form), FForm(Form) {
@@ -110,38 +94,21 @@ void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
   const QString FileName = AskOpenFile(TextFileFilter);
   if (FileName.isEmpty()) return;
   TTravelerData& Store = FForm.TripData();
-  CheckImportFits(ToStore(FileName), Store, -1,
-                  [](const std::string& Name, TTravelerData& Into) { ReadTripFile(Name, Into); });
   const int TripsBefore = Store.TripCount();
-  // The new trip joins the selector even when the file fails part way, so
-  // the selector and the store stay in step.
-  const auto ShowNewTrip = [&] {
-    if (Store.TripCount() == TripsBefore) return;
-    FForm.ComboBox1->addItem(FromStore(Store.GetTrip(TripsBefore).Name));
-    FForm.ComboBox1->setCurrentIndex(TripsBefore);
-    FForm.RefreshTripPages();
-  };
-  bool Recognized = false;
-  try {
-    Recognized = ReadTripFile(ToStore(FileName), Store);
-  } catch (...) {
-    ShowNewTrip();
-    throw;
-  }
-  if (!Recognized) {
+  // A file that fails adds nothing; one that is read whole adds its trip.
+  if (!ReadTripFile(ToStore(FileName), Store)) {
     FForm.Context().Prompts.Error("This is not an Quillmoor Planner Exported File.");
     return;
   }
-  ShowNewTrip();
+  FForm.ComboBox1->addItem(FromStore(Store.GetTrip(TripsBefore).Name));
+  FForm.ComboBox1->setCurrentIndex(TripsBefore);
+  FForm.RefreshTripPages();
 }
 
 template <class Reader>
 void TExchangeCommands::ImportSection(Reader Read, const QString& FileName) {
   if (FileName.isEmpty()) return;
   const int Trip = FForm.Context().Trip();
-  if (Trip >= 0)
-    CheckImportFits(ToStore(FileName), FForm.TripData(), Trip,
-                    [&Read](const std::string& Name, TTravelerData& Into) { Read(Name, Into, 0); });
   // The pages show what was added, also when the file failed part way.
   struct TRefreshAfter {
     TMainForm& Form;

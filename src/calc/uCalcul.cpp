@@ -119,6 +119,7 @@ void TCalcul::Calculate(std::string& Result) {
   FResultKind = Formula.find('"') != std::string::npos ? CalcKind::Text : CalcKind::Number;
   while (!Formula.empty() && (Formula.back() == ' ' || Formula.back() == ';')) Formula.pop_back();
   Errors.Clear();
+  FNestedFailure.clear();
   PendingEntries.clear();
   if (!IsSubEvaluator) Limits->StartRun(Formula.size());
   try {
@@ -286,11 +287,12 @@ bool TCalcul::StartRightFirst(std::size_t Link) {
   // Nested chains leave RightSides as they found it, so the new entry goes last.
   TRightSide Side;
   if (Node->Op == CalcOp::Divide || Node->Op == CalcOp::IntDivide) {
-    // A divisor below 1e-8 in magnitude, or an integer divisor 0, gives 0
-    // without the dividend.
+    // A divisor of 0 fails the run, as "mod 0" does; an integer divisor 0
+    // gives 0 without the dividend.
     const bool Divide = Node->Op == CalcOp::Divide;
     Side.Number = Divide ? NumberOf(Node->Right) : IntegerOf(Node->Right);
-    Side.Settled = Divide ? std::fabs(Side.Number) < 0.00000001L : Side.Number == 0;
+    if (Divide && Side.Number == 0 && !Errors.HasError()) throw TCalcFault();
+    Side.Settled = !Divide && Side.Number == 0;
     if (Side.Settled) Side.Text = FalseText;
   } else {
     Side.Text = Evaluate(Node->Right);
@@ -468,6 +470,14 @@ std::string TCalcul::RunSubEvaluator(const std::string& SubFormula, unsigned cha
     Sub.Formula = SubFormula;
     Sub.Calculate(Result);
     Kind = Sub.FResultKind;
+    // The failure stays inside the nested run; it is only noted for callers
+    // that must not report it as success.
+    if (FNestedFailure.empty()) {
+      if (Sub.HasError())
+        FNestedFailure = Sub.ErrorMessage();
+      else
+        FNestedFailure = Sub.FNestedFailure;
+    }
   }
   if (Limits->WasExceeded()) throw TCalcFault();
   return Result;

@@ -38,6 +38,10 @@ class TCalcul {
   bool HasError() const { return Errors.HasError(); }
   const std::string& ErrorMessage() const { return Errors.Message(); }
   unsigned char ResultKind() const { return FResultKind; }  // 1 number, 2 text
+  // The message of the first failure inside a nested run (an assignment's
+  // body, "eval(") of the last run, or empty. Such a failure does not fail
+  // the run, whose value for it is the empty text.
+  const std::string& NestedFailure() const { return FNestedFailure; }
 
   // Another thread may ask a run to stop by setting Request (kept by the
   // caller for the object's life, or until replaced); the run then fails.
@@ -125,4 +129,5 @@ class TCalcul {
   std::vector<TRightSide> RightSides;  // right sides evaluated first, of those links
   std::vector<calc::TCalcVariables::TEntryId> PendingEntries;  // added by this run
   unsigned char FResultKind = 1;
+  std::string FNestedFailure;
 };

@@ -245,6 +245,8 @@ class TQmp {
     std::string Result;
     Calculator.Calculate(Result);
     if (Calculator.HasError()) throw std::runtime_error(Calculator.ErrorMessage());
+    // "x:=ln(0)" keeps the run going with x empty; here it is still a failure.
+    if (!Calculator.NestedFailure().empty()) throw std::runtime_error(Calculator.NestedFailure());
     Out << Result << '\n';
   }
 

@@ -13,6 +13,7 @@
 
 #include "store/MonthNames.h"
 #include "store/ByteFile.h"
+#include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 
 const std::string ExchangeFileHeader = "Quillmoor Planner Exported File";
@@ -117,9 +118,15 @@ std::string NoteLine(const TDayNote& Note) {
 // The end of the file, wherever it is reached: reading stops there.
 struct TEndOfFile {};
 
+// A line longer than the reader takes: it is not read any further.
+struct TLineTooLong {};
+
 // The lines of a file, read in blocks so that a large file is never held
 // whole. A line ends at LF; one CR before the LF is part of the line end.
-// A view returned by Peek or Next stays valid until the next call.
+// A view returned by Peek or Next stays valid until the next call. A line
+// longer than the longest the reader is told to take is not read to its end:
+// Peek and Next throw TLineTooLong, so that input without line ends (a device
+// that never ends) costs no more than that.
 class TLineReader {
  public:
   explicit TLineReader(const std::string& FileName) : FFileName(FileName) {
@@ -134,6 +141,9 @@ class TLineReader {
   TLineReader(const TLineReader&) = delete;
   TLineReader& operator=(const TLineReader&) = delete;
 
+  // The longest line, without its line end, that Peek and Next take.
+  void SetLongestLine(std::size_t Length) { FLongest = Length; }
+
   bool AtEnd() { return !FindLine(); }
 
   std::string_view Peek() {
@@ -147,11 +157,14 @@ class TLineReader {
     FLastEndedWithCrLf = FCrLf;
     FStart = FNextStart;
     FHaveLine = false;
+    ++FLineNumber;
     return Line;
   }
 
   // Whether the line last taken by Next ended with CR LF (or the file's end).
   bool LastEndedWithCrLf() const { return FLastEndedWithCrLf; }
+  // The number of the line last taken by Next, counted from 1; 0 before it.
+  std::size_t LineNumber() const { return FLineNumber; }
 
  private:
   static constexpr std::size_t BlockSize = 1 << 20;
@@ -169,16 +182,20 @@ class TLineReader {
         const std::size_t Feed = static_cast<std::size_t>(static_cast<const char*>(Found) - FBuffer.data());
         FCrLf = Feed > FStart && FBuffer[Feed - 1] == '\r';
         FLength = Feed - FStart - (FCrLf ? 1 : 0);
+        if (FLength > FLongest) throw TLineTooLong();
         FNextStart = Feed + 1;
         FHaveLine = true;
         return true;
       }
+      // One more byte than the longest line may be its CR.
+      if (FEnd - FStart > FLongest + 1) throw TLineTooLong();
       Scanned = FEnd;
       if (FEndOfFile) {
         if (FStart == FEnd) return false;
         // The last line has no line end.
         FCrLf = true;
         FLength = FEnd - FStart;
+        if (FLength > FLongest) throw TLineTooLong();
         FNextStart = FEnd;
         FHaveLine = true;
         return true;
@@ -192,7 +209,9 @@ class TLineReader {
       ssize_t Got;
       do Got = read(FFd, FBuffer.data() + FEnd, FBuffer.size() - FEnd);
       while (Got < 0 && errno == EINTR);
-      if (Got < 0) throw TFileIOError("Could not read '" + FFileName + "': " + std::strerror(errno));
+      if (Got < 0)
+        throw TFileIOError("Could not read '" + FFileName + "' after line " + std::to_string(FLineNumber) + ": " +
+                           std::strerror(errno));
       if (Got == 0) FEndOfFile = true;
       FEnd += static_cast<std::size_t>(Got);
     }
@@ -205,11 +224,23 @@ class TLineReader {
   std::size_t FEnd = 0;        // the end of the bytes read
   std::size_t FLength = 0;     // of the current line, without its end
   std::size_t FNextStart = 0;  // the line after the current one
+  std::size_t FLongest = static_cast<std::size_t>(-2);
+  std::size_t FLineNumber = 0;
   bool FHaveLine = false;
   bool FCrLf = false;
   bool FLastEndedWithCrLf = true;
   bool FEndOfFile = false;
 };
+
+// The longest lines a file that the data file can hold has: a field line is
+// a prefix and a text; a note line holds the date and up to MaxNoteLines
+// texts joined by ", ". Anything longer passes a limit of the data file.
+constexpr std::size_t LongestPrefix = 64;
+constexpr std::size_t LongestFieldLine = static_cast<std::size_t>(MaxTextBytes) + LongestPrefix;
+constexpr std::size_t LongestNoteLine =
+    static_cast<std::size_t>(MaxNoteLines) * (static_cast<std::size_t>(MaxTextBytes) + 2) + LongestPrefix;
+
+const std::string ImportRefusal = "Cannot import the file: ";
 
 // What is left of Line once Count characters are dropped.
 std::string_view Drop(std::string_view Line, std::size_t Count) {
@@ -243,14 +274,24 @@ int IntegerOf(const std::string& Text) {
   return static_cast<int>(Text[0] == '-' ? -Value : Value);
 }
 
+bool Exceeds(std::size_t Count) { return Count > static_cast<std::size_t>(MaxListEntries); }
+bool TooLong(const std::string& Text) { return Text.size() > static_cast<std::size_t>(MaxTextBytes); }
+
+// Reads records into Imported, a trip of its own that the caller adds to the
+// store once the whole file has been read. Into is the trip of the store they
+// are for (null for a new trip): each list is checked, as it grows, against
+// the data file's limits together with what Into holds, so that reading
+// stops at the first record past a limit.
 class TExchangeReader {
  public:
-  TExchangeReader(const std::string& FileName, TTravelerData& Store, int Trip)
-      : FStore(Store), FTrip(Trip), FLines(FileName) {}
+  TExchangeReader(const std::string& FileName, const TTravelerData& Store, int Trip, TTrip& Imported)
+      : FStore(Store), FTrip(Trip), FInto(Trip >= 0 ? &Store.GetTrip(Trip) : nullptr), FImported(Imported),
+        FLines(FileName) {}
 
   bool AtEnd() { return FLines.AtEnd(); }
   std::string_view Next() { return FLines.Next(); }
-  void SetTrip(int Trip) { FTrip = Trip; }
+  std::size_t LineNumber() const { return FLines.LineNumber(); }
+  void SetLongestLine(std::size_t Length) { FLines.SetLongestLine(Length); }
 
   // The value of the next line after DropCount characters, with its further
   // lines, into Text.
@@ -259,6 +300,7 @@ class TExchangeReader {
     while (!AtEnd() && IsContinuation(FLines.Peek())) {
       Text += FLines.LastEndedWithCrLf() ? "\r\n" : "\n";
       Text += Drop(Next(), ContinuationPrefix.size());
+      if (TooLong(Text)) break;
     }
   }
   void Value(std::string& Text, const char* Prefix) { Value(Text, Length(Prefix)); }
@@ -272,7 +314,8 @@ class TExchangeReader {
   // a time; empty lines are skipped. A record reader takes what it needs of
   // its first line before it reads on.
   template <class ReadRecord>
-  void Section(const char* EndTag, ReadRecord&& Read) {
+  void Section(const char* Tag, const char* EndTag, ReadRecord&& Read) {
+    FSection = Tag;
     for (std::string_view Line = Next(); Line != EndTag; Line = Next())
       if (!Line.empty()) (this->*Read)(Line);
   }
@@ -290,88 +333,202 @@ class TExchangeReader {
     return false;
   }
 
+  // The tag of the section being read, or null before the first.
+  const char* SectionTag() const { return FSection; }
+  // The record being read, for a message: "the gear item \"Tent\"", or empty.
+  const std::string& Record() const { return FRecord; }
+
   void NoteRecord(std::string_view Line) {
     const std::string Text = NameOf(Line, 1);
-    const TParsedNote Note = ParseNoteLine(Text);
+    TParsedNote Note = ParseNoteLine(Text);
     // The data file holds a day and a month in a byte and a year in a word.
     if (Note.Day < 0 || Note.Day > 255 || Note.Month < 0 || Note.Month > 255 || Note.Year < 0 ||
         Note.Year > 65535)
       throw TExchangeFormatError("The note line \"[" + Text + "]\" has no valid date.");
-    FStore.AddNote(FTrip, Note.Lines, Note.Day, Note.Month, Note.Year);
+    auto& Added = *FImported.Notes.emplace_back(std::make_unique<TDayNote>());
+    Added.Day = Note.Day;
+    Added.Month = Note.Month;
+    Added.Year = Note.Year;
+    Added.Lines = std::move(Note.Lines);
+    bool Fits = Added.Lines.size() <= static_cast<std::size_t>(MaxNoteLines) && !Exceeds(ListSize(&TTrip::Notes));
+    for (const auto& NoteLine : Added.Lines) Fits = Fits && !TooLong(NoteLine);
+    if (!Fits) FailLimit();
   }
 
   void GearRecord(std::string_view Line) {
     if (Line.size() < 2 || Line[1] != '\t') {
-      FStore.AddGearCategory(FTrip, NameOf(Line, 1));
+      FImported.GearCategories.emplace_back(std::make_unique<TGearCategory>())->Name = NameOf(Line, 1);
+      if (Exceeds(ListSize(&TTrip::GearCategories)) || TooLong(FImported.GearCategories.back()->Name)) FailLimit();
       return;
     }
     std::string Name = NameOf(Line, 2);
-    const int Cat = FStore.GearCategoryCount(FTrip) - 1;
-    if (Cat < 0) throw TExchangeFormatError("The gear item \"" + Name + "\" comes before any gear category.");
-    TGearCategory Item;
+    if (FImported.GearCategories.empty())
+      throw TExchangeFormatError("The gear item \"" + Name + "\" comes before any gear category.");
+    FRecord = "the gear item \"" + Name + "\"";
+    auto& Items = FImported.GearCategories.back()->Items;
+    TGearCategory& Item = *Items.emplace_back(std::make_unique<TGearCategory>());
     Item.Name = std::move(Name);
     std::string* Fields[6] = {&Item.Weight, &Item.Cost, &Item.Own, &Item.Necessity, &Item.Volume, &Item.Other};
-    for (int f = 0; f < 6; ++f) Value(*Fields[f], GearFieldPrefixes[f]);
-    FStore.GetGearCategory(FTrip, Cat).Items.push_back(std::make_unique<TGearCategory>(std::move(Item)));
+    bool Fits = !Exceeds(Items.size()) && !TooLong(Item.Name);
+    for (int f = 0; f < 6 && Fits; ++f) {
+      Value(*Fields[f], GearFieldPrefixes[f]);
+      Fits = !TooLong(*Fields[f]);
+    }
+    if (!Fits) FailLimit();
+    FRecord.clear();
   }
 
   void PlanRecord(std::string_view Line) {
-    const std::string Name = NameOf(Line, 1);
+    TPlan& Plan = *FImported.Plans.emplace_back(std::make_unique<TPlan>());
+    Plan.Name = NameOf(Line, 1);
+    FRecord = "the logistics plan \"" + Plan.Name + "\"";
     // The line after a plan's name is always its details line.
-    FStore.AddPlan(FTrip, Name, Value(Length(PlanDetailsPrefix)));
+    if (!TooLong(Plan.Name)) Value(Plan.Details, PlanDetailsPrefix);
+    if (Exceeds(ListSize(&TTrip::Plans)) || TooLong(Plan.Name) || TooLong(Plan.Details)) FailLimit();
+    FRecord.clear();
   }
 
   void ShoppingRecord(std::string_view Line) {
     if (Line.size() < 2 || Line[1] != '\t') {
-      FStore.AddShopingCategory(FTrip, NameOf(Line, 1));
+      FImported.ShopingCategories.emplace_back(std::make_unique<TShopingCategory>())->Name = NameOf(Line, 1);
+      if (Exceeds(ListSize(&TTrip::ShopingCategories)) || TooLong(FImported.ShopingCategories.back()->Name))
+        FailLimit();
       return;
     }
     std::string Name = NameOf(Line, 2);
-    const int Cat = FStore.ShopingCategoryCount(FTrip) - 1;
-    if (Cat < 0)
+    if (FImported.ShopingCategories.empty())
       throw TExchangeFormatError("The shopping item \"" + Name + "\" comes before any shopping category.");
-    TShopingItem Item;
+    FRecord = "the shopping item \"" + Name + "\"";
+    auto& Items = FImported.ShopingCategories.back()->Items;
+    TShopingItem& Item = *Items.emplace_back(std::make_unique<TShopingItem>());
     Item.Name = std::move(Name);
     std::string* Fields[4] = {&Item.Price, &Item.Store, &Item.Weight, &Item.Other};
-    for (int f = 0; f < 4; ++f) Value(*Fields[f], ShoppingFieldPrefixes[f]);
-    FStore.GetShopingCategory(FTrip, Cat).Items.push_back(std::make_unique<TShopingItem>(std::move(Item)));
+    bool Fits = !Exceeds(Items.size()) && !TooLong(Item.Name);
+    for (int f = 0; f < 4 && Fits; ++f) {
+      Value(*Fields[f], ShoppingFieldPrefixes[f]);
+      Fits = !TooLong(*Fields[f]);
+    }
+    if (!Fits) FailLimit();
+    FRecord.clear();
   }
 
   void RecipeRecord(std::string_view Line) {
-    const std::string Name = NameOf(Line, 1);
+    TRecipe& Recipe = *FImported.Recipes.emplace_back(std::make_unique<TRecipe>());
+    Recipe.Name = NameOf(Line, 1);
+    FRecord = "the recipe \"" + Recipe.Name + "\"";
+    if (Exceeds(ListSize(&TTrip::Recipes)) || TooLong(Recipe.Name)) FailLimit();
     // The line after a recipe's name is always its procedure line, whatever
     // it begins with.
-    FStore.AddRecipe(FTrip, Name, Value(2));
-    TRecipe& Recipe = FStore.GetRecipe(FTrip, FStore.RecipeCount(FTrip) - 1);
+    Value(Recipe.Procedure, 2);
+    if (TooLong(Recipe.Procedure)) FailLimit();
     Next();  // the ingredients line
+    FRecord.clear();
     // Ingredient lines begin with four tabs; a name line begins with a tab
     // and "[", whatever the name holds.
     while (!AtEnd() && FLines.Peek().substr(0, 4) == "\t\t\t\t") {
-      Recipe.Ingredients.emplace_back();
-      Value(Recipe.Ingredients.back(), IngredientPrefix);
+      Value(Recipe.Ingredients.emplace_back(), IngredientPrefix);
+      if (Exceeds(Recipe.Ingredients.size()) || TooLong(Recipe.Ingredients.back())) FailLimit();
     }
   }
 
   void ContactRecord(std::string_view Line) {
-    FStore.AddContact(FTrip);
-    TContact& Contact = FStore.GetContact(FTrip, FStore.ContactCount(FTrip) - 1);
+    TContact& Contact = *FImported.Contacts.emplace_back(std::make_unique<TContact>());
     Contact.Name = NameOf(Line, 1);
-    for (int f = 0; f < 10; ++f) Value(Contact.Field(f + 1), ContactFieldPrefixes[f]);
+    FRecord = "the contact \"" + Contact.Name + "\"";
+    bool Fits = !Exceeds(ListSize(&TTrip::Contacts)) && !TooLong(Contact.Name);
+    for (int f = 0; f < 10 && Fits; ++f) {
+      Value(Contact.Field(f + 1), ContactFieldPrefixes[f]);
+      Fits = !TooLong(Contact.Field(f + 1));
+    }
+    if (!Fits) FailLimit();
+    FRecord.clear();
   }
 
   void PermitRecord(std::string_view Line) {
-    FStore.AddPermit(FTrip, NameOf(Line, 1));
-    TPermit& Permit = FStore.GetPermit(FTrip, FStore.PermitCount(FTrip) - 1);
-    for (int f = 0; f < 6; ++f) Value(Permit.Field(f + 1), PermitFieldPrefixes[f]);
+    TPermit& Permit = *FImported.Permits.emplace_back(std::make_unique<TPermit>());
+    Permit.ParkName = NameOf(Line, 1);
+    FRecord = "the park permit \"" + Permit.ParkName + "\"";
+    bool Fits = !Exceeds(ListSize(&TTrip::Permits)) && !TooLong(Permit.ParkName);
+    for (int f = 0; f < 6 && Fits; ++f) {
+      Value(Permit.Field(f + 1), PermitFieldPrefixes[f]);
+      Fits = !TooLong(Permit.Field(f + 1));
+    }
+    if (!Fits) FailLimit();
+    FRecord.clear();
   }
 
-  void Budget() { FStore.SetBudget(FTrip, Value(Length(BudgetPrefix))); }
+  void TripName() {
+    Value(FImported.Name, 12);
+    if (TooLong(FImported.Name)) FailLimit();
+  }
+
+  void Budget() {
+    FSection = TagBudget;
+    Value(FImported.Budget, Length(BudgetPrefix));
+    if (TooLong(FImported.Budget)) FailLimit();
+  }
+
+  // Throws the data file's message for the limit that what was read has
+  // passed, with the line where it was passed.
+  [[noreturn]] void FailLimit() const {
+    std::string Message = ImportRefusal + "the data file cannot hold what line " + Line() + " adds.";
+    try {
+      CheckImportLimits(FStore, FTrip, FImported);
+    } catch (const TFormatLimitError& Failure) {
+      Message = Failure.what();
+      if (Message.compare(0, ImportRefusal.size(), ImportRefusal) == 0)
+        Message.insert(ImportRefusal.size(), "line " + Line() + ": ");
+    }
+    throw TFormatLimitError(Message);
+  }
+
+  // The limit message for a line longer than any the data file can give.
+  [[noreturn]] void FailLongLine() const {
+    throw TFormatLimitError(ImportRefusal + "line " + std::to_string(LineNumber() + 1) +
+                            " is longer than any line a trip file can hold; the data file holds at most " +
+                            std::to_string(MaxTextBytes) + " bytes in one text.");
+  }
 
  private:
-  TTravelerData& FStore;
+  std::string Line() const { return std::to_string(LineNumber()); }
+
+  // The entries of a trip's list once what was read joins the trip's own.
+  template <class List>
+  std::size_t ListSize(List TTrip::*Member) const {
+    return (FImported.*Member).size() + (FInto ? (FInto->*Member).size() : 0);
+  }
+
+  const TTravelerData& FStore;
   int FTrip;
+  const TTrip* FInto;
+  TTrip& FImported;
   TLineReader FLines;
+  const char* FSection = nullptr;
+  std::string FRecord;
 };
+
+// Adds the line of the failure to a format error's message.
+[[noreturn]] void FailOnLine(const TExchangeReader& In, const TExchangeFormatError& Failure) {
+  throw TExchangeFormatError("Line " + std::to_string(In.LineNumber()) + ": " + Failure.what());
+}
+
+// A whole-trip file that ends before its budget line was cut short; the
+// message says where it ends.
+[[noreturn]] void FailCutShort(const TExchangeReader& In) {
+  const char* Section = In.SectionTag();
+  std::string Where;
+  if (Section == TagBudget) {
+    Where = "before its budget line";
+  } else {
+    if (!In.Record().empty())
+      Where = "inside " + In.Record() + " of its " + Section + " section, ";
+    else if (Section)
+      Where = "in its " + std::string(Section) + " section, ";
+    Where += "before the " + std::string(TagBudget) + " section and budget line";
+  }
+  throw TExchangeFormatError("The file ends at line " + std::to_string(In.LineNumber()) + ", " + Where +
+                             ": it is incomplete");
+}
 
 }  // namespace
 
@@ -506,54 +663,97 @@ void WriteExchangeFile(const std::string& FileName, TTravelerData& Store, int Tr
 // ---- Reading ----
 
 bool ReadTripFile(const std::string& FileName, TTravelerData& Store) {
-  TExchangeReader In(FileName, Store, -1);
-  if (In.AtEnd() || In.Next() != ExchangeFileHeader) return false;
+  TTrip Imported;
+  TExchangeReader In(FileName, Store, -1, Imported);
   try {
-    const std::string Name = In.Value(12);
-    Store.AppendTrip();
-    const int Trip = Store.TripCount() - 1;
-    Store.GetTrip(Trip).Name = Name;
-    In.SetTrip(Trip);
+    // Input whose first line is longer than the header is no exchange file.
+    In.SetLongestLine(ExchangeFileHeader.size());
+    if (In.AtEnd() || In.Next() != ExchangeFileHeader) return false;
+  } catch (const TLineTooLong&) {
+    return false;
+  }
+  CheckImportLimits(Store, -1, Imported);  // room for one more trip
+  try {
+    In.SetLongestLine(LongestFieldLine);
+    In.TripName();
     In.Next();  // the empty line
     In.Next();  // the dates tag
-    In.Section(TagGear, &TExchangeReader::NoteRecord);
-    In.Section(TagPlans, &TExchangeReader::GearRecord);
-    In.Section(TagShopping, &TExchangeReader::PlanRecord);
-    In.Section(TagRecipes, &TExchangeReader::ShoppingRecord);
-    In.Section(TagContacts, &TExchangeReader::RecipeRecord);
-    In.Section(TagPermits, &TExchangeReader::ContactRecord);
-    In.Section(TagBudget, &TExchangeReader::PermitRecord);
+    In.SetLongestLine(LongestNoteLine);
+    In.Section(TagDates, TagGear, &TExchangeReader::NoteRecord);
+    In.SetLongestLine(LongestFieldLine);
+    In.Section(TagGear, TagPlans, &TExchangeReader::GearRecord);
+    In.Section(TagPlans, TagShopping, &TExchangeReader::PlanRecord);
+    In.Section(TagShopping, TagRecipes, &TExchangeReader::ShoppingRecord);
+    In.Section(TagRecipes, TagContacts, &TExchangeReader::RecipeRecord);
+    In.Section(TagContacts, TagPermits, &TExchangeReader::ContactRecord);
+    In.Section(TagPermits, TagBudget, &TExchangeReader::PermitRecord);
     In.Budget();
     // A further budget section sets the budget again.
     while (!In.AtEnd())
       if (In.Next() == TagBudget) In.Budget();
   } catch (const TEndOfFile&) {
-    // The file ends here; what was read stays.
+    FailCutShort(In);
+  } catch (const TLineTooLong&) {
+    In.FailLongLine();
+  } catch (const TExchangeFormatError& Failure) {
+    // A line that cannot be read and is the last of the file is a line cut
+    // short, such as "[GEAR" read as a note line.
+    if (In.AtEnd()) FailCutShort(In);
+    FailOnLine(In, Failure);
   }
+  CheckImportLimits(Store, -1, Imported);
+  Store.AppendTrip();
+  Store.GetTrip(Store.TripCount() - 1) = std::move(Imported);
   return true;
 }
 
 namespace {
 
-template <class ReadRecord>
+// Reads the section Tag of a gear, recipe or whole-trip file into a trip of
+// its own and hands it to Add once the section has been read whole.
+template <class ReadRecord, class AddRecords>
 void ReadOneSection(const std::string& FileName, TTravelerData& Store, int Trip, const char* Tag,
-                    ReadRecord Read) {
-  Store.GetTrip(Trip);  // a trip must be selected
-  TExchangeReader In(FileName, Store, Trip);
-  if (In.AtEnd() || In.Next() != ExchangeFileHeader) return;
-  if (!In.SkipPast(Tag)) return;
+                    ReadRecord Read, AddRecords Add) {
+  TTrip& Into = Store.GetTrip(Trip);  // a trip must be selected
+  TTrip Imported;
+  TExchangeReader In(FileName, Store, Trip, Imported);
   try {
+    In.SetLongestLine(ExchangeFileHeader.size());
+    if (In.AtEnd() || In.Next() != ExchangeFileHeader) return;
+    // Lines before the section may be note lines of a whole-trip file.
+    In.SetLongestLine(LongestNoteLine);
+    if (!In.SkipPast(Tag)) return;
+    In.SetLongestLine(LongestFieldLine);
     In.TabbedRecords(Read);
   } catch (const TEndOfFile&) {
+    // Only a record cut short is an incomplete file; between records the end
+    // of the file ends the section.
+    throw TExchangeFormatError("The file ends at line " + std::to_string(In.LineNumber()) + ", inside " +
+                               In.Record() + ": it is incomplete");
+  } catch (const TLineTooLong&) {
+    if (In.LineNumber() == 0) return;  // no header line
+    In.FailLongLine();
+  } catch (const TExchangeFormatError& Failure) {
+    FailOnLine(In, Failure);
   }
+  CheckImportLimits(Store, Trip, Imported);
+  Add(Into, Imported);
+}
+
+template <class T>
+void MoveAll(TOwnedList<T>& To, TOwnedList<T>& From) {
+  To.reserve(To.size() + From.size());
+  for (auto& Record : From) To.push_back(std::move(Record));
 }
 
 }  // namespace
 
 void ReadGearFile(const std::string& FileName, TTravelerData& Store, int Trip) {
-  ReadOneSection(FileName, Store, Trip, TagGear, &TExchangeReader::GearRecord);
+  ReadOneSection(FileName, Store, Trip, TagGear, &TExchangeReader::GearRecord,
+                 [](TTrip& Into, TTrip& Imported) { MoveAll(Into.GearCategories, Imported.GearCategories); });
 }
 
 void ReadRecipeFile(const std::string& FileName, TTravelerData& Store, int Trip) {
-  ReadOneSection(FileName, Store, Trip, TagRecipes, &TExchangeReader::RecipeRecord);
+  ReadOneSection(FileName, Store, Trip, TagRecipes, &TExchangeReader::RecipeRecord,
+                 [](TTrip& Into, TTrip& Imported) { MoveAll(Into.Recipes, Imported.Recipes); });
 }

@@ -35,7 +35,8 @@ struct TExchangeSections {
 };
 
 // A line of an exchange file that cannot be read (a note line without its
-// date, an item before any category); what() says which.
+// date, an item before any category) or a file that ends too soon; what()
+// says which line.
 class TExchangeFormatError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -49,14 +50,22 @@ std::string ExchangeText(const TTrip& Trip, const TExchangeSections& Sections);
 void WriteExchangeFile(const std::string& FileName, TTravelerData& Store, int Trip,
                        const TExchangeSections& Sections);
 
-// Reads a whole-trip file into a new trip appended to Store. Returns false,
-// adding nothing, when the file does not begin with the header line. What was
-// read before a failure stays in the new trip. Throws TFileIOError when the
-// file cannot be read and TExchangeFormatError for a line it cannot read.
+// Reads a whole-trip file into a new trip appended to Store once the file has
+// been read to its budget line. Returns false, adding nothing, when the file
+// does not begin with the header line (input whose first line is longer than
+// that is not read on). Any failure adds nothing: TFileIOError when the file
+// cannot be read, TExchangeFormatError for a line it cannot read (the message
+// names the line) or a file that ends before its budget line (the message
+// says where it ends), TFormatLimitError as soon as what was read passes a
+// limit of the data file (the store's 255 trips, a list's 65535 entries, a
+// text's 65535 bytes, a line longer than any a trip file holds).
 bool ReadTripFile(const std::string& FileName, TTravelerData& Store);
 
 // Add the gear categories, or the recipes, of a gear, recipe or whole-trip
-// file to trip Trip. A file without the header line adds nothing.
+// file to trip Trip, once the section has been read. A file without the
+// header line adds nothing and says nothing; a section that ends inside a
+// record adds nothing (TExchangeFormatError); the other failures are those
+// of ReadTripFile, the limits counting what trip Trip holds.
 void ReadGearFile(const std::string& FileName, TTravelerData& Store, int Trip);
 void ReadRecipeFile(const std::string& FileName, TTravelerData& Store, int Trip);
 

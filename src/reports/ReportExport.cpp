@@ -1,14 +1,13 @@
 #include "reports/ReportExport.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QTextDocument>
+#include <filesystem>
 #include <memory>
 
 #include "gear/FieldText.h"
 #include "reports/ReportDocument.h"
 #include "reports/ReportFiles.h"
+#include "reports/ReportPdf.h"
 #include "reports/Utf8Text.h"
 #include "store/Traveler.h"
 #include "widgets/RtfReader.h"
@@ -19,6 +18,10 @@ const char* const ReportPrintTitle = "Quillmoor Planner Report";
 
 void CompileReportDocument(QTextDocument& Document, const TTrip& Trip, const TDisplayUnits& Units,
                            const TReportChoice& Chosen, const std::string& Footer) {
+  // A template past the size the reader takes is refused before it is read.
+  std::error_code Failed;
+  const auto Size = std::filesystem::file_size(ReportTemplateFileName, Failed);
+  if (!Failed && Size > MaxRichTextBytes) throw TRichTextTooLargeError(static_cast<std::size_t>(Size));
   SetRtfDocument(Document, ReadRtf(ReadWholeTextFile(ReportTemplateFileName)));
   TReportDocument Report(Document);
   CompileReportText(Report, TReportSections(Trip, Units, Utf8OfStoreText), Chosen, Footer);
@@ -47,20 +50,7 @@ QPageSize::PageSizeId ReportPageSize(const QLocale& Locale) {
 }
 
 QByteArray ReportPdf(const QTextDocument& Document, QPageSize::PageSizeId PageSize) {
-  QByteArray Bytes;
-  {
-    QBuffer Buffer(&Bytes);
-    Buffer.open(QIODevice::WriteOnly);
-    QPdfWriter Writer(&Buffer);
-    Writer.setTitle(ReportPrintTitle);
-    Writer.setCreator("Quillmoor Planner");
-    Writer.setPageLayout(QPageLayout(QPageSize(PageSize), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    // Printing lays out a copy on the page and keeps the text as text.
-    const std::unique_ptr<QTextDocument> Copy(Document.clone());
-    Copy->documentLayout();
-    Copy->print(&Writer);
-  }
-  return Bytes;
+  return TReportPdfWriter(ReportPrintTitle, PageSize).Write(Document);
 }
 
 void WriteReportFile(const std::string& Path, const QTextDocument& Document) {

@@ -919,6 +919,7 @@ class TRtfParser {
     Paragraph.TabStops = State.TabStops;
     Paragraph.Runs = std::move(FRuns);
     Paragraph.MarkFormat = Resolve(Top().Char);
+    if (FDocument.Paragraphs.size() >= MaxRichTextParagraphs) throw TRichTextTooLargeError::TooManyParagraphs();
     FDocument.Paragraphs.push_back(std::move(Paragraph));
     FRuns.clear();
     FParagraphTouched = false;
@@ -1037,6 +1038,7 @@ TRtfDocument ReadPlainText(const std::string& Bytes) {
     const char16_t c = (*Text)[i];
     if (c == u'\r' || c == u'\n') {
       if (c == u'\r' && i + 1 < Text->size() && (*Text)[i + 1] == u'\n') ++i;
+      if (Document.Paragraphs.size() >= MaxRichTextParagraphs) throw TRichTextTooLargeError::TooManyParagraphs();
       Document.Paragraphs.emplace_back();
       continue;
     }
@@ -1058,6 +1060,11 @@ bool IsRichText(const std::string& Bytes) {
 TRichTextTooLargeError::TRichTextTooLargeError(std::size_t Size)
     : std::runtime_error("The rich text is too large to open: " + std::to_string(Size / (1024 * 1024)) +
                          " MB; at most " + std::to_string(MaxRichTextBytes / (1024 * 1024)) + " MB can be opened") {}
+
+TRichTextTooLargeError TRichTextTooLargeError::TooManyParagraphs() {
+  return TRichTextTooLargeError("The rich text is too large to open: it has more than " +
+                                std::to_string(MaxRichTextParagraphs) + " paragraphs");
+}
 
 TRtfDocument ReadRtf(const std::string& Bytes) {
   if (Bytes.size() > MaxRichTextBytes) throw TRichTextTooLargeError(Bytes.size());

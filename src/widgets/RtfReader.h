@@ -29,10 +29,19 @@
 // its size in the report editor.
 inline constexpr std::size_t MaxRichTextBytes = 16 * 1024 * 1024;
 
-// Thrown by ReadRtf for more than MaxRichTextBytes.
+// The most paragraphs ReadRtf reads: each takes memory of its own, so that
+// 16 MB of empty paragraphs would take gigabytes.
+inline constexpr std::size_t MaxRichTextParagraphs = 250000;
+
+// Thrown by ReadRtf for more than MaxRichTextBytes or MaxRichTextParagraphs;
+// reading stops there.
 class TRichTextTooLargeError : public std::runtime_error {
  public:
   explicit TRichTextTooLargeError(std::size_t Size);
+  static TRichTextTooLargeError TooManyParagraphs();
+
+ private:
+  explicit TRichTextTooLargeError(const std::string& Message) : std::runtime_error(Message) {}
 };
 
 TRtfDocument ReadRtf(const std::string& Bytes);

@@ -58,16 +58,37 @@ TEST_F(ExchangeCommandsTest, ImportOfAnotherKindOfFileSaysSo) {
   EXPECT_EQ(Form->ComboBox1->count(), 1);
 }
 
-TEST_F(ExchangeCommandsTest, DamagedImportKeepsSelectorAndStoreInStep) {
+TEST_F(ExchangeCommandsTest, DamagedOrCutShortImportAddsNothing) {
   OpenWithTrips({"A"});
-  const std::string Text = "Quillmoor Planner Exported File\r\nTrip Name = Broken\r\n\r\n[DATES]\r\n\t[x May 2020, a]\r\n";
-  Folder.Write("plan.txt", std::vector<std::uint8_t>(Text.begin(), Text.end()));
+  const std::string Opening = "Quillmoor Planner Exported File\r\nTrip Name = Broken\r\n\r\n[DATES]\r\n";
+  const struct {
+    std::string Text;
+    QString Error;
+  } Cases[] = {
+      {Opening + "\t[x May 2020, a]\r\n\r\n[GEAR LIST]\r\n", "Line 5: 'x' is not a valid integer value."},
+      {Opening + "\t[1 May 2020, a]\r\n\r\n[GEAR LIST]\r\n\t[Shelter]\r\n",
+       "The file ends at line 8, in its [GEAR LIST] section, before the [BUDGET] section and budget line: it is "
+       "incomplete."},
+  };
+  for (const auto& Case : Cases) {
+    Prompts.Clear();
+    Folder.Write("plan.txt", std::vector<std::uint8_t>(Case.Text.begin(), Case.Text.end()));
+    Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+    Form->ImportTripPlanFromTextFile1->trigger();
+    EXPECT_EQ(Prompts.Texts("error"), QStringList{Case.Error});
+    EXPECT_EQ(Store().TripCount(), 1);
+    EXPECT_EQ(Form->ComboBox1->count(), 1);
+  }
+  // A gear file cut inside an item adds none of the file's categories.
+  const std::string Gear = "Quillmoor Planner Exported File\r\nTrip Name = G\r\n\r\n[GEAR LIST]\r\n\t[Shelter]\r\n"
+                           "\t\t[Tent]\r\n\t\t\tWeight\t\t= 1\r\n";
+  Prompts.Clear();
+  Folder.Write("plan.txt", std::vector<std::uint8_t>(Gear.begin(), Gear.end()));
   Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
-  Form->ImportTripPlanFromTextFile1->trigger();
-  EXPECT_EQ(Prompts.Texts("error"), QStringList{"'x' is not a valid integer value."});
-  ASSERT_EQ(Store().TripCount(), 2);
-  EXPECT_EQ(Form->ComboBox1->count(), 2);
-  EXPECT_EQ(Form->ComboBox1->itemText(1), "Broken");
+  Form->GearPage->Button42->click();
+  EXPECT_EQ(Prompts.Texts("error"),
+            QStringList{"The file ends at line 7, inside the gear item \"Tent\": it is incomplete."});
+  EXPECT_EQ(Store().GearCategoryCount(0), 0);
 }
 
 TEST_F(ExchangeCommandsTest, CancelledDialogsDoNothing) {

@@ -18,8 +18,10 @@ TEST(CalcOperators, Arithmetic) {
       {"1+2", "3"},
       {"7/2", "3.5"},
       {"1/3", "0.333333333333"},
-      {"2/0", "0"},
-      {"2/1e-9", "0"},
+      {"2/0", Failure("invalid formule")},
+      {"2/(1-1)", Failure("invalid formule")},
+      {"2/1e-9", "2000000000"},
+      {"-3/5e-9", "-600000000"},
       {"7 div 2", "3"},
       {"-7 div 2", "-3"},
       {"7 div 0", "0"},
@@ -49,7 +51,7 @@ TEST(CalcOperators, KeypadFormulas) {
       {"(-5)*2", "-10"},
       {"10/4", "2.5"},
       {"(2-3)*4", "-4"},
-      {"8/0", "0"},
+      {"8/0", Failure("invalid formule")},
       {"7 mod 0", Failure("invalid formule")},
       {"2+0", "2"},
       {"0*", Failure("? operand ")},
@@ -57,8 +59,30 @@ TEST(CalcOperators, KeypadFormulas) {
   });
 }
 
-TEST(CalcOperators, DivisionDoesNotEvaluateTheDividendOfAZeroDivisor) {
-  ExpectAll({{"x/0", "0"}, {"x div 0", "0"}, {"x/y", Failure("Unknown variable:y")}});
+TEST(CalcOperators, DivisionLooksAtTheDivisorFirst) {
+  ExpectAll({{"x/0", Failure("invalid formule")},
+             {"x div 0", "0"},
+             {"x/y", Failure("Unknown variable:y")}});
+}
+
+TEST(CalcOperators, AFailedNestedRunIsNotedButDoesNotFailTheRun) {
+  const struct {
+    const char* Formula;
+    const char* Result;
+    const char* NestedFailure;
+  } Cases[] = {
+      {"x:=ln(0)", "", "invalid formule"},
+      {"x:=y+1; 5", "5", "Unknown variable:y"},
+      {"eval(\"1/0\")", "", "invalid formule"},
+      {"x:=eval(\"q\")", "", "Unknown variable:q"},
+      {"x:=2; x*3", "6", ""},
+  };
+  TCalcul Calc;
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Formula);
+    EXPECT_EQ(Outcome(Calc, Case.Formula), Case.Result);
+    EXPECT_EQ(Calc.NestedFailure(), Case.NestedFailure);
+  }
 }
 
 TEST(CalcOperators, ModuloFollowsTheSignOfTheDividend) {

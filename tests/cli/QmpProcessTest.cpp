@@ -127,6 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
         TCase{{"calc", "1+2*3"}, 0, "7\n", ""},
         TCase{{"calc", "-1+2"}, 0, "1\n", ""},
         TCase{{"calc", "1+"}, 1, "", "qmp: "},
+        // A failure is a failure wherever it happens, and a division by zero is one.
+        TCase{{"calc", "ln(0)"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "x:=ln(0)"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "x:=y*2"}, 1, "", "qmp: Unknown variable:y\n"},
+        TCase{{"calc", "1/0"}, 1, "", "qmp: invalid formule\n"},
+        TCase{{"calc", "2/1e-9"}, 0, "2000000000\n", ""},
+        TCase{{"calc", "x:=4; x/2"}, 0, "2\n", ""},
         TCase{{}, 2, "", "Usage: qmp [--data-folder DIR] COMMAND"},
         TCase{{"frobnicate"}, 2, "", "qmp: unknown command frobnicate\n"},
         TCase{{"list", "--gear"}, 2, "", "qmp: list does not take the option given"},
@@ -174,6 +181,36 @@ TEST_F(QmpTest, ExportsAndImportsATripAsExchangeText) {
   EXPECT_EQ(Run.Code, 1);
   EXPECT_NE(Run.Err.find("nothing was imported"), std::string::npos) << Run.Err;
   EXPECT_EQ(DataFile(), Before);
+}
+
+TEST_F(QmpTest, ImportOfAFileCutShortOrPastALimitAddsNothing) {
+  TTravelerData Store;
+  Store.LoadFromFile(Data.File(DataFileName));
+  const std::string Whole = ExchangeText(Store.GetTrip(0), TExchangeSections::WholeTrip());
+  const std::string Cut = Whole.substr(0, Whole.find("[SHOPPING]") + 4);
+  Data.Write("cut.txt", std::vector<std::uint8_t>(Cut.begin(), Cut.end()));
+  std::string Long = Whole.substr(0, Whole.find("[GEAR LIST]")) + "[GEAR LIST]\r\n\t[" + std::string(1 << 20, 'x');
+  Data.Write("long.txt", std::vector<std::uint8_t>(Long.begin(), Long.end()));
+  const std::string Before = DataFile();
+  const struct {
+    const char* File;
+    std::string Err;
+  } Cases[] = {
+      {"cut.txt", "qmp: " + Data.File("cut.txt") +
+                      ": The file ends at line 26, inside the logistics plan \"H\" of its [TRAVELING PLANS] section, "
+                      "before the [BUDGET] section and budget line: it is incomplete; nothing was imported\n"},
+      {"long.txt",
+       "qmp: Cannot import the file: line 8 is longer than any line a trip file can hold; the data file holds at "
+       "most 65535 bytes in one text.\n"},
+      // A device without line ends is no trip file; it is not read on and on.
+      {"/dev/zero", "qmp: This is not an Quillmoor Planner Exported File.\n"},
+  };
+  for (const auto& Case : Cases) {
+    const TRun Run = Qmp({"import", Case.File});
+    EXPECT_EQ(Run.Code, 1) << Case.File;
+    EXPECT_EQ(Run.Err, Case.Err);
+    EXPECT_EQ(DataFile(), Before) << Case.File;
+  }
 }
 
 TEST_F(QmpTest, ExportsAndImportsAGearListAsCsv) {
@@ -443,6 +480,17 @@ TEST_F(QmpTest, ADamagedDataFileIsKeptAsideBeforeAChange) {
   EXPECT_EQ(Kept, 1);
 }
 
+// A template past the size the reader takes is refused before it is read.
+TEST_F(QmpTest, AReportFromATooLargeTemplateFails) {
+  std::filesystem::resize_file(Data.File("ReportTemplate.rtf"), 17 * 1024 * 1024);
+  for (const char* Output : {"report.txt", "report.pdf"}) {
+    const TRun Run = Qmp({"report", "Sierra", "-o", Output});
+    EXPECT_EQ(Run.Code, 1);
+    EXPECT_EQ(Run.Err, "qmp: The rich text is too large to open: 17 MB; at most 16 MB can be opened\n");
+    EXPECT_FALSE(std::filesystem::exists(Data.File(Output)));
+  }
+}
+
 TEST_F(QmpTest, WritesTheReportAsTextRichTextAndPdf) {
   TRun Run = Qmp({"report", "Sierra", "-o", "report.txt", "--gear", "--budget", "--unit", "g"});
   ASSERT_EQ(Run.Code, 0) << Run.Err;
@@ -476,6 +524,35 @@ TEST_F(QmpTest, WritesTheReportAsTextRichTextAndPdf) {
   const std::string Selectable = Shell("pdftotext " + Quoted(Data.File("a4.pdf")) + " -");
   for (const char* Expected : {"Sierra", "Tent", "Alex Walker", "Yosemite", "Budget = 500"})
     EXPECT_NE(Selectable.find(Expected), std::string::npos) << Expected << " in\n" << Selectable;
+}
+
+// A report of more pages than one layout can place (about 2,300) has every
+// page, the last one with the end of the report and its number.
+TEST_F(QmpTest, ALongReportAsPdfHasEveryPage) {
+  if (!HasTool("pdfinfo") || !HasTool("pdftotext")) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are missing";
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Long";
+  Store.AddGearCategory(0, "Everything");
+  for (int n = 0; n < 22000; ++n)
+    Store.AddGearItem(0, 0, "Item " + std::to_string(n), "1.25", "10", "Yes", "5", "0.01", "remark");
+  Store.SetBudget(0, "1");
+  Store.SaveToFile(Data.File(DataFileName));
+  const TRun Run = Qmp({"report", "Long", "-o", "long.pdf", "--gear", "--budget"}, "", "LC_ALL=de_DE.UTF-8");
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  std::system(("pdfinfo " + Quoted(Data.File("long.pdf")) + " >" + Quoted(Scratch.File("info")) + " 2>&1").c_str());
+  const std::string Info = Slurp(Scratch.File("info"));
+  const std::size_t At = Info.find("Pages:");
+  ASSERT_NE(At, std::string::npos) << Info;
+  const int Pages = std::atoi(Info.c_str() + At + 6);
+  EXPECT_GT(Pages, 2400) << Info;
+  const std::string Page = std::to_string(Pages);
+  std::system(("pdftotext -f " + Page + " -l " + Page + " " + Quoted(Data.File("long.pdf")) + " " +
+               Quoted(Scratch.File("last")))
+                  .c_str());
+  const std::string Last = Slurp(Scratch.File("last"));
+  EXPECT_NE(Last.find("Budget = 1"), std::string::npos) << Last;
+  EXPECT_NE(Last.find(Page), std::string::npos) << Last;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/ExchangeFile.h"
+#include "store/DataFileFormat.h"
 #include "store/StoreBuilder.h"
 #include "support/TempDir.h"
 
@@ -171,16 +172,97 @@ TEST_F(ExchangeTest, NotAnExchangeFileAddsNothing) {
   EXPECT_FALSE(ReadTripFile(File(), Store));
 }
 
-TEST_F(ExchangeTest, FileEndingBeforeTheBudgetKeepsWhatWasRead) {
-  WriteText("Quillmoor Planner Exported File\r\nTrip Name = Short\r\n\r\n[DATES]\r\n\r\n[GEAR LIST]\r\n"
-            "\t[Shelter]\r\n\r\n[TRAVELING PLANS]\r\n\t[Drive]\r\n");
+// The message of the import's failure, or "" when it read the file.
+template <class Read>
+std::string FailureOf(Read&& Import) {
+  try {
+    Import();
+  } catch (const std::exception& Failure) {
+    return Failure.what();
+  }
+  return "";
+}
+
+TEST_F(ExchangeTest, AWholeTripFileCutShortAddsNothing) {
+  TTravelerData Source;
+  FillEveryList(Source, "Source");
+  const std::string Whole = ExchangeText(Source.GetTrip(0), TExchangeSections::WholeTrip());
+  const std::size_t BudgetLine = Whole.rfind("Budget\t= ");
+  // Every cut before the budget line, at line ends and inside lines.
+  for (std::size_t Cut = 0; Cut <= BudgetLine; ++Cut) {
+    WriteText(Whole.substr(0, Cut));
+    TTravelerData Store;
+    Store.AppendTrip();
+    const std::string Failure = FailureOf([&] { ReadTripFile(File(), Store); });
+    if (Cut < ExchangeFileHeader.size() + 2) continue;  // no whole header line: not an exchange file
+    EXPECT_NE(Failure.find("it is incomplete"), std::string::npos) << "cut at " << Cut << ": " << Failure;
+    EXPECT_EQ(Store.TripCount(), 1) << "cut at " << Cut;
+  }
+  WriteText(Whole);
   TTravelerData Store;
   ASSERT_TRUE(ReadTripFile(File(), Store));
-  ASSERT_EQ(Store.TripCount(), 1);
-  EXPECT_EQ(Store.GetTrip(0).Name, "Short");
-  EXPECT_EQ(Store.GearCategoryCount(0), 1);
-  EXPECT_EQ(Store.PlanCount(0), 0);  // its details line never came
-  EXPECT_EQ(Store.GetBudget(0), "");
+  EXPECT_EQ(Dump(Store), Dump(Source));
+}
+
+TEST_F(ExchangeTest, ACutShortFileSaysWhereItEnds) {
+  const std::string Opening = "Quillmoor Planner Exported File\r\nTrip Name = Short\r\n\r\n";
+  const struct {
+    std::string Text;
+    const char* Message;
+  } Cases[] = {
+      {Opening.substr(0, 48), "The file ends at line 2, before the [BUDGET] section and budget line: it is incomplete"},
+      {Opening + "[DATES]\r\n\t[1 May 2020, x]\r\n",
+       "The file ends at line 5, in its [DATES] section, before the [BUDGET] section and budget line: it is "
+       "incomplete"},
+      {Opening + "[DATES]\r\n\r\n[GEAR LIST]\r\n\t[Shelter]\r\n\t\t[Tent]\r\n\t\t\tWeight\t\t= 1\r\n",
+       "The file ends at line 9, inside the gear item \"Tent\" of its [GEAR LIST] section, before the [BUDGET] "
+       "section and budget line: it is incomplete"},
+      {Opening + "[DATES]\r\n\r\n[GEAR LIST]\r\n\r\n[TRAVELING PLANS]\r\n\t[Drive]",
+       "The file ends at line 9, inside the logistics plan \"Drive\" of its [TRAVELING PLANS] section, before the "
+       "[BUDGET] section and budget line: it is incomplete"},
+      {Opening + "[DATES]\r\n\r\n[GEAR LIST]\r\n\r\n[TRAVELING PLANS]\r\n\r\n[SHOPPING]\r\n\r\n[RECIPES]\r\n"
+                 "\r\n[CONTACTS]\r\n\r\n[PARK PERMITS]\r\n\r\n[BUDGET]\r\n",
+       "The file ends at line 18, before its budget line: it is incomplete"},
+  };
+  for (const auto& Case : Cases) {
+    WriteText(Case.Text);
+    TTravelerData Store;
+    EXPECT_EQ(FailureOf([&] { ReadTripFile(File(), Store); }), Case.Message);
+    EXPECT_EQ(Store.TripCount(), 0);
+  }
+}
+
+TEST_F(ExchangeTest, AGearOrRecipeFileCutInsideARecordAddsNothing) {
+  const std::string Gear =
+      "Quillmoor Planner Exported File\r\nTrip Name = G\r\n\r\n[GEAR LIST]\r\n\t[Shelter]\r\n\t\t[Tarp]\r\n"
+      "\t\t\tWeight\t\t= 1\r\n\t\t\tCost\t\t= 1\r\n\t\t\tOwn\t\t= No\r\n\t\t\tNecesity\t= 1\r\n"
+      "\t\t\tVolume\t\t= 0\r\n\t\t\tOther\t\t= \r\n\t\t[Tent]\r\n\t\t\tWeight\t\t= 2\r\n";
+  const std::string Recipes =
+      "Quillmoor Planner Exported File\r\nTrip Name = R\r\n\r\n[RECIPES]\r\n\t[Oats]\r\n\t\tBoil\r\n"
+      "\t\t\t[Ingredients]\r\n\t\t\t\tName = oats\r\n\t[Stew]\r\n\t\tStir\r\n";
+  const struct {
+    const std::string& Text;
+    void (*Read)(const std::string&, TTravelerData&, int);
+    const char* Message;
+  } Cases[] = {
+      {Gear, ReadGearFile, "The file ends at line 14, inside the gear item \"Tent\": it is incomplete"},
+      {Recipes, ReadRecipeFile, "The file ends at line 10, inside the recipe \"Stew\": it is incomplete"},
+  };
+  for (const auto& Case : Cases) {
+    WriteText(Case.Text);
+    TTravelerData Store;
+    Store.AppendTrip();
+    Store.AddGearCategory(0, "Mine");
+    EXPECT_EQ(FailureOf([&] { Case.Read(File(), Store, 0); }), Case.Message);
+    EXPECT_EQ(Store.GearCategoryCount(0), 1);
+    EXPECT_EQ(Store.RecipeCount(0), 0);
+  }
+  // The end of the file between two records ends the section.
+  WriteText(Gear.substr(0, Gear.find("\t\t[Tent]")));
+  TTravelerData Store;
+  Store.AppendTrip();
+  ReadGearFile(File(), Store, 0);
+  EXPECT_EQ(Store.GearItemCount(0, 0), 1);
 }
 
 TEST_F(ExchangeTest, LineFeedsAloneAreAccepted) {
@@ -195,25 +277,41 @@ TEST_F(ExchangeTest, LineFeedsAloneAreAccepted) {
   EXPECT_EQ(Store.GetBudget(0), "9");
 }
 
-TEST_F(ExchangeTest, DamagedLinesStopTheImportAndKeepWhatCameBefore) {
-  WriteText("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n\t[1 May 2020, ok]\r\n"
-            "\t[x May 2020, bad]\r\n\t[2 May 2020, never]\r\n");
-  TTravelerData Store;
-  EXPECT_THROW(ReadTripFile(File(), Store), TExchangeFormatError);
-  ASSERT_EQ(Store.TripCount(), 1);
-  EXPECT_EQ(Store.NoteCount(0), 1);
-
-  WriteText("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[GEAR LIST]\r\n\t\t[Orphan]\r\n"
-            "\t\t\tWeight\t\t= 1\r\n\t\t\tCost\t\t= 1\r\n\t\t\tOwn\t\t= No\r\n\t\t\tNecesity\t= 1\r\n"
-            "\t\t\tVolume\t\t= 0\r\n\t\t\tOther\t\t= \r\n");
-  TTravelerData Gear;
-  Gear.AppendTrip();
-  try {
-    ReadGearFile(File(), Gear, 0);
-    FAIL();
-  } catch (const TExchangeFormatError& Failure) {
-    EXPECT_STREQ(Failure.what(), "The gear item \"Orphan\" comes before any gear category.");
+TEST_F(ExchangeTest, DamagedLinesStopTheImportNameTheirLineAndAddNothing) {
+  const std::string Opening = "Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n";
+  const struct {
+    std::string Text;
+    bool WholeTrip;
+    const char* Message;
+  } Cases[] = {
+      {Opening + "\t[1 May 2020, ok]\r\n\t[x May 2020, bad]\r\n\t[2 May 2020, never]\r\n", true,
+       "Line 6: 'x' is not a valid integer value"},
+      {Opening + "\t[1 May]\r\n\r\n", true, "Line 5: '' is not a valid integer value"},
+      {Opening + "\t[1 May 2020, x]\r\n\t[1 May 70000, x]\r\n\t[2 May 2020, y]\r\n", true,
+       "Line 6: The note line \"[1 May 70000, x]\" has no valid date."},
+      {"Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[GEAR LIST]\r\n\t\t[Orphan]\r\n"
+       "\t\t\tWeight\t\t= 1\r\n\t\t\tCost\t\t= 1\r\n\t\t\tOwn\t\t= No\r\n\t\t\tNecesity\t= 1\r\n"
+       "\t\t\tVolume\t\t= 0\r\n\t\t\tOther\t\t= \r\n",
+       false, "Line 5: The gear item \"Orphan\" comes before any gear category."},
+  };
+  for (const auto& Case : Cases) {
+    WriteText(Case.Text);
+    TTravelerData Store;
+    Store.AppendTrip();
+    if (Case.WholeTrip)
+      EXPECT_EQ(FailureOf([&] { ReadTripFile(File(), Store); }), Case.Message);
+    else
+      EXPECT_EQ(FailureOf([&] { ReadGearFile(File(), Store, 0); }), Case.Message);
+    EXPECT_EQ(Store.TripCount(), 1);
+    EXPECT_EQ(Store.GearCategoryCount(0), 0);
   }
+}
+
+// A whole-trip file whose one dates line is Line.
+std::string WithDates(const std::string& Line) {
+  return "Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n" + Line +
+         "\r\n\r\n[GEAR LIST]\r\n\r\n[TRAVELING PLANS]\r\n\r\n[SHOPPING]\r\n\r\n[RECIPES]\r\n\r\n"
+         "[CONTACTS]\r\n\r\n[PARK PERMITS]\r\n\r\n[BUDGET]\r\nBudget\t= 1\r\n";
 }
 
 TEST_F(ExchangeTest, NoteDatesOutsideTheCalendarComeBackAsLongAsTheDataFileHoldsThem) {
@@ -225,7 +323,7 @@ TEST_F(ExchangeTest, NoteDatesOutsideTheCalendarComeBackAsLongAsTheDataFileHolds
                   {"\t[255 0 0, x]", 255, 0, 0},
                   {"\t[1 13 65535, x]", 1, 13, 65535}};
   for (const auto& Case : Accepted) {
-    WriteText(std::string("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n") + Case.Line + "\r\n");
+    WriteText(WithDates(Case.Line));
     TTravelerData Store;
     ASSERT_TRUE(ReadTripFile(File(), Store)) << Case.Line;
     ASSERT_EQ(Store.NoteCount(0), 1) << Case.Line;
@@ -235,10 +333,81 @@ TEST_F(ExchangeTest, NoteDatesOutsideTheCalendarComeBackAsLongAsTheDataFileHolds
   }
   for (const char* Line : {"\t[256 May 2020, x]", "\t[-1 May 2020, x]", "\t[1 May 70000, x]", "\t[1 May -1, x]",
                            "\t[1 256 2020, x]"}) {
-    WriteText(std::string("Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n") + Line + "\r\n");
+    WriteText(WithDates(Line));
     TTravelerData Store;
     EXPECT_THROW(ReadTripFile(File(), Store), TExchangeFormatError) << Line;
-    EXPECT_EQ(Store.NoteCount(0), 0) << Line;
+    EXPECT_EQ(Store.TripCount(), 0) << Line;
+  }
+}
+
+TEST_F(ExchangeTest, ReadingStopsAtTheFirstLimitOfTheDataFile) {
+  const std::string Opening = "Quillmoor Planner Exported File\r\nTrip Name = T\r\n\r\n[DATES]\r\n";
+  const std::string Rest =
+      "\r\n[GEAR LIST]\r\n\r\n[TRAVELING PLANS]\r\n\r\n[SHOPPING]\r\n\r\n[RECIPES]\r\n\r\n[CONTACTS]\r\n\r\n"
+      "[PARK PERMITS]\r\n\r\n[BUDGET]\r\nBudget\t= 1\r\n";
+  std::string ManyNotes;
+  for (int n = 0; n <= MaxListEntries; ++n) ManyNotes += "\t[1 May 2020, x]\r\n";
+  std::string LongDetails = "\t[P]\r\n\t\tDetails\t= x";
+  for (int n = 0; n < 700; ++n) LongDetails += "\r\n\t\t\t\t\t\t" + std::string(100, 'd');
+  const struct {
+    std::string Text;
+    const char* Message;
+  } Cases[] = {
+      {Opening + "\t[1 May 2020, " + std::string(65536, 'n') + "]\r\n" + Rest,
+       "Cannot import the file: line 5: the text of the note of 1/5/2020 in trip 1 (\"T\") is 65536 bytes long; "
+       "the data file holds at most 65535 bytes in one text."},
+      {Opening + ManyNotes + Rest,
+       "Cannot import the file: line 65540: trip 1 (\"T\") has 65536 calendar notes; the data file holds at most "
+       "65535."},
+      {Opening + "\r\n[GEAR LIST]\r\n\t[S]\r\n\t\t[Tent]\r\n\t\t\tWeight\t\t= 1\r\n\t\t\tCost\t\t= " +
+           std::string(65550, '9') + "\r\n" + Rest,
+       "Cannot import the file: line 10: the text of a gear item in gear category \"S\" of trip 1 (\"T\") is "
+       "65550 bytes long; the data file holds at most 65535 bytes in one text."},
+      {Opening + "\r\n[GEAR LIST]\r\n\r\n[TRAVELING PLANS]\r\n" + LongDetails + "\r\n" + Rest,
+       "Cannot import the file: line 653: the details of logistics plan \"P\" in trip 1 (\"T\") is 65587 bytes "
+       "long; the data file holds at most 65535 bytes in one text."},
+      // A line without end: reading stops long before the line does.
+      {Opening + "\r\n[GEAR LIST]\r\n\t[" + std::string(20 << 20, 'g'),
+       "Cannot import the file: line 7 is longer than any line a trip file can hold; the data file holds at most "
+       "65535 bytes in one text."},
+  };
+  for (const auto& Case : Cases) {
+    WriteText(Case.Text);
+    TTravelerData Store;
+    EXPECT_EQ(FailureOf([&] { ReadTripFile(File(), Store); }), Case.Message);
+    EXPECT_EQ(Store.TripCount(), 0);
+  }
+}
+
+TEST_F(ExchangeTest, ImportsPastTheStoresLimitsAddNothing) {
+  TTravelerData Source;
+  FillEveryList(Source, "Source");
+  WriteExchangeFile(File(), Source, 0, TExchangeSections::WholeTrip());
+  TTravelerData Full;
+  for (int t = 0; t < MaxTrips; ++t) Full.AppendTrip();
+  EXPECT_EQ(FailureOf([&] { ReadTripFile(File(), Full); }),
+            "Cannot import the file: the store would hold 256 trips; the data file holds at most 255.");
+  EXPECT_EQ(Full.TripCount(), MaxTrips);
+
+  TTravelerData Store;
+  Store.AppendTrip();
+  Store.GetTrip(0).Name = "Mine";
+  for (int c = 0; c < MaxListEntries; ++c) Store.AddGearCategory(0, "c");
+  EXPECT_EQ(FailureOf([&] { ReadGearFile(File(), Store, 0); }),
+            "Cannot import the file: line 9: trip 1 (\"Mine\") has 65536 gear categories; the data file holds at "
+            "most 65535.");
+  EXPECT_EQ(Store.GearCategoryCount(0), MaxListEntries);
+}
+
+TEST_F(ExchangeTest, InputWithoutLineEndsIsNoExchangeFile) {
+  for (const std::string& Name : {std::string("/dev/zero"), File()}) {
+    WriteText(std::string(3 << 20, 'Q'));
+    TTravelerData Store;
+    EXPECT_FALSE(ReadTripFile(Name, Store)) << Name;
+    Store.AppendTrip();
+    ReadGearFile(Name, Store, 0);
+    ReadRecipeFile(Name, Store, 0);
+    EXPECT_EQ(Store.GearCategoryCount(0) + Store.RecipeCount(0), 0) << Name;
   }
 }
 

@@ -8,7 +8,16 @@
 #include "ReportsFixture.h"
 #include "gear/GearPage.h"
 #include "pages/RecipesPage.h"
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <QTextTable>
+#include <fstream>
+
 #include "reports/ReportExport.h"
+#include "reports/ReportPdf.h"
+#include "support/TempDir.h"
 #include "widgets/RtfReader.h"
 
 namespace {
@@ -59,6 +68,114 @@ TEST_F(ReportsTest, ExportWritesAPdfForAPdfName) {
   const std::string Shown = FileText(Info);
   EXPECT_NE(Shown.find("Title:           Quillmoor Planner Report\n"), std::string::npos) << Shown;
   EXPECT_NE(Shown.find("Sierra High Route 2024"), std::string::npos) << Shown;
+}
+
+// The text of a PDF, page by page (pdftotext ends each with a form feed).
+QStringList PdfPages(const QByteArray& Pdf, const TTempDir& Folder) {
+  const std::string Path = Folder.File("pages.pdf");
+  std::ofstream(Path, std::ios::binary).write(Pdf.constData(), Pdf.size());
+  std::system(("pdftotext -layout '" + Path + "' '" + Path + ".txt'").c_str());
+  std::ifstream In(Path + ".txt", std::ios::binary);
+  const QString Text = QString::fromStdString(std::string(std::istreambuf_iterator<char>(In), {}));
+  QStringList Pages = Text.split('\f');
+  if (!Pages.isEmpty() && Pages.last().trimmed().isEmpty()) Pages.removeLast();
+  return Pages;
+}
+
+// Laid out part by part, a report gives the pages one layout of the whole
+// gives: the same text on the same pages, numbered on across the parts, long
+// paragraphs and tables included.
+TEST(ReportPdfTest, PartsGiveThePagesOfTheWholeDocument) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  for (int n = 0; n < 400; ++n) {
+    if (n) Cursor.insertBlock();
+    Cursor.insertText(QString("Gear item %1 weighs %2 kg").arg(n).arg(n % 7));
+    if (n == 150) {
+      Cursor.insertTable(2, 2)->cellAt(1, 1).firstCursorPosition().insertText("In a table");
+      Cursor.movePosition(QTextCursor::End);
+    }
+  }
+  QTextDocument Whole;
+  Whole.setPlainText(Document.toPlainText());
+  const QStringList Expected = PdfPages(TReportPdfWriter("T", QPageSize::A4).Write(Document), Folder);
+  for (const int Part : {200, 1000, 5000}) {
+    TReportPdfWriter Writer("T", QPageSize::A4);
+    Writer.SetPartCharacters(Part);
+    const QStringList Pages = PdfPages(Writer.Write(Document), Folder);
+    ASSERT_EQ(Pages.size(), Expected.size()) << Part;
+    for (int p = 0; p < Pages.size(); ++p) {
+      EXPECT_EQ(Pages[p].simplified(), Expected[p].simplified()) << "page " << p + 1 << ", parts of " << Part;
+      EXPECT_TRUE(Pages[p].trimmed().endsWith(QString::number(p + 1))) << Pages[p].toStdString();
+    }
+  }
+  EXPECT_GE(Expected.size(), 5);
+  EXPECT_TRUE(Expected.join("").contains("In a table"));
+  EXPECT_TRUE(Expected.last().contains("Gear item 399 weighs"));
+}
+
+// A paragraph longer than a part is cut into pieces that follow on.
+TEST(ReportPdfTest, ALongParagraphIsWrittenWhole) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QString Text;
+  for (int n = 0; n < 3000; ++n) Text += QString("word%1 ").arg(n);
+  QTextDocument Document;
+  QTextCursor(&Document).insertText(Text.trimmed());
+  TReportPdfWriter Writer("T", QPageSize::A4);
+  Writer.SetPartCharacters(1000);
+  const QString Written = PdfPages(Writer.Write(Document), Folder).join(" ");
+  QStringList Words = Written.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+  Words.erase(std::remove_if(Words.begin(), Words.end(), [](const QString& W) { return !W.startsWith("word"); }),
+              Words.end());
+  ASSERT_EQ(Words.size(), 3000);
+  for (int n = 0; n < 3000; ++n) ASSERT_EQ(Words[n], QString("word%1").arg(n));
+}
+
+// A numbered list keeps counting, however the document is cut into parts.
+TEST(ReportPdfTest, NumberedListsCountOn) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  Cursor.insertText("Packing order");
+  Cursor.insertBlock();
+  QTextListFormat Numbered;
+  Numbered.setStyle(QTextListFormat::ListDecimal);
+  Cursor.createList(Numbered);
+  for (int n = 1; n <= 120; ++n) {
+    if (n > 1) Cursor.insertBlock();
+    Cursor.insertText(QString("Packed thing %1").arg(n));
+  }
+  for (const int Part : {100, 64 * 1024}) {
+    TReportPdfWriter Writer("T", QPageSize::A4);
+    Writer.SetPartCharacters(Part);
+    const QString Written = PdfPages(Writer.Write(Document), Folder).join("\n");
+    for (int n = 1; n <= 120; ++n)
+      EXPECT_TRUE(Written.contains(QRegularExpression(QString("\\b%1\\.\\s+Packed thing %1\\b").arg(n))))
+          << "item " << n << ", parts of " << Part;
+  }
+}
+
+// A table row taller than two pages (here: 63 narrow cells) would be drawn
+// whole on each of its pages; it is written as its cells' paragraphs.
+TEST(ReportPdfTest, ATallTableIsWrittenAsItsCellsParagraphs) {
+  if (std::system("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+  TTempDir Folder;
+  QTextDocument Document;
+  QTextCursor Cursor(&Document);
+  Cursor.insertText("Before");
+  QTextTable* Table = Cursor.insertTable(1, 63);
+  for (int c = 0; c < 63; ++c) {
+    QString Text;
+    for (int w = 0; w < 40; ++w) Text += QString("c%1w%2 ").arg(c).arg(w);
+    Table->cellAt(0, c).firstCursorPosition().insertText(Text);
+  }
+  const QString Written = PdfPages(TReportPdfWriter("T", QPageSize::A4).Write(Document), Folder).join(" ");
+  for (int c = 0; c < 63; ++c) EXPECT_TRUE(Written.contains(QString("c%1w39").arg(c))) << c;
+  EXPECT_TRUE(Written.contains("Before"));
 }
 
 TEST(ReportPageSizeTest, LetterWhereTheLocaleUsesIt) {

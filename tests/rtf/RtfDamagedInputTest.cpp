@@ -126,4 +126,21 @@ TEST(RtfDamagedInputTest, TooLargeRichTextIsRefusedWithItsSize) {
   }
 }
 
+// Paragraphs take memory of their own: small ones past the most a document
+// may hold stop the reading, as rich text and as plain text.
+TEST(RtfDamagedInputTest, TooManyParagraphsAreRefused) {
+  std::string Rtf = "{\\rtf1 ";
+  for (std::size_t n = 1; n < MaxRichTextParagraphs; ++n) Rtf += "\\par a";
+  EXPECT_EQ(ReadRtf(Rtf + "}").Paragraphs.size(), MaxRichTextParagraphs);
+  EXPECT_EQ(ReadRtf(std::string(MaxRichTextParagraphs - 1, '\n')).Paragraphs.size(), MaxRichTextParagraphs);
+  for (const std::string& Text : {Rtf + "\\par b}", std::string(MaxRichTextParagraphs, '\n'), std::string(3000000, '\n')}) {
+    try {
+      ReadRtf(Text);
+      ADD_FAILURE() << "no error";
+    } catch (const TRichTextTooLargeError& Error) {
+      EXPECT_STREQ(Error.what(), "The rich text is too large to open: it has more than 250000 paragraphs");
+    }
+  }
+}
+
 }  // namespace

@@ -385,7 +385,8 @@ TEST_F(SessionSafetyTest, ImportPastALimitIsRefusedBeforeAnythingIsAdded) {
     WriteExchangeFile("bigtrip.txt", Big, 0, TExchangeSections::WholeTrip());
   }
   const QString Limit =
-      "error: Cannot import the file: gear category \"Food\" of trip 1 (\"Trip\") has 65536 items; the data file "
+      "error: Cannot import the file: line 458751: gear category \"Food\" of trip 1 (\"Trip\") has 65536 items; the "
+      "data file "
       "holds at most 65535.";
   Prompts.FileAnswers.push_back(QDir::current().absoluteFilePath("big.txt"));
   Gear().Button42->click();
@@ -394,8 +395,8 @@ TEST_F(SessionSafetyTest, ImportPastALimitIsRefusedBeforeAnythingIsAdded) {
   Prompts.Clear();
   Prompts.FileAnswers.push_back(QDir::current().absoluteFilePath("bigtrip.txt"));
   Form->ImportTripPlanFromTextFile1->trigger();
-  EXPECT_EQ(Prompts.Texts("error"), QStringList{"Cannot import the file: gear category \"Food\" of trip 2 (\"\") has "
-                                                "65536 items; the data file holds at most 65535."});
+  EXPECT_EQ(Prompts.Texts("error"), QStringList{"Cannot import the file: line 458753: gear category \"Food\" of trip 2 "
+                                                "(\"\") has 65536 items; the data file holds at most 65535."});
   EXPECT_EQ(Store().TripCount(), 1);
   EXPECT_EQ(Form->ComboBox1->count(), 1);
   EXPECT_TRUE(CloseForm());
