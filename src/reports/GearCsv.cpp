@@ -32,25 +32,8 @@ enum TColumn {
   ItemNameColumn, CategoryColumn, DescColumn, QtyColumn, WeightColumn, UnitColumn, UrlColumn, PriceColumn
 };
 
-struct TUnitName {
-  const char* Name;
-  int WeightUnit;
-};
-
-// Export writes the first name of each unit.
-constexpr TUnitName UnitNames[] = {
-    {"gram", 0},      {"grams", 0},     {"g", 0},     {"kilogram", 1}, {"kilograms", 1}, {"kg", 1},
-    {"pound", 2},     {"pounds", 2},    {"lb", 2},    {"lbs", 2},      {"ounce", 3},     {"ounces", 3},
-    {"oz", 3}};
-
-std::string LowerTrimmed(const std::string& Text) {
-  const std::size_t First = Text.find_first_not_of(" \t");
-  if (First == std::string::npos) return std::string();
-  std::string Result = Text.substr(First, Text.find_last_not_of(" \t") - First + 1);
-  for (char& c : Result)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return Result;
-}
+// The unit names export writes, by weight unit.
+constexpr const char* UnitNames[] = {"gram", "kilogram", "pound", "ounce"};
 
 long double Factor(int WeightUnit) { return WeightUnits[static_cast<std::size_t>(WeightUnit)].Factor; }
 
@@ -158,8 +141,7 @@ class TGearCsvReader {
   }
 
   static bool IsSummaryName(const std::string& Text) {
-    std::string Lower;
-    for (char c : TrimmedCell(Text)) Lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    std::string Lower = LowerCaseAscii(TrimmedCell(Text));
     while (!Lower.empty() && Lower.back() == ':') Lower.pop_back();
     return Lower == "total" || Lower == "sum";
   }
@@ -335,7 +317,7 @@ std::string ShownWeight(long double Value, int WeightUnit) {
 }
 
 std::string WeightWithLabel(const std::string& Stored, int WeightUnit) {
-  const TDisplayUnits Units{WeightUnit, CubicMetersIndex, StoredDecimalSeparator};
+  const TDisplayUnits Units{WeightUnit, CubicMetersIndex, StoredDecimalSeparator, {}};
   return ShownWeight(StoredFigure(TFieldKind::Weight, Stored, Units), WeightUnit);
 }
 
@@ -346,17 +328,11 @@ std::string Plural(std::size_t n, const char* One, const char* Many) {
 }  // namespace
 
 std::string GearCsvUnitName(int WeightUnit) {
-  for (const TUnitName& Unit : UnitNames)
-    if (Unit.WeightUnit == WeightUnit) return Unit.Name;
-  return GearCsvUnitName(KilogramsIndex);
+  if (WeightUnit < 0 || WeightUnit >= static_cast<int>(std::size(UnitNames))) WeightUnit = KilogramsIndex;
+  return UnitNames[WeightUnit];
 }
 
-std::optional<int> GearCsvWeightUnit(const std::string& Name) {
-  const std::string Wanted = LowerTrimmed(Name);
-  for (const TUnitName& Unit : UnitNames)
-    if (Wanted == Unit.Name) return Unit.WeightUnit;
-  return std::nullopt;
-}
+std::optional<int> GearCsvWeightUnit(const std::string& Name) { return CsvWeightUnit(Name); }
 
 std::string GearListCsv(const TTrip& Trip, int WeightUnit) {
   if (WeightUnit < 0 || WeightUnit >= static_cast<int>(WeightUnits.size())) WeightUnit = KilogramsIndex;
@@ -391,7 +367,7 @@ TGearCsvReading ReadGearCsvText(const std::string& Text, const TGearCsvOptions& 
 std::vector<TCsvGearCategory> ReadGearListCsv(const std::string& Text) { return ReadGearCsvText(Text).Categories; }
 
 long double GearCsvTotalWeight(const TGearCsvReading& Reading, int WeightUnit) {
-  const TDisplayUnits Units{WeightUnit, CubicMetersIndex, StoredDecimalSeparator};
+  const TDisplayUnits Units{WeightUnit, CubicMetersIndex, StoredDecimalSeparator, {}};
   long double Total = 0;
   for (const TCsvGearCategory& Category : Reading.Categories)
     for (const TCsvGearItem& Item : Category.Items) Total += StoredFigure(TFieldKind::Weight, Item.Weight, Units);

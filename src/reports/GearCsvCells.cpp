@@ -12,11 +12,6 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-std::string Lower(std::string Text) {
-  for (char& c : Text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return Text;
-}
 
 struct TUnitWord {
   const char* Word;
@@ -167,7 +162,7 @@ bool HasDigit(const std::string& Text) {
 }
 
 std::optional<int> CsvWeightUnit(const std::string& Word) {
-  const std::string Wanted = Lower(TrimmedCell(Word));
+  const std::string Wanted = LowerCaseAscii(TrimmedCell(Word));
   for (const TUnitWord& Unit : UnitWords)
     if (Wanted == Unit.Word) return Unit.WeightUnit;
   return std::nullopt;
@@ -300,4 +295,10 @@ TCsvWeight ReadCsvWeight(const std::string& Text) {
     Weight.Parts.emplace_back(Value, *Unit);
   }
   return Weight;
+}
+
+std::string LowerCaseAscii(std::string Text) {
+  for (char& c : Text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return Text;
 }

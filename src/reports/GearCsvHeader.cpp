@@ -4,12 +4,6 @@
 
 namespace {
 
-std::string Lower(std::string Text) {
-  for (char& c : Text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return Text;
-}
-
 // A column name taken apart: its words in lower case, blanks, "_" and "-"
 // alike, and the unit it names, if any.
 struct TColumnName {
@@ -21,7 +15,7 @@ const std::vector<std::string> CurrencyWords = {"gbp", "usd", "eur", "chf", "cad
 
 TColumnName SplitColumnName(const std::string& Title) {
   std::string Words;
-  for (char c : Lower(TrimmedCell(Title))) {
+  for (char c : LowerCaseAscii(TrimmedCell(Title))) {
     const char w = (c == '_' || c == '-' || c == '\t') ? ' ' : c;
     if (w == ' ' && (Words.empty() || Words.back() == ' ')) continue;
     Words += w;

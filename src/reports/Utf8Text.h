@@ -3,6 +3,9 @@
 
 #include <string>
 
+// Appends the UTF-8 bytes of the character Code.
+void AppendUtf8(std::string& Out, char32_t Code);
+
 // Whether Text is valid UTF-8.
 bool IsValidUtf8(const std::string& Text);
 

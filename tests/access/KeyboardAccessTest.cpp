@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "ui/DarkPalette.h"
 #include "app/CalendarPage.h"
 #include "app/Unit2.h"
 #include "calc/Unit3.h"
@@ -320,21 +321,6 @@ QColor BackgroundOf(const QWidget* Control) {
   return Control->palette().color(QPalette::Window);
 }
 
-QPalette DarkPalette() {
-  QPalette Dark;
-  Dark.setColor(QPalette::Window, QColor(53, 53, 53));
-  Dark.setColor(QPalette::WindowText, Qt::white);
-  Dark.setColor(QPalette::Base, QColor(35, 35, 35));
-  Dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-  Dark.setColor(QPalette::Text, Qt::white);
-  Dark.setColor(QPalette::Button, QColor(53, 53, 53));
-  Dark.setColor(QPalette::ButtonText, Qt::white);
-  Dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-  Dark.setColor(QPalette::HighlightedText, Qt::black);
-  Dark.setColor(QPalette::ToolTipBase, QColor(35, 35, 35));
-  Dark.setColor(QPalette::ToolTipText, Qt::white);
-  return Dark;
-}
 
 TEST_F(KeyboardAccessTest, EveryTextIsReadableInADarkPalette) {
   QStyle* Before = QApplication::style();

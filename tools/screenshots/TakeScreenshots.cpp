@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ui/DarkPalette.h"
 #include "SampleTrip.h"
 #include "ui/Platform.h"
 #include "app/CalculatorPage.h"
@@ -88,25 +89,6 @@ void UsePage(TMainForm& Form, int Page) {
 const char* const PageFiles[TMainForm::PageCount] = {
     "calendar", "gear",   "logistics", "calculator", "shopping-list", "recipes",
     "permits",  "contacts", "budget",  "reports",    "go-shopping"};
-
-// A dark colour scheme, as a dark desktop gives it.
-QPalette DarkPalette() {
-  QPalette Dark(QColor(53, 53, 53));
-  Dark.setColor(QPalette::Window, QColor(53, 53, 53));
-  Dark.setColor(QPalette::WindowText, Qt::white);
-  Dark.setColor(QPalette::Base, QColor(35, 35, 35));
-  Dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-  Dark.setColor(QPalette::Text, Qt::white);
-  Dark.setColor(QPalette::Button, QColor(53, 53, 53));
-  Dark.setColor(QPalette::ButtonText, Qt::white);
-  Dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-  Dark.setColor(QPalette::HighlightedText, Qt::black);
-  Dark.setColor(QPalette::ToolTipBase, QColor(35, 35, 35));
-  Dark.setColor(QPalette::ToolTipText, Qt::white);
-  for (auto Role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    Dark.setColor(QPalette::Disabled, Role, QColor(128, 128, 128));
-  return Dark;
-}
 
 }  // namespace
 
