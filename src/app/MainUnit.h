@@ -17,6 +17,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -35,6 +36,7 @@ class TReportsPage;
 class TGoShoppingPage;
 class TStorePromptAdapter;
 class TSessionRecovery;
+class TUndoRecorder;
 
 class TMainForm : public QMainWindow, public TPageIndices {
   Q_OBJECT
@@ -68,6 +70,11 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // leaves the event loop with 0 (1 when the save failed).
   void EndSession();
   TSessionRecovery& Recovery() { return *FRecovery; }
+  // Undo and redo of the trip plans (the Edit menu).
+  TUndoRecorder& UndoRecorder() { return *FUndoRecorder; }
+  // Lists the store's trips in the selector again and shows trip Trip (none
+  // when -1 or gone), as after the store was replaced by undo or redo.
+  void ShowTrips(int Trip);
 
   // Event handlers.
   void Timer1Timer();
@@ -93,9 +100,12 @@ class TMainForm : public QMainWindow, public TPageIndices {
   QTimer* Timer1 = nullptr;
   QAction* ImportTripPlanFromTextFile1 = nullptr;
   QAction* ExportCurrentTripPlanToFile1 = nullptr;
+  QAction* RenameTrip1 = nullptr;
+  QAction* DuplicateTrip1 = nullptr;
   QAction* ImportGearListFromCsvFile1 = nullptr;
   QAction* ExportGearListToCsvFile1 = nullptr;
   QAction* Exit1 = nullptr;
+  QMenu* Edit1 = nullptr;
   QAction* Updates1 = nullptr;
   QAction* About1 = nullptr;
   // SpeedButtons[i] is the picture button of page i (none for Go Shopping!).
@@ -155,5 +165,6 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // qmp.dat as last read or written, to notice another program's change.
   TFileStamp FDataFileStamp;
   std::unique_ptr<TSessionRecovery> FRecovery;
+  TUndoRecorder* FUndoRecorder = nullptr;
   bool FEnding = false;  // EndSession closes without saving again
 };

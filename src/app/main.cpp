@@ -7,6 +7,7 @@
 #include "app/MainUnit.h"
 #include "ui/Platform.h"
 #include "app/PlannerCommandLine.h"
+#include "app/PlannerSettings.h"
 #include "ui/QtPrompts.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHook.h"
@@ -52,9 +53,15 @@ int main(int argc, char* argv[]) {
   QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
   QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
                    [&MainForm] { MainForm.SaveForSessionEnd(); });
+  // Units, window and selection as the last run left them.
+  TPlannerSettings Settings;
+  if (CommandLine.ResetSettings()) Settings.Reset();
+  Settings.Restore(MainForm);
   MainForm.show();
   if (TestHook) TestHook->RunClicks(MainForm);
   if (CommandLine.QuitAfterStart())
     QObject::connect(MainForm.Timer1, &QTimer::timeout, &MainForm, &QWidget::close, Qt::QueuedConnection);
-  return Application.exec();
+  const int ExitCode = Application.exec();
+  Settings.Save(MainForm);
+  return ExitCode;
 }

@@ -199,17 +199,18 @@ void WriteTrip(const TTrip& Trip, TByteBuffer& Out) {
 
 bool TTravelerData::LoadFromFile() { return LoadFromFile(DataFileName); }
 
-bool TTravelerData::LoadFromFile(const std::string& Path) {
-  TByteFile File(Path);
-  File.Open(1);
+namespace {
+
+// Reads the trips of an opened data file into Store, which must be empty.
+bool ReadDataFile(TByteFile& File, TTravelerData& Store) {
   if (File.ReadString() != DataFileHeader) throw TDataFileError("Error in open data file!");
   TTripReader In(File);
   bool Complete = false;
   try {
     const int Trips = In.Byte();
     for (int n = 0; n < Trips; ++n) {
-      AppendTrip();
-      In.ReadTrip(GetTrip(TripCount() - 1));
+      Store.AppendTrip();
+      In.ReadTrip(Store.GetTrip(Store.TripCount() - 1));
     }
     Complete = In.String() == DataFileTrailer;
   } catch (const TTruncated&) {
@@ -217,6 +218,36 @@ bool TTravelerData::LoadFromFile(const std::string& Path) {
   }
   File.Close();
   return Complete;
+}
+
+}  // namespace
+
+bool TTravelerData::LoadFromFile(const std::string& Path) {
+  TByteFile File(Path);
+  File.Open(1);
+  return ReadDataFile(File, *this);
+}
+
+bool TTravelerData::LoadFromBytes(const std::vector<std::uint8_t>& Bytes) {
+  FTrips.clear();
+  TByteFile Memory("");
+  Memory.OpenBytes(Bytes);
+  return ReadDataFile(Memory, *this);
+}
+
+void TTravelerData::RenameTrip(int Trip, const std::string& Name) { GetTrip(Trip).Name = Name; }
+
+void TTravelerData::DuplicateTrip(int Trip, const std::string& Name) {
+  // The copy goes through the data file's encoding, which holds every field.
+  TByteBuffer Out(0);
+  WriteTrip(GetTrip(Trip), Out);
+  TByteFile Memory("");
+  Memory.OpenBytes(Out.Take());
+  TTripReader In(Memory);
+  auto Copy = std::make_unique<TTrip>();
+  In.ReadTrip(*Copy);
+  Copy->Name = Name;
+  FTrips.push_back(std::move(Copy));
 }
 
 void TTravelerData::SaveToFile() { SaveToFile(DataFileName); }
