@@ -79,6 +79,8 @@ TUndoRecorder::TUndoRecorder(TMainForm& Form, QMenu& EditMenu)
     for (QAction* Action : Menu->actions())
       if (Menu != &EditMenu)
         connect(Action, &QAction::triggered, this, [this, Action] { NoteCommand(Action->text()); });
+  // The menu names what a change not compared yet would undo.
+  connect(&EditMenu, &QMenu::aboutToShow, this, [this] { CheckNow(); });
   FCheck.setSingleShot(true);
   connect(&FCheck, &QTimer::timeout, this, [this] { TimerCheck(); });
   qApp->installEventFilter(this);
@@ -106,7 +108,9 @@ bool TUndoRecorder::eventFilter(QObject* Watched, QEvent* Event) {
       const bool IsUndo = IsKey(Key, UndoAction->shortcut());
       const bool IsRedo = RedoAction->shortcuts().contains(QKeySequence(Key->keyCombination()));
       if ((IsUndo || IsRedo) && Watched == QApplication::focusWidget() && !EditorTakesKey(Watched, IsRedo)) {
-        // Nothing of the box's own to undo: the key goes to the Edit menu.
+        // Nothing of the box's own to undo: the key goes to the Edit menu,
+        // which first takes in a change not compared yet.
+        CheckNow();
         Event->ignore();
         return true;
       }
@@ -163,7 +167,10 @@ bool TUndoRecorder::EditorTakesKey(QObject* Watched, bool Redo) {
   return Document && (Redo ? Document->isRedoAvailable() : Document->isUndoAvailable());
 }
 
-void TUndoRecorder::NoteCommand(const QString& Text) { FCommand = CommandName(Text); }
+void TUndoRecorder::NoteCommand(const QString& Text) {
+  FCommand = CommandName(Text);
+  Schedule(0);
+}
 
 void TUndoRecorder::Schedule(int Milliseconds) {
   if (Milliseconds == 0 || !FCheck.isActive() || FTypingPending) FCheck.start(Milliseconds);
