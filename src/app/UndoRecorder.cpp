@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -107,10 +108,11 @@ bool TUndoRecorder::eventFilter(QObject* Watched, QEvent* Event) {
       auto* Key = static_cast<QKeyEvent*>(Event);
       const bool IsUndo = IsKey(Key, UndoAction->shortcut());
       const bool IsRedo = RedoAction->shortcuts().contains(QKeySequence(Key->keyCombination()));
-      if ((IsUndo || IsRedo) && Watched == QApplication::focusWidget() && !EditorTakesKey(Watched, IsRedo)) {
+      const QWidget* Focus = QApplication::focusWidget();
+      if ((IsUndo || IsRedo) && Watched == Focus && Focus->window() == &FForm && !EditorTakesKey(Watched, IsRedo)) {
         // Nothing of the box's own to undo: the key goes to the Edit menu,
         // which first takes in a change not compared yet.
-        CheckNow();
+        if (FCheck.isActive()) CheckNow();
         Event->ignore();
         return true;
       }
@@ -119,6 +121,11 @@ bool TUndoRecorder::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::KeyRelease: {
       if (Watched != QApplication::focusWidget()) break;  // once, not again for each parent
       const auto* Key = static_cast<QKeyEvent*>(Event);
+      // Modifiers alone, and the undo and redo keys, change nothing.
+      if (Key->key() == Qt::Key_Control || Key->key() == Qt::Key_Shift || Key->key() == Qt::Key_Alt ||
+          Key->key() == Qt::Key_Meta || IsKey(Key, UndoAction->shortcut()) ||
+          RedoAction->shortcuts().contains(QKeySequence(Key->keyCombination())))
+        break;
       const bool Ends = Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter || Key->key() == Qt::Key_Tab ||
                         Key->key() == Qt::Key_Backtab || Key->key() == Qt::Key_Escape ||
                         (Key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -135,6 +142,8 @@ bool TUndoRecorder::eventFilter(QObject* Watched, QEvent* Event) {
       Schedule(TypingPauseMilliseconds);
       break;
     case QEvent::MouseButtonRelease:
+      // A menu changes nothing by itself; its commands say when they ran.
+      if (qobject_cast<QMenu*>(Watched) || qobject_cast<QMenuBar*>(Watched)) break;
       if (auto* Button = qobject_cast<QAbstractButton*>(Watched); Button && Button->window() == &FForm)
         NoteCommand(Button->text());
       Schedule(0);
@@ -232,22 +241,26 @@ void TUndoRecorder::CheckNow(const std::string& Kind) {
 
 // ---- Undo and redo ----
 
-void TUndoRecorder::Undo() {
-  FForm.CommitPendingEdits();
-  CheckNow();
-  if (!FHistory.CanUndo()) return;
-  Restore(FHistory.Undo(FCurrent));
-}
+void TUndoRecorder::Undo() { Step(false); }
 
-void TUndoRecorder::Redo() {
+void TUndoRecorder::Redo() { Step(true); }
+
+void TUndoRecorder::Step(bool Forward) {
+  // A value still in a grid cell or a box, or input not compared yet, is a
+  // step of its own first. Every change comes from input, which schedules
+  // the comparison; without input since the last one the store is as
+  // compared, and a large store is not serialised again.
+  const bool InBox = IsTextBox(QApplication::focusWidget());
   FForm.CommitPendingEdits();
-  CheckNow();
-  if (!FHistory.CanRedo()) return;
-  Restore(FHistory.Redo(FCurrent));
+  if (InBox || FCheck.isActive() || FTypingPending) CheckNow();
+  if (Forward ? !FHistory.CanRedo() : !FHistory.CanUndo()) return;
+  const TStoreBytes Shown = FCurrent;
+  const TUndoPlace Place = Forward ? FHistory.Redo(FCurrent) : FHistory.Undo(FCurrent);
+  FStore.ReplaceChangedTrips(Shown, FCurrent);
+  Restore(Place);
 }
 
 void TUndoRecorder::Restore(const TUndoPlace& Place) {
-  FStore.LoadFromBytes(FCurrent);
   FForm.ShowTrips(Place.Trip);
   ShowPlace(Place);
   FLastPlace = CurrentPlace();

@@ -53,6 +53,7 @@ class TUndoRecorder : public QObject {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  void Step(bool Forward);
   TUndoPlace CurrentPlace() const;
   void ShowPlace(const TUndoPlace& Place);
   void Restore(const TUndoPlace& Place);

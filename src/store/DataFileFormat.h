@@ -36,6 +36,10 @@ std::size_t CheckDataFileLimits(const TTravelerData& Store);
 // past a limit of the data file.
 void CheckImportLimits(const TTravelerData& Store, int Trip, const TTrip& Imported);
 
+// Where each trip record of a complete data file begins, and as a last entry
+// where the trailer begins.
+std::vector<std::size_t> TripOffsets(const std::vector<std::uint8_t>& Bytes);
+
 // The bytes of the data file for Store, as SaveToFile writes them. Throws
 // TFormatLimitError like CheckDataFileLimits.
 std::vector<std::uint8_t> DataFileBytes(const TTravelerData& Store);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "store/DataFileFormat.h"
 #include "store/MonthNames.h"
 
 namespace {
@@ -280,6 +281,20 @@ class TDescriber {
 };
 
 }  // namespace
+
+std::vector<std::size_t> TripOffsets(const TStoreBytes& Bytes) {
+  TCursor At(Bytes, 0);
+  At.SkipStrings(1);
+  const unsigned Trips = At.Byte();
+  std::vector<std::size_t> Offsets;
+  Offsets.reserve(Trips + 1);
+  for (unsigned t = 0; t < Trips; ++t) {
+    Offsets.push_back(At.Pos);
+    At.Skip(TKind::Trip);
+  }
+  Offsets.push_back(At.Pos);
+  return Offsets;
+}
 
 TStoreChange DescribeStoreChange(const TStoreBytes& Before, const TStoreBytes& After) {
   if (Before == After) return {};

@@ -173,6 +173,10 @@ class TTravelerData {
   // DataFileBytes gives them). Returns whether the bytes were complete;
   // throws TDataFileError on a wrong header, leaving the store empty.
   bool LoadFromBytes(const std::vector<std::uint8_t>& Bytes);
+  // Makes the store, which holds the trips of Before, hold those of After
+  // (both complete data files, as DataFileBytes gives them), reading again
+  // only the trips that differ: an undo of a large store stays quick.
+  void ReplaceChangedTrips(const std::vector<std::uint8_t>& Before, const std::vector<std::uint8_t>& After);
 
   // Renames trip Trip.
   void RenameTrip(int Trip, const std::string& Name);

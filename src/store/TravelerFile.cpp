@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "store/ByteFile.h"
@@ -233,6 +235,55 @@ bool TTravelerData::LoadFromBytes(const std::vector<std::uint8_t>& Bytes) {
   TByteFile Memory("");
   Memory.OpenBytes(Bytes);
   return ReadDataFile(Memory, *this);
+}
+
+void TTravelerData::ReplaceChangedTrips(const std::vector<std::uint8_t>& Before,
+                                        const std::vector<std::uint8_t>& After) {
+  const std::vector<std::size_t> Old = TripOffsets(Before);
+  const std::vector<std::size_t> New = TripOffsets(After);
+  const std::size_t OldTrips = Old.size() - 1;
+  const std::size_t NewTrips = New.size() - 1;
+  if (OldTrips != FTrips.size() || Old.back() > Before.size() || New.back() > After.size()) {
+    LoadFromBytes(After);
+    return;
+  }
+  // Trips before the first difference are the same in both; so are trips at
+  // the same distance from the end that lie in the common end.
+  std::size_t First = Old.front();
+  while (First < Before.size() && First < After.size() && Before[First] == After[First]) ++First;
+  std::size_t Leading = 0;
+  while (Leading < std::min(OldTrips, NewTrips) && Old[Leading + 1] <= First && New[Leading + 1] == Old[Leading + 1])
+    ++Leading;
+  std::size_t Trailing = 0;
+  while (Trailing < std::min(OldTrips, NewTrips) - Leading) {
+    const std::size_t OldStart = Old[OldTrips - 1 - Trailing], NewStart = New[NewTrips - 1 - Trailing];
+    const std::size_t Length = Old[OldTrips - Trailing] - OldStart;
+    if (Length != New[NewTrips - Trailing] - NewStart ||
+        Before.size() - OldStart != After.size() - NewStart ||
+        std::memcmp(Before.data() + OldStart, After.data() + NewStart, Length) != 0)
+      break;
+    ++Trailing;
+  }
+  // The trips between are read again from After.
+  const std::size_t From = New[Leading], To = New[NewTrips - Trailing];
+  TByteFile Memory("");
+  Memory.OpenBytes(std::vector<std::uint8_t>(After.begin() + static_cast<std::ptrdiff_t>(From),
+                                             After.begin() + static_cast<std::ptrdiff_t>(To)));
+  TTripReader In(Memory);
+  TOwnedList<TTrip> Changed;
+  try {
+    for (std::size_t t = Leading; t < NewTrips - Trailing; ++t) {
+      Changed.push_back(std::make_unique<TTrip>());
+      In.ReadTrip(*Changed.back());
+    }
+  } catch (const TTruncated&) {
+    LoadFromBytes(After);
+    return;
+  }
+  const auto Begin = FTrips.begin() + static_cast<std::ptrdiff_t>(Leading);
+  FTrips.erase(Begin, FTrips.begin() + static_cast<std::ptrdiff_t>(OldTrips - Trailing));
+  FTrips.insert(FTrips.begin() + static_cast<std::ptrdiff_t>(Leading), std::make_move_iterator(Changed.begin()),
+                std::make_move_iterator(Changed.end()));
 }
 
 void TTravelerData::RenameTrip(int Trip, const std::string& Name) { GetTrip(Trip).Name = Name; }
