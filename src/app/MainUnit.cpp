@@ -157,6 +157,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   BuildPages();
   BuildMenus();
   new TExchangeCommands(*this);
+  FUndoRecorder = new TUndoRecorder(*this, *Edit1);
 
   FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
   FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },
@@ -177,7 +178,6 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   if (const QScreen* Screen = screen()) FitToScreen(Screen->availableGeometry());
   FRecovery->Baseline();
   FRecovery->Watch();
-  FUndoRecorder = new TUndoRecorder(*this, *Edit1);
   FUndoRecorder->Baseline();
   new TTripCommands(*this);
 }

@@ -82,6 +82,9 @@ TUndoRecorder::TUndoRecorder(TMainForm& Form, QMenu& EditMenu)
         connect(Action, &QAction::triggered, this, [this, Action] { NoteCommand(Action->text()); });
   // The menu names what a change not compared yet would undo.
   connect(&EditMenu, &QMenu::aboutToShow, this, [this] { CheckNow(); });
+  // The status bar that tells what a delete removed is there from the start,
+  // so that the window does not change its layout at the first delete.
+  FForm.statusBar()->setSizeGripEnabled(false);
   FCheck.setSingleShot(true);
   connect(&FCheck, &QTimer::timeout, this, [this] { TimerCheck(); });
   qApp->installEventFilter(this);

@@ -179,6 +179,11 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneByteForByte) {
          Prompts.FileAnswers.push_back(QString::fromStdString(WriteTripFile(TExchangeSections::GearOnly())));
          ClickButton(Form->GearPage->Button42);
        }},
+      {"Import on Recipes page",
+       [this] {
+         Prompts.FileAnswers.push_back(QString::fromStdString(WriteTripFile(TExchangeSections::RecipesOnly())));
+         ClickButton(Recipes().Button44);
+       }},
       {"Import Gear List From CSV File on Gear page",
        [this] {
          std::ofstream("gear.csv") << "Item Name,Category,weight,unit\r\nKnife,Tools,90,g\r\n";
