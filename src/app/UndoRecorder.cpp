@@ -85,6 +85,10 @@ TUndoRecorder::TUndoRecorder(TMainForm& Form, QMenu& EditMenu)
   // The status bar that tells what a delete removed is there from the start,
   // so that the window does not change its layout at the first delete.
   FForm.statusBar()->setSizeGripEnabled(false);
+  // A page shown with nothing left to compare is where the next step begins.
+  connect(FForm.PageControl1, &QTabWidget::currentChanged, this, [this] {
+    if (!FCheck.isActive() && FHasCurrent) FLastPlace = CurrentPlace();
+  });
   FCheck.setSingleShot(true);
   connect(&FCheck, &QTimer::timeout, this, [this] { TimerCheck(); });
   qApp->installEventFilter(this);
