@@ -51,12 +51,14 @@ int main(int argc, char* argv[]) {
   // Endings that are not a close: saved the same way, without dialogs.
   TTerminationSignals Signals;
   QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
-  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
-                   [&MainForm] { MainForm.SaveForSessionEnd(); });
   // Units, window and selection as the last run left them.
   TPlannerSettings Settings;
   if (CommandLine.ResetSettings()) Settings.Reset();
   Settings.Restore(MainForm);
+  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm, [&MainForm, &Settings] {
+    MainForm.SaveForSessionEnd();
+    Settings.Save(MainForm);
+  });
   MainForm.show();
   if (TestHook) TestHook->RunClicks(MainForm);
   if (CommandLine.QuitAfterStart())
