@@ -128,11 +128,18 @@ bool TUndoRecorder::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::KeyRelease: {
       if (Watched != QApplication::focusWidget()) break;  // once, not again for each parent
       const auto* Key = static_cast<QKeyEvent*>(Event);
-      // Modifiers alone, and the undo and redo keys, change nothing.
+      // Modifiers alone change nothing; the undo and redo keys change only
+      // a box, whose own undo they ran.
       if (Key->key() == Qt::Key_Control || Key->key() == Qt::Key_Shift || Key->key() == Qt::Key_Alt ||
-          Key->key() == Qt::Key_Meta || IsKey(Key, UndoAction->shortcut()) ||
-          RedoAction->shortcuts().contains(QKeySequence(Key->keyCombination())))
+          Key->key() == Qt::Key_Meta)
         break;
+      if (IsKey(Key, UndoAction->shortcut()) || RedoAction->shortcuts().contains(QKeySequence(Key->keyCombination()))) {
+        if (IsTextBox(Watched)) {
+          FTypingPending = true;
+          Schedule(TypingPauseMilliseconds);
+        }
+        break;
+      }
       const bool Ends = Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter || Key->key() == Qt::Key_Tab ||
                         Key->key() == Qt::Key_Backtab || Key->key() == Qt::Key_Escape ||
                         (Key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
