@@ -42,7 +42,7 @@ void TTripCommands::DuplicateTrip1Click() {
   if (Trip < 0 || Trip >= Store.TripCount()) return;
   FForm.UndoRecorder().CheckNow();
   // Refused before anything is added when the copy would not fit the data file.
-  CheckImportLimits(Store, -1, Store.GetTrip(Trip));
+  CheckDuplicateLimits(Store, Trip);
   const QString Name = CopyOfTripName(FromStore(Store.GetTrip(Trip).Name));
   Store.DuplicateTrip(Trip, ToStore(Name));
   const int Copy = Store.TripCount() - 1;

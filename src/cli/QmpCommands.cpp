@@ -171,7 +171,7 @@ class TQmp {
     Folder.OpenForChange();
     TTravelerData& Store = Folder.Store();
     const int t = Trip(Store, A.Arguments[0]);
-    CheckImportLimits(Store, -1, Store.GetTrip(t));
+    CheckDuplicateLimits(Store, t);
     Store.DuplicateTrip(t, "Copy of " + Store.GetTrip(t).Name);
     Saved(Folder);
   }

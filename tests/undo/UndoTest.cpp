@@ -304,6 +304,18 @@ TEST_F(UndoTest, RenameAndDuplicateTrip) {
   EXPECT_EQ(Form->ComboBox1->itemText(0), "Coast");
 }
 
+TEST_F(UndoTest, DuplicateRefusedWhenTheDataFileHoldsNoMoreTrips) {
+  OpenWith([](TTravelerData& Data) {
+    for (int t = 0; t < MaxTrips; ++t) Data.AppendTrip();
+  });
+  const TStoreBytes Before = Bytes();
+  Form->DuplicateTrip1->trigger();
+  EXPECT_EQ(Prompts.Texts("error"),
+            QStringList{"Cannot duplicate the trip: the store would hold 256 trips; the data file holds at most 255."});
+  EXPECT_TRUE(Bytes() == Before);
+  EXPECT_EQ(Form->ComboBox1->count(), MaxTrips);
+}
+
 TEST_F(UndoTest, HistoryKeepsTwoHundredSteps) {
   OpenSample();
   ShowPage(TMainForm::LogisticsPageIndex);
