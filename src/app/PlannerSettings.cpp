@@ -20,6 +20,7 @@ const QString VolumeUnitKey = "units/volume";
 const QString TargetWeightKey = "budget/targetKilograms";
 const QString WindowPositionKey = "window/position";
 const QString WindowSizeKey = "window/size";
+const QString WindowMaximizedKey = "window/maximized";
 const QString TripPositionKey = "selection/tripPosition";
 const QString TripNameKey = "selection/tripName";
 const QString PageKey = "selection/page";
@@ -67,6 +68,7 @@ void TPlannerSettings::Restore(TMainForm& Form) {
     Form.resize(Size);
     Form.move(Position);
   }
+  if (Settings.value(WindowMaximizedKey, false).toBool()) Form.setWindowState(Form.windowState() | Qt::WindowMaximized);
 
   TTravelerData& Store = Form.TripData();
   const int Trip = Settings.value(TripPositionKey, -1).toInt();
@@ -87,8 +89,12 @@ void TPlannerSettings::Save(TMainForm& Form) {
   Settings.setValue(WeightUnitKey, Form.ComboBox2->currentIndex());
   Settings.setValue(VolumeUnitKey, Form.ComboBox3->currentIndex());
   Settings.setValue(TargetWeightKey, Form.BudgetPage->TargetWeight());
-  Settings.setValue(WindowPositionKey, Form.pos());
-  Settings.setValue(WindowSizeKey, Form.size());
+  // A maximized window keeps the place it had before, to go back to.
+  Settings.setValue(WindowMaximizedKey, Form.isMaximized());
+  if (!Form.isMaximized()) {
+    Settings.setValue(WindowPositionKey, Form.pos());
+    Settings.setValue(WindowSizeKey, Form.size());
+  }
   const int Trip = Form.ComboBox1->currentIndex();
   Settings.setValue(TripPositionKey, Trip);
   Settings.setValue(TripNameKey, Trip >= 0 && Trip < Form.TripData().TripCount()
