@@ -195,7 +195,7 @@ class TDescriber {
       const std::size_t EndBefore = Before.EndOf(Kind);
       const std::size_t EndAfter = After.EndOf(Kind);
       const std::size_t Length = EndBefore - Before.Pos;
-      if (Length != EndAfter - After.Pos || EndBefore > FBefore.size() ||
+      if (Length != EndAfter - After.Pos || EndBefore > FBefore.size() || EndAfter > FAfter.size() ||
           std::memcmp(FBefore.data() + Before.Pos, FAfter.data() + After.Pos, Length) != 0)
         break;
       Before.Pos = EndBefore;

@@ -304,6 +304,21 @@ TEST_F(UndoTest, RenameAndDuplicateTrip) {
   EXPECT_EQ(Form->ComboBox1->itemText(0), "Coast");
 }
 
+TEST_F(UndoTest, UndoingTheOnlyTripLeavesTheWindowAsWithoutTrips) {
+  OpenWithTrips({});
+  Prompts.InputAnswers.push_back("Solo");
+  QTest::mouseClick(Form->Button1, Qt::LeftButton);
+  Settle();
+  ASSERT_EQ(Store().TripCount(), 1);
+  Recorder().UndoAction->trigger();
+  EXPECT_EQ(Store().TripCount(), 0);
+  EXPECT_EQ(Form->ComboBox1->count(), 0);
+  EXPECT_FALSE(Form->PageControl1->currentWidget()->isEnabled());
+  Recorder().RedoAction->trigger();
+  EXPECT_EQ(Form->ComboBox1->currentText(), "Solo");
+  EXPECT_TRUE(Form->PageControl1->currentWidget()->isEnabled());
+}
+
 TEST_F(UndoTest, DuplicateRefusedWhenTheDataFileHoldsNoMoreTrips) {
   OpenWith([](TTravelerData& Data) {
     for (int t = 0; t < MaxTrips; ++t) Data.AppendTrip();
