@@ -12,7 +12,6 @@
 // one step. While a box has typing of its own to undo, Ctrl+Z is the box's.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
