@@ -189,4 +189,42 @@ TEST(StoreOperationsTest, DuplicateTripCopiesEveryPageAndLoadFromBytesReplacesTh
   EXPECT_TRUE(DataFileBytes(Loaded) == DataFileBytes(Store));
 }
 
+TEST(StoreOperationsTest, ReplaceChangedTripsGivesTheStoreOfTheNewBytes) {
+  const std::vector<std::function<void(TTravelerData&)>> Changes = {
+      [](TTravelerData& S) { S.GetGearItem(0, 0, 1).Name = "Big pot"; },
+      [](TTravelerData& S) { S.SetBudget(2, "7"); },
+      [](TTravelerData& S) { S.DeleteTrip(1, false); },
+      [](TTravelerData& S) { S.DeleteTrip(0, false); },
+      [](TTravelerData& S) { S.DeleteTrip(3, false); },
+      [](TTravelerData& S) { S.DuplicateTrip(1, "Copy"); },
+      [](TTravelerData& S) {
+        S.AppendTrip();
+        S.RenameTrip(0, "First");
+      },
+      [](TTravelerData& S) {
+        while (S.TripCount() > 0) S.DeleteTrip(0, false);
+      },
+      // Two equal trips side by side, one of them deleted.
+      [](TTravelerData& S) { S.DeleteTrip(3, false); },
+  };
+  for (std::size_t c = 0; c < Changes.size(); ++c) {
+    SCOPED_TRACE(c);
+    TTravelerData Store;
+    FillSample(Store);
+    FillSample(Store);  // trips 2 and 3 equal trips 0 and 1
+    if (c + 1 == Changes.size()) Store.DuplicateTrip(3, Store.GetTrip(3).Name);
+    const TStoreBytes Before = DataFileBytes(Store);
+    TTravelerData Changed;
+    Changed.LoadFromBytes(Before);
+    Changes[c](Changed);
+    const TStoreBytes After = DataFileBytes(Changed);
+    Store.ReplaceChangedTrips(Before, After);
+    EXPECT_TRUE(DataFileBytes(Store) == After);
+    // And back, as an undo does.
+    Store.ReplaceChangedTrips(After, Before);
+    EXPECT_TRUE(DataFileBytes(Store) == Before);
+  }
+}
+
 }  // namespace
+
