@@ -157,7 +157,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   BuildPages();
   BuildMenus();
   new TExchangeCommands(*this);
-  FUndoRecorder = new TUndoRecorder(*this, *Edit1);
+  FUndoRecorder = std::make_unique<TUndoRecorder>(*this, *Edit1);
 
   FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
   FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },

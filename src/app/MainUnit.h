@@ -165,6 +165,7 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // qmp.dat as last read or written, to notice another program's change.
   TFileStamp FDataFileStamp;
   std::unique_ptr<TSessionRecovery> FRecovery;
-  TUndoRecorder* FUndoRecorder = nullptr;
+  // Released before the store it watches.
+  std::unique_ptr<TUndoRecorder> FUndoRecorder;
   bool FEnding = false;  // EndSession closes without saving again
 };

@@ -65,7 +65,7 @@ TTripPage* PageAt(const QTabWidget& Pages, int Index) {
 }  // namespace
 
 TUndoRecorder::TUndoRecorder(TMainForm& Form, QMenu& EditMenu)
-    : QObject(&Form), FForm(Form), FStore(Form.TripData()) {
+    : FForm(Form), FStore(Form.TripData()) {
   UndoAction = EditMenu.addAction("&Undo");
   UndoAction->setObjectName("Undo1");
   UndoAction->setShortcut(QKeySequence("Ctrl+Z"));
