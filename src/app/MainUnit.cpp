@@ -28,6 +28,8 @@
 #include "app/CalendarPage.h"
 #include "app/GoShoppingPage.h"
 #include "app/SessionRecovery.h"
+#include "app/TripCommands.h"
+#include "app/UndoRecorder.h"
 #include "ui/StorePromptAdapter.h"
 #include "ui/ProgramInfo.h"
 #include "ui/StoreText.h"
@@ -175,6 +177,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   new TExchangeCommands(*this);
   new TPageKeys(this, PageControl1);
   new TFocusRing(this);
+  FUndoRecorder = std::make_unique<TUndoRecorder>(*this, *Edit1);
 
   FContext->SetSelectedTripSource([this] { return ComboBox1->currentIndex(); });
   FContext->SetUnitSources([this] { return ComboBox2->currentIndex(); },
@@ -199,6 +202,8 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   if (const QScreen* Screen = screen()) FitToScreen(Screen->availableGeometry());
   FRecovery->Baseline();
   FRecovery->Watch();
+  FUndoRecorder->Baseline();
+  new TTripCommands(*this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -358,11 +363,14 @@ void TMainForm::BuildMenus() {
   QMenu* File1 = menuBar()->addMenu("&File");
   ImportTripPlanFromTextFile1 = File1->addAction("&Import Trip Plan From Text File...");
   ExportCurrentTripPlanToFile1 = File1->addAction("&Export Current Trip Plan To Text File...");
+  RenameTrip1 = File1->addAction("&Rename Trip...");
+  DuplicateTrip1 = File1->addAction("&Duplicate Trip");
   File1->addSeparator();
   ImportGearListFromCsvFile1 = File1->addAction("Import &Gear List From CSV File...");
   ExportGearListToCsvFile1 = File1->addAction("Export Gear &List To CSV File...");
   File1->addSeparator();
   Exit1 = File1->addAction("E&xit");
+  Edit1 = menuBar()->addMenu("&Edit");
   Updates1 = menuBar()->addAction("&Updates");
   About1 = menuBar()->addAction("About");
   connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
@@ -559,6 +567,20 @@ void TMainForm::Timer1Timer() {
 void TMainForm::RefreshTripPages() {
   if (FContext->Trip() < 0) return;
   for (TTripPage* Page : FRefreshOrder) Page->FillPage();
+}
+
+void TMainForm::ShowTrips(int Trip) {
+  ComboBox1->clear();
+  for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+  const bool Exists = Trip >= 0 && Trip < FTripData->TripCount();
+  ComboBox1->setCurrentIndex(Exists ? Trip : -1);
+  if (Exists) {
+    RefreshTripPages();
+    PageControl1->currentWidget()->setEnabled(true);
+  } else {
+    ClearAllPages();
+    if (FTripData->TripCount() == 0) PageControl1->currentWidget()->setEnabled(false);
+  }
 }
 
 void TMainForm::ClearAllPages() {

@@ -18,6 +18,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -36,6 +37,7 @@ class TReportsPage;
 class TGoShoppingPage;
 class TStorePromptAdapter;
 class TSessionRecovery;
+class TUndoRecorder;
 
 class TMainForm : public QMainWindow, public TPageIndices {
   Q_OBJECT
@@ -69,6 +71,11 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // leaves the event loop with 0 (1 when the save failed).
   void EndSession();
   TSessionRecovery& Recovery() { return *FRecovery; }
+  // Undo and redo of the trip plans (the Edit menu).
+  TUndoRecorder& UndoRecorder() { return *FUndoRecorder; }
+  // Lists the store's trips in the selector again and shows trip Trip (none
+  // when -1 or gone), as after the store was replaced by undo or redo.
+  void ShowTrips(int Trip);
 
   // Event handlers.
   void Timer1Timer();
@@ -94,9 +101,12 @@ class TMainForm : public QMainWindow, public TPageIndices {
   QTimer* Timer1 = nullptr;
   QAction* ImportTripPlanFromTextFile1 = nullptr;
   QAction* ExportCurrentTripPlanToFile1 = nullptr;
+  QAction* RenameTrip1 = nullptr;
+  QAction* DuplicateTrip1 = nullptr;
   QAction* ImportGearListFromCsvFile1 = nullptr;
   QAction* ExportGearListToCsvFile1 = nullptr;
   QAction* Exit1 = nullptr;
+  QMenu* Edit1 = nullptr;
   QAction* Updates1 = nullptr;
   QAction* About1 = nullptr;
   // SpeedButtons[i] is the picture button of page i (none for Go Shopping!).
@@ -157,5 +167,7 @@ class TMainForm : public QMainWindow, public TPageIndices {
   TFileStamp FDataFileStamp;
   std::unique_ptr<TSessionRecovery> FRecovery;
   std::string FSaveFailure;  // why the last save failed
+  // Released before the store it watches.
+  std::unique_ptr<TUndoRecorder> FUndoRecorder;
   bool FEnding = false;  // EndSession closes without saving again
 };

@@ -22,7 +22,10 @@ bool TPlannerCommandLine::AsksOnlyForText(int argc, char** argv) {
 
 TPlannerCommandLine::TPlannerCommandLine()
     : FVersion(QStringList{"v", "version"}, "Displays version information."),
-      FQuitAfterStart("quit-after-start") {
+      FQuitAfterStart("quit-after-start"),
+      FResetSettings("reset-settings",
+                     "Starts with the default units, window size and selection, forgetting those kept from "
+                     "earlier runs.") {
   SetApplicationIdentity();
   FQuitAfterStart.setFlags(QCommandLineOption::HiddenFromHelp);
   FParser.setApplicationDescription(QString(ProgramDisplayName) +
@@ -31,6 +34,7 @@ TPlannerCommandLine::TPlannerCommandLine()
   FParser.addOption(FVersion);
   FDataFolderOptions.AddTo(FParser);
   FParser.addOption(FQuitAfterStart);
+  FParser.addOption(FResetSettings);
 }
 
 void TPlannerCommandLine::Process(const QCoreApplication& Application) {
@@ -57,3 +61,5 @@ QString TPlannerCommandLine::EnterDataFolder() const {
 }
 
 bool TPlannerCommandLine::QuitAfterStart() const { return FParser.isSet(FQuitAfterStart); }
+
+bool TPlannerCommandLine::ResetSettings() const { return FParser.isSet(FResetSettings); }

@@ -29,10 +29,13 @@ class TPlannerCommandLine {
   QString EnterDataFolder() const;
 
   bool QuitAfterStart() const;
+  // --reset-settings: start with the default units, window and selection.
+  bool ResetSettings() const;
 
  private:
   QCommandLineParser FParser;
   TDataFolderOptions FDataFolderOptions;
   QCommandLineOption FVersion;
   QCommandLineOption FQuitAfterStart;
+  QCommandLineOption FResetSettings;
 };

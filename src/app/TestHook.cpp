@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
@@ -15,7 +16,7 @@ std::unique_ptr<TTestHook> TTestHook::FromEnvironment() {
     const QString Value = Step.section('=', 1);
     if (Key == "confirm") Hook->FConfirmAnswers.push_back(Value == "yes");
     if (Key == "input") Hook->FInputAnswers.push_back(Value);
-    if (Key == "click") Hook->FClicks.append(Value);
+    if (Key == "click" || Key == "choose" || Key == "print") Hook->FClicks.append(Key + "=" + Value);
   }
   return Hook;
 }
@@ -27,7 +28,22 @@ void TTestHook::Print(const char* Kind, const QString& Text) {
 
 void TTestHook::RunClicks(QWidget& Window) {
   QTimer::singleShot(100, &Window, [this, &Window] {
-    for (const QString& Name : FClicks) {
+    for (const QString& Step : FClicks) {
+      const QString Key = Step.section('=', 0, 0);
+      const QString Name = Step.section('=', 1);
+      if (Key == "choose" || Key == "print") {
+        auto* List = Window.findChild<QComboBox*>(Name.section(':', 0, 0));
+        if (!List) continue;
+        if (Key == "print") {
+          Print(qPrintable(List->objectName()), List->currentText());
+          continue;
+        }
+        const int Index = List->findText(Name.section(':', 1));
+        if (Index < 0) continue;
+        List->setCurrentIndex(Index);
+        emit List->activated(Index);
+        continue;
+      }
       auto* Button = Window.findChild<QAbstractButton*>(Name);
       if (!Button) continue;
       // A press and a release, as the mouse gives them, so the program sees

@@ -6,8 +6,10 @@
 //
 // Script: steps separated by ";": "confirm=yes" or "confirm=no" answer the
 // next confirmation, "input=<text>" the next text input, "click=<object
-// name>" clicks that button. Unanswered questions get No or Cancel. After
-// the clicks the program prints "ready".
+// name>" clicks that button, "choose=<object name>:<text>" picks that entry
+// of a drop-down list as the user would, and "print=<object name>" prints
+// the text a drop-down list shows as "<object name>: <text>". Unanswered
+// questions get No or Cancel. After the clicks the program prints "ready".
 #pragma once
 
 #include <QStringList>

@@ -7,6 +7,7 @@
 #include "app/MainUnit.h"
 #include "ui/Platform.h"
 #include "app/PlannerCommandLine.h"
+#include "app/PlannerSettings.h"
 #include "ui/QtPrompts.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHook.h"
@@ -63,11 +64,19 @@ int main(int argc, char* argv[]) {
   // Endings that are not a close: saved the same way, without dialogs.
   TTerminationSignals Signals;
   QObject::connect(&Signals, &TTerminationSignals::Received, &MainForm, &TMainForm::EndSession);
-  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm,
-                   [&MainForm] { MainForm.SaveForSessionEnd(); });
+  // Units, window and selection as the last run left them.
+  TPlannerSettings Settings;
+  if (CommandLine.ResetSettings()) Settings.Reset();
+  Settings.Restore(MainForm);
+  QObject::connect(&Application, &QGuiApplication::commitDataRequest, &MainForm, [&MainForm, &Settings] {
+    MainForm.SaveForSessionEnd();
+    Settings.Save(MainForm);
+  });
   MainForm.show();
   if (TestHook) TestHook->RunClicks(MainForm);
   if (CommandLine.QuitAfterStart())
     QObject::connect(MainForm.Timer1, &QTimer::timeout, &MainForm, &QWidget::close, Qt::QueuedConnection);
-  return Application.exec();
+  const int ExitCode = Application.exec();
+  Settings.Save(MainForm);
+  return ExitCode;
 }

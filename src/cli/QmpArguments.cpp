@@ -34,6 +34,11 @@ const TCommand Commands[] = {
     {"import", "import FILE.txt", "exchange text as a new trip", 1, 0,
      "Adds the trip in the exchange text FILE as a new trip. A file that cannot\n"
      "be read to its end adds nothing.\n"},
+    {"rename", "rename TRIP NAME", "gives a trip a new name", 2, 0,
+     "Gives the trip the name NAME.\n"},
+    {"duplicate", "duplicate TRIP", "adds a copy of a trip", 1, 0,
+     "Adds a copy of the trip, every page included, named \"Copy of\" and the\n"
+     "trip's name, as the last trip.\n"},
     {"export-gear", "export-gear TRIP FILE.csv [--unit UNIT]", "a trip's gear list as CSV", 2, UnitOption,
      "Writes the trip's gear list to FILE as CSV in the layout of the web\n"
      "gear-list tools, weights in grams unless --unit says otherwise.\n"},

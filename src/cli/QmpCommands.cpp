@@ -19,6 +19,7 @@
 #include "reports/ProgramFiles.h"
 #include "reports/ReportExport.h"
 #include "reports/Utf8Text.h"
+#include "store/DataFileFormat.h"
 
 namespace {
 
@@ -82,6 +83,8 @@ class TQmp {
     if (C == "show") return Show();
     if (C == "export") return Export();
     if (C == "import") return Import();
+    if (C == "rename") return Rename();
+    if (C == "duplicate") return Duplicate();
     if (C == "export-gear") return ExportGear();
     if (C == "import-gear") return ImportGear();
     if (C == "report") return Report();
@@ -174,6 +177,24 @@ class TQmp {
     } catch (const TExchangeFormatError& Failure) {
       throw std::runtime_error(A.Arguments[0] + ": " + Failure.what() + "; nothing was imported");
     }
+    Saved(Folder);
+  }
+
+  // Rename and duplicate take the planner's lock as import does.
+  void Rename() {
+    TDataFolder Folder;
+    Folder.OpenForChange();
+    Folder.Store().RenameTrip(Trip(Folder.Store(), A.Arguments[0]), A.Arguments[1]);
+    Saved(Folder);
+  }
+
+  void Duplicate() {
+    TDataFolder Folder;
+    Folder.OpenForChange();
+    TTravelerData& Store = Folder.Store();
+    const int t = Trip(Store, A.Arguments[0]);
+    CheckDuplicateLimits(Store, t);
+    Store.DuplicateTrip(t, "Copy of " + Store.GetTrip(t).Name);
     Saved(Folder);
   }
 

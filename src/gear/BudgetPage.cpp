@@ -222,6 +222,12 @@ void TBudgetPage::Edit15KeyUp(int Key) {
   if (IsEnter(Key)) Button40Click();
 }
 
+void TBudgetPage::SetTargetWeight(double Kilograms) {
+  FTargetWeight = Kilograms;
+  Edit15->setText(
+      FromStore(NumberToText(KilogramsToUnit(Context.WeightUnit(), FTargetWeight), Context.DecimalSeparator())));
+}
+
 void TBudgetPage::AddCategoryWeights(TCategorizedList& List, const QCheckBox* Box, double& Total) {
   const int Trip = Context.Trip();
   for (int Cat = 0; Cat < List.CategoryCount(Trip); ++Cat) {

@@ -44,6 +44,8 @@ class TBudgetPage : public TTripPage {
 
   // The target weight in kilograms.
   double TargetWeight() const { return FTargetWeight; }
+  // Sets the target weight, shown in the target box in the weight unit.
+  void SetTargetWeight(double Kilograms);
 
   QGroupBox* GroupBox12 = nullptr;
   QLabel* Label24 = nullptr;

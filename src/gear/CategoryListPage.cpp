@@ -168,6 +168,16 @@ void TCategoryListPage::FillPage() {
   }
 }
 
+std::vector<int> TCategoryListPage::SelectedEntry() const {
+  const std::vector<TTreeRow> Rows = Tree->SelectedRows();
+  if (Rows.empty()) return {};
+  return {Rows.front().Category, Rows.front().Item};
+}
+
+void TCategoryListPage::SelectEntry(const std::vector<int>& Entry) {
+  if (Entry.size() == 2) Tree->SelectRow({Entry[0], Entry[1]});
+}
+
 void TCategoryListPage::ClearPage() {
   ResetEditor();
   Tree->ClearRows();

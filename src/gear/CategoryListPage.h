@@ -49,6 +49,8 @@ class TCategoryListPage : public TTripPage {
   void ClearPage() override;
   void WeightUnitChanged() override;
   void VolumeUnitChanged() override;
+  std::vector<int> SelectedEntry() const override;
+  void SelectEntry(const std::vector<int>& Entry) override;
 
   // Adds the category named in the category box.
   void AddCategory();

@@ -59,6 +59,18 @@ void TListDetailsPage::FillPage() {
   for (int i = 0; i < RecordCount(); ++i) List->AppendEntry(FromStore(RecordName(i)));
 }
 
+std::vector<int> TListDetailsPage::SelectedEntry() const {
+  const int Index = SelectedIndex();
+  if (Index < 0) return {};
+  return {Index};
+}
+
+void TListDetailsPage::SelectEntry(const std::vector<int>& Entry) {
+  if (Entry.size() != 1 || Entry[0] < 0 || Entry[0] >= List->Count()) return;
+  List->SelectSilently(Entry[0]);
+  IgnoreFailure([this, &Entry] { ShowSelected(Entry[0]); });
+}
+
 void TListDetailsPage::ClearPage() {
   NameBox->clear();
   List->Clear();

@@ -38,6 +38,8 @@ class TListDetailsPage : public TTripPage {
   void FillPage() override;
   // Empties the name box, the list and the details area.
   void ClearPage() override;
+  std::vector<int> SelectedEntry() const override;
+  void SelectEntry(const std::vector<int>& Entry) override;
 
   // The index of the selected entry, or -1.
   int SelectedIndex() const;

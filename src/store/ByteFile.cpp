@@ -394,6 +394,15 @@ bool TByteFile::Open(std::uint8_t Mode) {
   return true;
 }
 
+void TByteFile::OpenBytes(std::vector<std::uint8_t> Data) {
+  DiscardTemp();
+  FBuffer = std::move(Data);
+  FPosition = 0;
+  FReadFailed = false;
+  FOpen = true;
+  OpenMode = 1;
+}
+
 void TByteFile::Close() {
   if (!FOpen) throw TFileIOError("File not open: '" + FileName + "'");
   FOpen = false;

@@ -25,6 +25,9 @@ class TByteFile {
   // existing file positioned at its end; writes are refused. Any failure gives
   // false and leaves OpenMode unchanged.
   bool Open(std::uint8_t Mode);
+  // Opens Data as if it were the file's contents, for reading (mode 1); the
+  // file itself is not touched.
+  void OpenBytes(std::vector<std::uint8_t> Data);
   // Ends the stream; for the writing modes this is when the file is written.
   // Throws TFileIOError when the file is not open or cannot be written.
   void Close();

@@ -37,6 +37,14 @@ std::size_t CheckDataFileLimits(const TTravelerData& Store);
 // past a limit of the data file.
 void CheckImportLimits(const TTravelerData& Store, int Trip, const TTrip& Imported);
 
+// Where each trip record of a complete data file begins, and as a last entry
+// where the trailer begins.
+std::vector<std::size_t> TripOffsets(const std::vector<std::uint8_t>& Bytes);
+
+// Throws TFormatLimitError, before anything is added, when a copy of trip
+// Trip of Store as a new trip would take the store past a limit.
+void CheckDuplicateLimits(const TTravelerData& Store, int Trip);
+
 // The bytes of the data file for Store, as SaveToFile writes them. Throws
 // TFormatLimitError like CheckDataFileLimits.
 std::vector<std::uint8_t> DataFileBytes(const TTravelerData& Store);

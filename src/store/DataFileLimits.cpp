@@ -14,6 +14,7 @@ std::string Quoted(const std::string& Name) {
 
 const std::string SaveRefused = "Cannot save the trip plans: ";
 const std::string ImportRefused = "Cannot import the file: ";
+const std::string DuplicateRefused = "Cannot duplicate the trip: ";
 
 // Walks the store once, adding up the size of the file and checking every
 // limit. The texts of a message are only built when a limit is exceeded.
@@ -171,4 +172,8 @@ std::size_t CheckDataFileLimits(const TTravelerData& Store) { return TLimitCheck
 
 void CheckImportLimits(const TTravelerData& Store, int Trip, const TTrip& Imported) {
   TLimitChecker(ImportRefused).CheckImport(Store, Trip, Imported);
+}
+
+void CheckDuplicateLimits(const TTravelerData& Store, int Trip) {
+  TLimitChecker(DuplicateRefused).CheckImport(Store, -1, Store.GetTrip(Trip));
 }

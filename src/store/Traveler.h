@@ -7,6 +7,7 @@
 // owner of it) is removed or replaced.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -168,6 +169,19 @@ class TTravelerData {
   bool LoadFromFile(const std::string& Path);
   void SaveToFile();
   void SaveToFile(const std::string& Path);
+  // Replaces every trip with those of Bytes, in the data file's layout (as
+  // DataFileBytes gives them). Returns whether the bytes were complete;
+  // throws TDataFileError on a wrong header, leaving the store empty.
+  bool LoadFromBytes(const std::vector<std::uint8_t>& Bytes);
+  // Makes the store, which holds the trips of Before, hold those of After
+  // (both complete data files, as DataFileBytes gives them), reading again
+  // only the trips that differ: an undo of a large store stays quick.
+  void ReplaceChangedTrips(const std::vector<std::uint8_t>& Before, const std::vector<std::uint8_t>& After);
+
+  // Renames trip Trip.
+  void RenameTrip(int Trip, const std::string& Name);
+  // Appends a copy of trip Trip, every list and text included, named Name.
+  void DuplicateTrip(int Trip, const std::string& Name);
 
   // Calendar notes
   void AddNote(int Trip, const TTextLines& Lines, int Day, int Month, int Year);

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "store/ByteFile.h"
@@ -199,17 +201,18 @@ void WriteTrip(const TTrip& Trip, TByteBuffer& Out) {
 
 bool TTravelerData::LoadFromFile() { return LoadFromFile(DataFileName); }
 
-bool TTravelerData::LoadFromFile(const std::string& Path) {
-  TByteFile File(Path);
-  File.Open(1);
+namespace {
+
+// Reads the trips of an opened data file into Store, which must be empty.
+bool ReadDataFile(TByteFile& File, TTravelerData& Store) {
   if (File.ReadString() != DataFileHeader) throw TDataFileError("Error in open data file!");
   TTripReader In(File);
   bool Complete = false;
   try {
     const int Trips = In.Byte();
     for (int n = 0; n < Trips; ++n) {
-      AppendTrip();
-      In.ReadTrip(GetTrip(TripCount() - 1));
+      Store.AppendTrip();
+      In.ReadTrip(Store.GetTrip(Store.TripCount() - 1));
     }
     Complete = In.String() == DataFileTrailer;
   } catch (const TTruncated&) {
@@ -217,6 +220,85 @@ bool TTravelerData::LoadFromFile(const std::string& Path) {
   }
   File.Close();
   return Complete;
+}
+
+}  // namespace
+
+bool TTravelerData::LoadFromFile(const std::string& Path) {
+  TByteFile File(Path);
+  File.Open(1);
+  return ReadDataFile(File, *this);
+}
+
+bool TTravelerData::LoadFromBytes(const std::vector<std::uint8_t>& Bytes) {
+  FTrips.clear();
+  TByteFile Memory("");
+  Memory.OpenBytes(Bytes);
+  return ReadDataFile(Memory, *this);
+}
+
+void TTravelerData::ReplaceChangedTrips(const std::vector<std::uint8_t>& Before,
+                                        const std::vector<std::uint8_t>& After) {
+  const std::vector<std::size_t> Old = TripOffsets(Before);
+  const std::vector<std::size_t> New = TripOffsets(After);
+  const std::size_t OldTrips = Old.size() - 1;
+  const std::size_t NewTrips = New.size() - 1;
+  if (OldTrips != FTrips.size() || Old.back() > Before.size() || New.back() > After.size()) {
+    LoadFromBytes(After);
+    return;
+  }
+  // Trips before the first difference are the same in both; so are trips at
+  // the same distance from the end that lie in the common end.
+  std::size_t First = Old.front();
+  while (First < Before.size() && First < After.size() && Before[First] == After[First]) ++First;
+  std::size_t Leading = 0;
+  while (Leading < std::min(OldTrips, NewTrips) && Old[Leading + 1] <= First && New[Leading + 1] == Old[Leading + 1])
+    ++Leading;
+  std::size_t Trailing = 0;
+  while (Trailing < std::min(OldTrips, NewTrips) - Leading) {
+    const std::size_t OldStart = Old[OldTrips - 1 - Trailing], NewStart = New[NewTrips - 1 - Trailing];
+    const std::size_t Length = Old[OldTrips - Trailing] - OldStart;
+    if (Length != New[NewTrips - Trailing] - NewStart ||
+        Before.size() - OldStart != After.size() - NewStart ||
+        std::memcmp(Before.data() + OldStart, After.data() + NewStart, Length) != 0)
+      break;
+    ++Trailing;
+  }
+  // The trips between are read again from After.
+  const std::size_t From = New[Leading], To = New[NewTrips - Trailing];
+  TByteFile Memory("");
+  Memory.OpenBytes(std::vector<std::uint8_t>(After.begin() + static_cast<std::ptrdiff_t>(From),
+                                             After.begin() + static_cast<std::ptrdiff_t>(To)));
+  TTripReader In(Memory);
+  TOwnedList<TTrip> Changed;
+  try {
+    for (std::size_t t = Leading; t < NewTrips - Trailing; ++t) {
+      Changed.push_back(std::make_unique<TTrip>());
+      In.ReadTrip(*Changed.back());
+    }
+  } catch (const TTruncated&) {
+    LoadFromBytes(After);
+    return;
+  }
+  const auto Begin = FTrips.begin() + static_cast<std::ptrdiff_t>(Leading);
+  FTrips.erase(Begin, FTrips.begin() + static_cast<std::ptrdiff_t>(OldTrips - Trailing));
+  FTrips.insert(FTrips.begin() + static_cast<std::ptrdiff_t>(Leading), std::make_move_iterator(Changed.begin()),
+                std::make_move_iterator(Changed.end()));
+}
+
+void TTravelerData::RenameTrip(int Trip, const std::string& Name) { GetTrip(Trip).Name = Name; }
+
+void TTravelerData::DuplicateTrip(int Trip, const std::string& Name) {
+  // The copy goes through the data file's encoding, which holds every field.
+  TByteBuffer Out(0);
+  WriteTrip(GetTrip(Trip), Out);
+  TByteFile Memory("");
+  Memory.OpenBytes(Out.Take());
+  TTripReader In(Memory);
+  auto Copy = std::make_unique<TTrip>();
+  In.ReadTrip(*Copy);
+  Copy->Name = Name;
+  FTrips.push_back(std::move(Copy));
 }
 
 void TTravelerData::SaveToFile() { SaveToFile(DataFileName); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class TAppContext;
 
@@ -18,6 +19,10 @@ class TTripPage : public QWidget {
   // The display units changed (weight, volume).
   virtual void WeightUnitChanged() {}
   virtual void VolumeUnitChanged() {}
+  // The entry selected on the page, as positions (empty when none), and
+  // selecting it again after a refill, when it still exists (undo, redo).
+  virtual std::vector<int> SelectedEntry() const { return {}; }
+  virtual void SelectEntry(const std::vector<int>& /*Entry*/) {}
 
  protected:
   TAppContext& Context;

@@ -82,6 +82,12 @@ std::vector<TTreeRow> TCategoryTree::SelectedRows() const {
   return Rows;
 }
 
+void TCategoryTree::SelectRow(TTreeRow Row) {
+  if (Row.Category < 0 || Row.Category >= topLevelItemCount()) return;
+  if (Row.IsItem() && Row.Item >= topLevelItem(Row.Category)->childCount()) return;
+  setCurrentItem(RowItem(Row), 0, QItemSelectionModel::ClearAndSelect);
+}
+
 TTreeRow TCategoryTree::RowOf(const QModelIndex& Index) {
   if (Index.parent().isValid()) return {Index.parent().row(), Index.row()};
   return {Index.row(), -1};

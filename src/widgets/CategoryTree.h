@@ -39,6 +39,8 @@ class TCategoryTree : public QTreeWidget {
 
   // The selected rows in tree order (each category followed by its items).
   std::vector<TTreeRow> SelectedRows() const;
+  // Makes Row the current and only selected row, when it exists.
+  void SelectRow(TTreeRow Row);
   bool IsRowSelected(TTreeRow Row) const;
   // The row's area in viewport coordinates, to click it.
   QRect RowRect(TTreeRow Row) const;

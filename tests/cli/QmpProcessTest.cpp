@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(QmpTest, EveryCommandHasItsHelp) {
   for (const char* Command :
-       {"list", "show", "export", "import", "export-gear", "import-gear", "report", "calc"}) {
+       {"list", "show", "export", "import", "rename", "duplicate", "export-gear", "import-gear", "report", "calc"}) {
     const TRun Run = Qmp({Command, "--help"});
     EXPECT_EQ(Run.Code, 0) << Command;
     EXPECT_EQ(Run.Out.rfind("Usage: qmp [--data-folder DIR] " + std::string(Command), 0), 0u) << Run.Out;
@@ -307,18 +307,52 @@ TEST_F(QmpTest, ImportsASpreadsheetGearListWithItsUnitAndDryRun) {
   EXPECT_EQ(Qmp({"show", "2", "--unit", "oz"}).Out.substr(0, 29), "Trip: Coast 2\nGear weight: 44");  // to 15 digits
 }
 
+TEST_F(QmpTest, RenamesAndDuplicatesATrip) {
+  TRun Run = Qmp({"rename", "Coast 2", "Shore"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_EQ(Run.Out + Run.Err, "");
+  Run = Qmp({"duplicate", "Sierra"});
+  ASSERT_EQ(Run.Code, 0) << Run.Err;
+  EXPECT_EQ(Qmp({"list"}).Out, "1\tSierra\n2\tShore\n3\tCopy of Sierra\n");
+  EXPECT_EQ(Qmp({"show", "3"}).Out, "Trip: Copy of Sierra\nGear weight: 1.35 kg\nGear cost: 320\nShopping cost: 30\n"
+                                     "Permits cost: 10\nTotal cost: 360\nBudget: 500\nBudget left: 140\n");
+  // The copy holds every page of the trip: named back, it is the same trip byte for byte.
+  TTravelerData Both, One;
+  ASSERT_TRUE(Both.LoadFromFile(Data.File(DataFileName)));
+  Both.GetTrip(2).Name = "Sierra";
+  Both.DeleteTrip(1, false);
+  ASSERT_TRUE(One.LoadFromFile(Data.File(DataFileName)));
+  One.DeleteTrip(2, false);
+  One.DeleteTrip(1, false);
+  const std::vector<std::uint8_t> Pair = DataFileBytes(Both), Single = DataFileBytes(One);
+  const std::vector<std::uint8_t> Trip(Single.begin() + 84, Single.end() - 5);
+  std::vector<std::uint8_t> Expected(Single.begin(), Single.begin() + 84);
+  Expected[83] = 2;
+  for (int i = 0; i < 2; ++i) Expected.insert(Expected.end(), Trip.begin(), Trip.end());
+  Expected.insert(Expected.end(), Single.end() - 5, Single.end());
+  EXPECT_TRUE(Pair == Expected);
+  EXPECT_EQ(Qmp({"rename", "9", "x"}).Err, "qmp: no trip \"9\" (3 trips; see qmp list)\n");
+  EXPECT_EQ(Qmp({"duplicate"}).Code, 2);
+}
+
 TEST_F(QmpTest, RefusesToChangeAFolderThatIsOpenInTheplanner) {
   QLockFile Lock(QString::fromStdString(Data.File(LockFileName)));
   ASSERT_TRUE(Lock.tryLock(0));
   const std::string Before = DataFile();
   ASSERT_EQ(Qmp({"export-gear", "1", "gear.csv"}).Code, 0);  // reading is fine
-  TRun Run = Qmp({"import-gear", "1", "gear.csv"});
-  EXPECT_EQ(Run.Code, 1);
-  EXPECT_EQ(Run.Err.rfind("qmp: The trip plans in this folder are already open in another window", 0), 0u) << Run.Err;
-  EXPECT_EQ(DataFile(), Before);
+  for (const std::vector<std::string>& Change :
+       {std::vector<std::string>{"import-gear", "1", "gear.csv"}, {"rename", "1", "x"}, {"duplicate", "1"}}) {
+    TRun Run = Qmp(Change);
+    EXPECT_EQ(Run.Code, 1);
+    EXPECT_EQ(Run.Err.rfind("qmp: The trip plans in this folder are already open in another window", 0), 0u)
+        << Run.Err;
+    EXPECT_EQ(DataFile(), Before);
+  }
   Lock.unlock();
 
   Data.Write(RecoveryFileName, {1});
+  TRun Run = Qmp({"rename", "1", "x"});
+  EXPECT_EQ(Run.Code, 1);
   Run = Qmp({"import-gear", "1", "gear.csv"});
   EXPECT_EQ(Run.Code, 1);
   EXPECT_EQ(Run.Err, "qmp: the planner's unsaved changes wait in qmp.dat.recovery; open the planner to "

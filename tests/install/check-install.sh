@@ -63,7 +63,7 @@ done
 # Marks the installed template, so that a copy taken from anywhere else (the
 # source or build folder) shows.
 echo "installed-template-marker" >>"$SHARE/$PACKAGE/ReportTemplate.rtf"
-XDG_DATA_HOME=$WORK/data QT_QPA_PLATFORM=offscreen timeout 120 \
+XDG_DATA_HOME=$WORK/data XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=offscreen timeout 120 \
   "$PREFIX/bin/$PROGRAM" --user-data --quit-after-start >"$WORK/start.log" 2>&1 ||
   { cat "$WORK/start.log"; fail "start with --user-data"; }
 USER_DATA=$WORK/data/$PACKAGE

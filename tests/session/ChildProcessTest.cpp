@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
 #include "store/Traveler.h"
 #include "support/TempDir.h"
@@ -26,15 +27,18 @@ namespace fs = std::filesystem;
 
 class TPlanner {
  public:
-  TPlanner(const TTempDir& Folder, const QString& Script) : TPlanner(Folder.Path, Script) {}
-  TPlanner(const fs::path& Folder, const QString& Script) {
+  TPlanner(const TTempDir& Folder, const QString& Script, const QStringList& Arguments = {})
+      : TPlanner(Folder.Path, Script, Arguments) {}
+  TPlanner(const fs::path& Folder, const QString& Script, const QStringList& Arguments = {}) {
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // The settings kept between runs go beside the data, never to the user's.
+    Environment.insert("XDG_CONFIG_HOME", QString::fromStdString((Folder / "config").string()));
     Environment.insert("QUILLMOOR_TEST_SCRIPT", Script);
     Process.setProcessEnvironment(Environment);
     Process.setWorkingDirectory(QString::fromStdString(Folder.string()));
     Process.setProcessChannelMode(QProcess::SeparateChannels);
-    Process.start(QMP_PLANNER_PROGRAM, {});
+    Process.start(QMP_PLANNER_PROGRAM, Arguments);
   }
   ~TPlanner() {
     if (Process.state() != QProcess::NotRunning) {
@@ -251,6 +255,42 @@ TEST(ChildProcessTest, SecondPlannerInTheSameFolderEndsWithoutWriting) {
   EXPECT_EQ(Folder.Read(DataFileName), Before);
   First.Signal(SIGTERM);
   EXPECT_EQ(First.Finish(), 0);
+}
+
+TEST(ChildProcessTest, UnitsAndTripAreKeptBetweenRunsOutsideTheDataFile) {
+  TTempDir Folder;
+  SaveTrips(Folder, {"Coast", "Ridge"});
+  {
+    TPlanner Planner(Folder, "choose=ComboBox2:Ounces;choose=ComboBox3:Liters;choose=ComboBox1:Ridge");
+    ASSERT_TRUE(Planner.WaitFor("ready: ")) << Planner.Output.toStdString();
+    Planner.Signal(SIGTERM);
+    ASSERT_EQ(Planner.Finish(), 0);
+  }
+  std::vector<std::uint8_t> Saved;
+  ASSERT_TRUE(ReadWholeFile(Folder.File(DataFileName), Saved));
+  TTravelerData Unchanged;
+  Unchanged.LoadFromFile(Folder.File(DataFileName));
+  EXPECT_TRUE(Saved == DataFileBytes(Unchanged));
+  EXPECT_EQ(TripNames(Folder), (std::vector<std::string>{"Coast", "Ridge"}));
+  EXPECT_TRUE(fs::exists(Folder.File("config/quillmoor-planner/quillmoor-planner.conf")));
+
+  const QString Show = "print=ComboBox2;print=ComboBox3;print=ComboBox1";
+  {
+    TPlanner Planner(Folder, Show);
+    ASSERT_TRUE(Planner.WaitFor("ready: ")) << Planner.Output.toStdString();
+    for (const char* Line : {"ComboBox2: Ounces", "ComboBox3: Liters", "ComboBox1: Ridge"})
+      EXPECT_TRUE(Planner.Output.split('\n').contains(Line)) << Line << " in " << Planner.Output.toStdString();
+    Planner.Signal(SIGTERM);
+    ASSERT_EQ(Planner.Finish(), 0);
+  }
+  {
+    TPlanner Planner(Folder, Show, {"--reset-settings"});
+    ASSERT_TRUE(Planner.WaitFor("ready: ")) << Planner.Output.toStdString();
+    for (const char* Line : {"ComboBox2: Kilograms", "ComboBox3: Cubic Meters", "ComboBox1: Coast"})
+      EXPECT_TRUE(Planner.Output.split('\n').contains(Line)) << Line << " in " << Planner.Output.toStdString();
+    Planner.Signal(SIGTERM);
+    ASSERT_EQ(Planner.Finish(), 0);
+  }
 }
 
 }  // namespace
