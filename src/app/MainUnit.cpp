@@ -5,7 +5,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +21,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 
 #include "app/CalculatorPage.h"
@@ -43,8 +42,8 @@
 #include "pages/RecipesPage.h"
 #include "app/ExchangeCommands.h"
 #include "reports/ReportsPage.h"
-#include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
+#include "store/DataFileHandler.h"
 #include "store/StoreErrors.h"
 #include "widgets/ValueListEditor.h"
 #include "widgets/ColumnScrollArea.h"
@@ -145,6 +144,7 @@ TMainForm::TMainForm(IPrompts& Prompts, QWidget* Parent) : QMainWindow(Parent) {
   setWindowTitle("Quillmoor Planner");
   resize(DesignedSize);
   FTripData = std::make_unique<TTravelerData>();
+  FDataFile = std::make_unique<TDataFileHandler>(*FTripData);
   FStorePrompt = std::make_unique<TStorePromptAdapter>(Prompts);
   FTripData->SetPrompt(FStorePrompt.get());
   FContext = std::make_unique<TAppContext>(*FTripData, Prompts);
@@ -381,46 +381,18 @@ void TMainForm::BuildMenus() {
 // ---- Creation and close ----
 
 void TMainForm::FormCreate() {
-  const bool FileExisted = std::filesystem::exists(DataFileName);
   const std::string FromFile = FRecovery->FileToLoad(FContext->Prompts);
-  FDataFileStamp = StampFile(DataFileName);
   if (FromFile != DataFileName) {
-    // Restored: the recovery file was found complete. A data file that
-    // cannot be read is still kept aside before it is replaced.
-    FDataFileDamaged = FileExisted && [] {
-      TTravelerData Scratch;
-      try {
-        return !Scratch.LoadFromFile(DataFileName);
-      } catch (const std::exception&) {
-        return true;
-      }
-    }();
-    FTripData->LoadFromFile(FromFile);
+    // Restored: the recovery file was found complete.
+    FDataFile->LoadRestored(FromFile);
     ListTrips();
     return;
   }
-  if (!FileExisted) {
-    // A first start: there is nothing to read, and nothing failed.
-    ListTrips();
-    return;
-  }
-  bool Complete = false;
-  try {
-    Complete = FTripData->LoadFromFile();
-  } catch (const TDataFileError&) {
-    // Nothing was read. A file that exists but is not ours is kept aside
-    // before the store is saved over it.
-    FDataFileDamaged = FileExisted;
-    throw;
-  }
-  if (!Complete) {
-    // The trips read before the damage stay and are listed, so that the
-    // selector and the store keep the same order.
-    FDataFileDamaged = true;
-    ListTrips();
-    throw std::runtime_error("Error in loading data!");
-  }
-  ListTrips();
+  const TDataFileLoad Loaded = FDataFile->Load();
+  // The trips read before any damage are listed, so that the selector and
+  // the store keep the same order; a file that is not ours gave none.
+  if (Loaded.Outcome != TDataFileLoad::TOutcome::Foreign) ListTrips();
+  if (!Loaded.Failure.empty()) throw std::runtime_error(Loaded.Failure);
 }
 
 void TMainForm::ListTrips() {
@@ -430,58 +402,45 @@ void TMainForm::ListTrips() {
   RefreshTripPages();
 }
 
-QString TMainForm::KeepDamagedDataFile() {
-  const std::string Suffix =
-      ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
-  return FromStore(CopyFileAside(DataFileName, Suffix));
-}
-
-namespace {
-QString FileTimeStamp() { return QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"); }
-}  // namespace
-
 void TMainForm::CommitPendingEdits() {
   for (TValueListEditor* Grid : findChildren<TValueListEditor*>()) Grid->FinishEditing();
 }
 
-bool TMainForm::KeepChangedDataFileAside(bool Interactive) {
-  const std::string Suffix = ".conflict-" + FileTimeStamp().toStdString();
-  const QString Aside = FromStore(FreeAsideName(DataFileName, Suffix));
-  if (Interactive &&
-      !FContext->Prompts.Confirm("\"" + FromStore(DataFileName) +
-                                 "\" was changed by another program since this window read it. Save the trip "
-                                 "plans of this window in its place? The other version will be kept as \"" +
-                                 Aside + "\"."))
-    return false;
-  // Named as asked, unless another copy took that name meanwhile.
-  const QString KeptAs = FromStore(CopyFileAside(DataFileName, Suffix));
-  // The version on disk is kept: it no longer needs keeping as damaged.
-  FDataFileDamaged = false;
-  if (Interactive)
-    FContext->Prompts.Information("The other version of the trip plans was kept as \"" + KeptAs + "\".");
-  return true;
+bool TMainForm::MaySaveOverChange(const TDataFileChange& Change, bool Interactive) {
+  return !Change.ChangedElsewhere || !Interactive ||
+         FContext->Prompts.Confirm("\"" + FromStore(DataFileName) +
+                                   "\" was changed by another program since this window read it. Save the trip "
+                                   "plans of this window in its place? The other version will be kept as \"" +
+                                   FromStore(Change.KeepAs) + "\".");
+}
+
+void TMainForm::TellKeptCopies(const TKeptCopies& Kept, bool Interactive) {
+  if (!Interactive) return;
+  if (!Kept.Changed.empty())
+    FContext->Prompts.Information("The other version of the trip plans was kept as \"" + FromStore(Kept.Changed) +
+                                  "\".");
+  if (!Kept.Damaged.empty())
+    FContext->Prompts.Information("The data file that could not be read was kept as \"" + FromStore(Kept.Damaged) +
+                                  "\".");
 }
 
 TMainForm::TSaveResult TMainForm::SaveDataFile(bool Interactive) {
   try {
-    const TFileStamp OnDisk = StampFile(DataFileName);
-    if (OnDisk.Exists && !OnDisk.SameContents(FDataFileStamp) && !KeepChangedDataFileAside(Interactive))
-      return TSaveResult::Declined;
-    if (FDataFileDamaged && std::filesystem::exists(DataFileName)) {
-      QString KeptAs;
-      try {
-        KeptAs = KeepDamagedDataFile();
-      } catch (const std::exception& Failure) {
-        throw TFileIOError("The data file \"" + DataFileName +
-                           "\" could not be read when this window opened and cannot be kept aside now, so it "
-                           "was not replaced (" + Failure.what() + ")");
-      }
-      FDataFileDamaged = false;
-      if (Interactive)
-        FContext->Prompts.Information("The data file that could not be read was kept as \"" + KeptAs + "\".");
+    const TDataFileChange Change = FDataFile->CheckForChange();
+    if (!MaySaveOverChange(Change, Interactive)) return TSaveResult::Declined;
+    TKeptCopies Kept;
+    try {
+      FDataFile->Save(Change, Kept);
+    } catch (const TKeepAsideError& Failure) {
+      throw TFileIOError("The data file \"" + DataFileName +
+                         "\" could not be read when this window opened and cannot be kept aside now, so it "
+                         "was not replaced (" + Failure.what() + ")");
+    } catch (const std::exception&) {
+      // What was kept before the failure is still told, before the failure.
+      TellKeptCopies(Kept, Interactive);
+      throw;
     }
-    FTripData->SaveToFile();
-    FDataFileStamp = StampFile(DataFileName);
+    TellKeptCopies(Kept, Interactive);
     FRecovery->Discard();
     return TSaveResult::Saved;
   } catch (const std::exception& Failure) {

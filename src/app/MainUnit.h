@@ -11,7 +11,6 @@
 #include "ui/AppContext.h"
 #include "ui/PageIndices.h"
 #include "ui/ScreenFit.h"
-#include "store/ByteFile.h"
 #include "store/Traveler.h"
 
 class QAction;
@@ -37,6 +36,9 @@ class TReportsPage;
 class TGoShoppingPage;
 class TStorePromptAdapter;
 class TSessionRecovery;
+class TDataFileHandler;
+struct TDataFileChange;
+struct TKeptCopies;
 class TUndoRecorder;
 
 class TMainForm : public QMainWindow, public TPageIndices {
@@ -143,8 +145,9 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // Saves qmp.dat, keeping a version changed by another program since it was
   // read (asking first when Interactive) and a damaged one aside.
   TSaveResult SaveDataFile(bool Interactive);
-  // False when the user declined.
-  bool KeepChangedDataFileAside(bool Interactive);
+  // False when the user declined to save over another program's change.
+  bool MaySaveOverChange(const TDataFileChange& Change, bool Interactive);
+  void TellKeptCopies(const TKeptCopies& Kept, bool Interactive);
   void BuildTopBand(QWidget* Parent);
   QWidget* BuildButtonColumn();
   void BuildPages();
@@ -152,7 +155,6 @@ class TMainForm : public QMainWindow, public TPageIndices {
   void ListTrips();
   void ClearAllPages();
   void AddPage(TTripPage* Page, const QString& Caption);
-  QString KeepDamagedDataFile();
 
   std::unique_ptr<TTravelerData> FTripData;
   std::unique_ptr<TStorePromptAdapter> FStorePrompt;
@@ -161,10 +163,8 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // Pages in the order of the whole-window refresh.
   std::vector<TTripPage*> FRefreshOrder;
   bool FSwitchingByButton = false;
-  // An existing qmp.dat that could not be loaded: kept aside before saving.
-  bool FDataFileDamaged = false;
-  // qmp.dat as last read or written, to notice another program's change.
-  TFileStamp FDataFileStamp;
+  // Reads and saves qmp.dat, keeping a damaged or changed one aside.
+  std::unique_ptr<TDataFileHandler> FDataFile;
   std::unique_ptr<TSessionRecovery> FRecovery;
   std::string FSaveFailure;  // why the last save failed
   // Released before the store it watches.

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "store/BackgroundFileWriter.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
+#include "store/DataFileHandler.h"
 #include "store/StoreErrors.h"
 #include "store/Traveler.h"
 
@@ -25,17 +25,6 @@ long long ModifiedNs(const std::string& Path) {
   if (stat(Path.c_str(), &Info) != 0) return -1;
   return static_cast<long long>(Info.st_mtim.tv_sec) * 1000000000LL + Info.st_mtim.tv_nsec;
 }
-
-bool IsCompleteDataFile(const std::string& Path) {
-  try {
-    TTravelerData Scratch;
-    return Scratch.LoadFromFile(Path);
-  } catch (const std::exception&) {
-    return false;
-  }
-}
-
-std::string TimeStamp() { return QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString(); }
 
 }  // namespace
 
@@ -88,7 +77,7 @@ std::string TSessionRecovery::FileToLoad(IPrompts& Prompts) {
     std::remove(RecoveryFileName.c_str());
     return DataFileName;
   }
-  const std::string Aside = ".unsaved-" + TimeStamp();
+  const std::string Aside = KeptCopySuffix("unsaved");
   if (!IsCompleteDataFile(RecoveryFileName)) {
     Prompts.Error("The changes that were not saved by the last session could not be read; they were kept in \"" +
                   KeepAside(Aside) + "\".");

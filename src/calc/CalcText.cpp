@@ -49,13 +49,6 @@ int CollateCompare(const std::string& Left, const std::string& Right) {
                        Right.data() + Right.size());
 }
 
-std::string AsciiLowerCase(std::string_view Text) {
-  std::string Result(Text);
-  for (char& C : Result)
-    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-  return Result;
-}
-
 namespace {
 
 // Knuth-Morris-Pratt: for each prefix of Needle, the length of its longest

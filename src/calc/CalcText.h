@@ -21,9 +21,6 @@ std::string LowerCase(std::string_view Text);
 // Case-sensitive, locale-aware comparison: negative, zero or positive.
 int CollateCompare(const std::string& Left, const std::string& Right);
 
-// Letters A to Z mapped to a to z, nothing else (names and keywords).
-std::string AsciiLowerCase(std::string_view Text);
-
 // Position of the first occurrence of Needle in Haystack at or after From,
 // or npos. Linear in the lengths, whatever the texts.
 std::size_t FindText(std::string_view Haystack, std::string_view Needle, std::size_t From = 0);

@@ -2,6 +2,7 @@
 
 #include "calc/CalcOpCodes.h"
 #include "calc/CalcText.h"
+#include "store/TextBytes.h"
 
 namespace calc {
 

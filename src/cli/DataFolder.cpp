@@ -1,31 +1,18 @@
 #include "cli/DataFolder.h"
 
-#include <QDateTime>
 #include <filesystem>
 #include <stdexcept>
 
 #include "store/ByteFile.h"
-#include "ui/DataFolderLock.h"
 #include "store/DataFileFormat.h"
-#include "store/StoreErrors.h"
+#include "ui/DataFolderLock.h"
 
 TDataFolder::TDataFolder() = default;
 TDataFolder::~TDataFolder() = default;
 
-bool TDataFolder::Load(std::string& Message) {
-  if (!std::filesystem::exists(DataFileName)) return true;
-  try {
-    if (FStore.LoadFromFile()) return true;
-    Message = "Error in loading data!";
-  } catch (const TDataFileError& Failure) {
-    Message = Failure.what();
-  }
-  return false;
-}
-
 void TDataFolder::OpenForReading() {
-  std::string Message;
-  if (!Load(Message)) throw std::runtime_error(Message);
+  const TDataFileLoad Loaded = FDataFile.Load();
+  if (!Loaded.Failure.empty()) throw std::runtime_error(Loaded.Failure);
 }
 
 void TDataFolder::Lock() {
@@ -44,17 +31,12 @@ void TDataFolder::OpenForChange() {
   if (std::filesystem::exists(RecoveryFileName))
     throw std::runtime_error("the planner's unsaved changes wait in " + RecoveryFileName +
                              "; open the planner to recover them first");
-  std::string Unused;
-  FDamaged = !Load(Unused);
+  // What could be read is used; a damaged file is kept aside by Save().
+  FDataFile.Load();
 }
 
 std::string TDataFolder::Save() {
-  std::string KeptAs;
-  if (FDamaged && std::filesystem::exists(DataFileName)) {
-    KeptAs = CopyFileAside(DataFileName,
-                           ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString());
-    FDamaged = false;
-  }
-  FStore.SaveToFile();
-  return KeptAs;
+  TKeptCopies Kept;
+  FDataFile.Save(Kept);
+  return Kept.Damaged;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "store/DataFileHandler.h"
 #include "store/Traveler.h"
 
 class TDataFolderLock;
@@ -35,10 +36,8 @@ class TDataFolder {
 
  private:
   void Lock();
-  // Reads qmp.dat; false when it exists but could not be read whole.
-  bool Load(std::string& Message);
 
   TTravelerData FStore;
+  TDataFileHandler FDataFile{FStore};
   std::unique_ptr<TDataFolderLock> FLock;
-  bool FDamaged = false;
 };

@@ -1,6 +1,5 @@
 #include "cli/QmpCommands.h"
 
-#include <QFile>
 #include <QTextDocument>
 #include <algorithm>
 #include <filesystem>
@@ -20,6 +19,8 @@
 #include "reports/ReportExport.h"
 #include "reports/Utf8Text.h"
 #include "store/DataFileFormat.h"
+#include "store/TextBytes.h"
+#include "ui/ConfigText.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string Lowered(std::string Text, bool DropBlanks) {
   std::string Result;
   for (char c : Text) {
     if (DropBlanks && (c == ' ' || c == '-' || c == '_')) continue;
-    Result += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    Result += AsciiLower(c);
   }
   return Result;
 }
@@ -46,13 +47,6 @@ int VolumeUnitOf(const std::string& Name) {
   for (std::size_t v = 0; v < VolumeUnits.size(); ++v)
     if (Lowered(Name, true) == Lowered(VolumeUnits[v].Name, true)) return static_cast<int>(v);
   throw TUsageError("unknown volume unit " + Name + " (liters, cubic-inches, cups and the like)");
-}
-
-// The report footer the planner appends.
-std::string ReportFooter() {
-  QFile File(":/config/report-footer.txt");
-  if (!File.open(QIODevice::ReadOnly)) return std::string();
-  return QString::fromUtf8(File.readAll()).trimmed().toStdString();
 }
 
 class TQmp {
@@ -256,7 +250,7 @@ class TQmp {
     Folder.OpenForReading();
     QTextDocument Document;
     CompileReportDocument(Document, Folder.Store().GetTrip(Trip(Folder.Store(), A.Arguments[0])), Units, Chosen,
-                          ReportFooter());
+                          ReportFooterText().toStdString());
     WriteReportFile(A.Output, Document);
   }
 

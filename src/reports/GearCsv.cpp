@@ -20,6 +20,7 @@
 #include "reports/ReportFiles.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
+#include "store/TextBytes.h"
 #include "reports/Utf8Text.h"
 
 const std::vector<std::string> GearCsvColumns = {"Item Name", "Category", "desc",  "qty",  "weight",
@@ -141,7 +142,7 @@ class TGearCsvReader {
   }
 
   static bool IsSummaryName(const std::string& Text) {
-    std::string Lower = LowerCaseAscii(TrimmedCell(Text));
+    std::string Lower = AsciiLowerCase(TrimmedCell(Text));
     while (!Lower.empty() && Lower.back() == ':') Lower.pop_back();
     return Lower == "total" || Lower == "sum";
   }

@@ -6,6 +6,7 @@
 
 #include "gear/NumberText.h"
 #include "gear/Units.h"
+#include "store/TextBytes.h"
 
 namespace {
 
@@ -26,13 +27,11 @@ constexpr TUnitWord UnitWords[] = {
 const std::vector<std::string> GroupingCurrencies = {"$", "\xC2\xA3", "usd", "gbp", "us$"};
 const std::vector<std::string> OtherCurrencies = {"\xE2\x82\xAC", "\xC2\xA5", "eur", "chf", "cad", "aud", "nzd"};
 
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Whether Text holds Word (in lower case) at At, in any letter case.
 bool HoldsAt(const std::string& Text, std::size_t At, const std::string& Word) {
   if (At + Word.size() > Text.size()) return false;
   for (std::size_t i = 0; i < Word.size(); ++i)
-    if (LowerChar(Text[At + i]) != Word[i]) return false;
+    if (AsciiLower(Text[At + i]) != Word[i]) return false;
   return true;
 }
 bool StartsWith(const std::string& Text, const std::string& Prefix) { return HoldsAt(Text, 0, Prefix); }
@@ -162,7 +161,7 @@ bool HasDigit(const std::string& Text) {
 }
 
 std::optional<int> CsvWeightUnit(const std::string& Word) {
-  const std::string Wanted = LowerCaseAscii(TrimmedCell(Word));
+  const std::string Wanted = AsciiLowerCase(TrimmedCell(Word));
   for (const TUnitWord& Unit : UnitWords)
     if (Wanted == Unit.Word) return Unit.WeightUnit;
   return std::nullopt;
@@ -297,8 +296,3 @@ TCsvWeight ReadCsvWeight(const std::string& Text) {
   return Weight;
 }
 
-std::string LowerCaseAscii(std::string Text) {
-  for (char& c : Text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return Text;
-}

@@ -22,9 +22,6 @@ std::string QuotedCell(const std::string& Text);
 // Text without the blanks (spaces, tabs, no-break spaces) around it.
 std::string TrimmedCell(const std::string& Text);
 
-// Text with the letters A to Z in lower case.
-std::string LowerCaseAscii(std::string Text);
-
 // Whether Text holds a digit at all.
 bool HasDigit(const std::string& Text);
 

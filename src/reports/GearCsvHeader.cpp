@@ -1,6 +1,7 @@
 #include "reports/GearCsvHeader.h"
 
 #include "reports/GearCsvCells.h"
+#include "store/TextBytes.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const std::vector<std::string> CurrencyWords = {"gbp", "usd", "eur", "chf", "cad
 
 TColumnName SplitColumnName(const std::string& Title) {
   std::string Words;
-  for (char c : LowerCaseAscii(TrimmedCell(Title))) {
+  for (char c : AsciiLowerCase(TrimmedCell(Title))) {
     const char w = (c == '_' || c == '-' || c == '\t') ? ' ' : c;
     if (w == ' ' && (Words.empty() || Words.back() == ' ')) continue;
     Words += w;

@@ -2,43 +2,8 @@
 
 #include <cstdint>
 
+#include "store/TextBytes.h"
 #include "widgets/RtfCodePage.h"
-
-bool IsValidUtf8(const std::string& Text) {
-  std::size_t i = 0;
-  while (i < Text.size()) {
-    const auto Lead = static_cast<std::uint8_t>(Text[i]);
-    int Follow = 0;
-    char32_t Code = 0;
-    if (Lead < 0x80) {
-      ++i;
-      continue;
-    } else if (Lead >= 0xC2 && Lead <= 0xDF) {
-      Follow = 1;
-      Code = Lead & 0x1F;
-    } else if (Lead >= 0xE0 && Lead <= 0xEF) {
-      Follow = 2;
-      Code = Lead & 0x0F;
-    } else if (Lead >= 0xF0 && Lead <= 0xF4) {
-      Follow = 3;
-      Code = Lead & 0x07;
-    } else {
-      return false;
-    }
-    for (int k = 1; k <= Follow; ++k) {
-      if (i + static_cast<std::size_t>(k) >= Text.size()) return false;
-      const auto Next = static_cast<std::uint8_t>(Text[i + static_cast<std::size_t>(k)]);
-      if ((Next & 0xC0) != 0x80) return false;
-      Code = (Code << 6) | (Next & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-    if ((Follow == 2 && (Code < 0x800 || (Code >= 0xD800 && Code <= 0xDFFF))) ||
-        (Follow == 3 && (Code < 0x10000 || Code > 0x10FFFF)))
-      return false;
-    i += static_cast<std::size_t>(Follow) + 1;
-  }
-  return true;
-}
 
 std::string Utf8OfStoreText(const std::string& Text) {
   if (IsValidUtf8(Text)) return Text;

@@ -6,9 +6,6 @@
 // Appends the UTF-8 bytes of the character Code.
 void AppendUtf8(std::string& Out, char32_t Code);
 
-// Whether Text is valid UTF-8.
-bool IsValidUtf8(const std::string& Text);
-
 // Text as UTF-8: valid UTF-8 stays as it is, any other text is read as
 // Windows-1252, as the planner shows it.
 std::string Utf8OfStoreText(const std::string& Text);

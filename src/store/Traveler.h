@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "store/ListIndex.h"
 #include "store/RecordPool.h"
 
 // An ordered list that owns its records; references to records stay valid
@@ -248,10 +249,6 @@ class TTravelerData {
   TOwnedList<TTrip> FTrips;
   TStorePrompt* FPrompt = nullptr;
 };
-
-// Index checking shared by the store: throws std::out_of_range with the
-// message "List index out of bounds (i)" when i is not a position of List.
-void CheckListIndex(int Index, std::size_t Count);
 
 template <class T>
 T& ItemAt(TOwnedList<T>& List, int Index) {

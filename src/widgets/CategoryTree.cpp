@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <algorithm>
 
-#include "store/Traveler.h"
+#include "store/ListIndex.h"
 
 TCategoryTree::TCategoryTree(QWidget* Parent) : QTreeWidget(Parent) {
   setColumnCount(1);

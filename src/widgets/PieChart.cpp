@@ -10,7 +10,7 @@
 #include <cmath>
 #include <memory>
 
-#include "store/Traveler.h"
+#include "store/ListIndex.h"
 
 TPieChart::TPieChart(const QString& Title, QWidget* Parent)
     : QChartView(Parent),

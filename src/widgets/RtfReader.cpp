@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "store/TextBytes.h"
 #include "widgets/RtfCodePage.h"
 #include "widgets/RtfSymbolFont.h"
 
@@ -986,40 +987,15 @@ class TRtfParser {
 std::optional<std::u16string> DecodeUtf8(const std::string& Bytes) {
   std::u16string Text;
   std::size_t i = 0;
+  char32_t Code;
   while (i < Bytes.size()) {
-    const auto Lead = static_cast<unsigned char>(Bytes[i]);
-    int Length;
-    char32_t Code;
-    if (Lead < 0x80) {
-      Length = 1;
-      Code = Lead;
-    } else if (Lead >= 0xC2 && Lead <= 0xDF) {
-      Length = 2;
-      Code = Lead & 0x1Fu;
-    } else if (Lead >= 0xE0 && Lead <= 0xEF) {
-      Length = 3;
-      Code = Lead & 0x0Fu;
-    } else if (Lead >= 0xF0 && Lead <= 0xF4) {
-      Length = 4;
-      Code = Lead & 0x07u;
-    } else {
-      return std::nullopt;
-    }
-    if (i + static_cast<std::size_t>(Length) > Bytes.size()) return std::nullopt;
-    for (int k = 1; k < Length; ++k) {
-      const auto Next = static_cast<unsigned char>(Bytes[i + static_cast<std::size_t>(k)]);
-      if ((Next & 0xC0u) != 0x80u) return std::nullopt;
-      Code = (Code << 6) | (Next & 0x3Fu);
-    }
-    const char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (Code < Smallest[Length] || Code > 0x10FFFF || (Code >= 0xD800 && Code <= 0xDFFF)) return std::nullopt;
+    if (!ReadUtf8Char(Bytes, i, Code)) return std::nullopt;
     if (Code >= 0x10000) {
       Text += static_cast<char16_t>(0xD800 + ((Code - 0x10000) >> 10));
       Text += static_cast<char16_t>(0xDC00 + ((Code - 0x10000) & 0x3FF));
     } else {
       Text += static_cast<char16_t>(Code);
     }
-    i += static_cast<std::size_t>(Length);
   }
   return Text;
 }

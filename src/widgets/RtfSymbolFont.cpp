@@ -1,7 +1,8 @@
 #include "widgets/RtfSymbolFont.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "store/TextBytes.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ char16_t Find(const TGlyph (&Glyphs)[N], std::uint8_t Code) {
 
 TSymbolFont SymbolFontOf(const std::u16string& FontName) {
   std::string Name;
-  for (char16_t c : FontName) Name += c < 0x80 ? static_cast<char>(std::tolower(c)) : '?';
+  for (char16_t c : FontName) Name += c < 0x80 ? AsciiLower(static_cast<char>(c)) : '?';
   for (const char* Dingbat : {"wingdings", "webdings", "dingbats"})
     if (Name.find(Dingbat) != std::string::npos) return TSymbolFont::Dingbats;
   return TSymbolFont::Symbol;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "store/Traveler.h"
+#include "store/ListIndex.h"
 
 namespace {
 
