@@ -119,7 +119,8 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // SpeedButtons[i] is the picture button of page i (none for Go Shopping!).
   std::array<QToolButton*, PageCount> SpeedButtons{};
 
-  // The pages by their classes (the shell itself goes by the page table).
+  // The pages by their classes, for the settings and tests (the shell itself
+  // goes by the page table).
   TCalendarPage* CalendarPage = nullptr;
   TGearPage* GearPage = nullptr;
   TLogisticsPage* LogisticsPage = nullptr;
