@@ -408,8 +408,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::ListTrips() {
-  ComboBox1->clear();
-  for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+  ListTripNames();
   ComboBox1->setCurrentIndex(FTripData->TripCount() > 0 ? 0 : -1);
   RefreshTripPages();
 }
@@ -548,9 +547,13 @@ void TMainForm::RefreshTripPages() {
   for (TTripPage* Page : FRefreshOrder) Page->FillPage();
 }
 
-void TMainForm::ShowTrips(int Trip) {
+void TMainForm::ListTripNames() {
   ComboBox1->clear();
   for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+}
+
+void TMainForm::ShowTrips(int Trip) {
+  ListTripNames();
   const bool Exists = Trip >= 0 && Trip < FTripData->TripCount();
   ComboBox1->setCurrentIndex(Exists ? Trip : -1);
   if (Exists) {

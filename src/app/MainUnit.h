@@ -159,6 +159,8 @@ class TMainForm : public QMainWindow, public TPageIndices {
   void BuildPages();
   void BuildMenus();
   void ListTrips();
+  // Fills the trip selector with the store's trip names.
+  void ListTripNames();
   void ClearAllPages();
   void AddPage(TTripPage* Page, const QString& Caption);
   template <class TPage>
