@@ -19,6 +19,8 @@ class TCalculatorPage : public TTripPage {
   void DockCalculator();
   // Gives the calculator window the input focus.
   void FocusCalculator();
+  void StartUp() override { DockCalculator(); }
+  void ShownByTab() override { FocusCalculator(); }
 
   QFrame* Panel7 = nullptr;
   // The calculator window, docked or floating; owned by the page.

@@ -1,6 +1,7 @@
 #include "app/CalendarPage.h"
 
 #include <QAction>
+#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,13 @@ int TCalendarPage::ShownYear() const { return Edit1->text().toInt(); }
 void TCalendarPage::ApplyCalendarMonth() {
   StringGrid1->SetYear(ShownYear());
   StringGrid1->SetMonth(MonthIndex + 1);
+}
+
+void TCalendarPage::StartUp() {
+  ApplyCalendarMonth();
+  const QDate Today = QDate::currentDate();
+  ShowMonth(Today.year(), Today.month() - 1);
+  FillCalendarNotes();
 }
 
 void TCalendarPage::ShowMonth(int Year, int ShownMonthIndex) {

@@ -18,6 +18,8 @@ class TCalendarPage : public TTripPage {
   void FillPage() override { FillCalendarNotes(); }
   // No trip is shown: the day texts go.
   void ClearPage() override;
+  // Shows this month with the selected trip's notes.
+  void StartUp() override;
 
   // Sets the grid's year and month to those of the year and month boxes.
   void ApplyCalendarMonth();

@@ -1,16 +1,12 @@
 #include "app/ExchangeCommands.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QPushButton>
 #include <stdexcept>
 
 #include "ui/ExportFileName.h"
 #include "app/MainUnit.h"
 #include "ui/StoreText.h"
-#include "gear/GearPage.h"
-#include "pages/RecipesPage.h"
 #include "reports/ExchangeFile.h"
 #include "reports/GearCsv.h"
 #include "reports/ReportFiles.h"
@@ -31,22 +27,28 @@ bool IsCsv(const QString& FileName) { return HasFileExtension(ToStore(FileName),
 }  // namespace
 
 TExchangeCommands::TExchangeCommands(TMainForm& Form) : QObject(&Form), FForm(Form) {
-  const auto Wire = [this](auto* Sender, auto Signal, void (TExchangeCommands::*Handler)()) {
-    connect(Sender, Signal, this, [this, Handler] {
-      FForm.Context().Guarded([this, Handler] {
-        FForm.Context().CommitPendingEdits();
-        (this->*Handler)();
-      });
+  const auto Run = [this](void (TExchangeCommands::*Handler)()) {
+    FForm.Context().Guarded([this, Handler] {
+      FForm.Context().CommitPendingEdits();
+      (this->*Handler)();
     });
   };
-  Wire(Form.ExportCurrentTripPlanToFile1, &QAction::triggered, &TExchangeCommands::ExportCurrentTripPlanToFile1Click);
-  Wire(Form.ImportTripPlanFromTextFile1, &QAction::triggered, &TExchangeCommands::ImportTripPlanFromTextFile1Click);
-  Wire(Form.GearPage->Button42, &QPushButton::clicked, &TExchangeCommands::Button42Click);
-  Wire(Form.GearPage->Button43, &QPushButton::clicked, &TExchangeCommands::Button43Click);
-  Wire(Form.RecipesPage->Button44, &QPushButton::clicked, &TExchangeCommands::Button44Click);
-  Wire(Form.RecipesPage->Button45, &QPushButton::clicked, &TExchangeCommands::Button45Click);
-  Wire(Form.ImportGearListFromCsvFile1, &QAction::triggered, &TExchangeCommands::ImportGearListFromCsvFile1Click);
-  Wire(Form.ExportGearListToCsvFile1, &QAction::triggered, &TExchangeCommands::ExportGearListToCsvFile1Click);
+  const auto Wire = [this, Run](QAction* Action, void (TExchangeCommands::*Handler)()) {
+    connect(Action, &QAction::triggered, this, [Run, Handler] { Run(Handler); });
+  };
+  Wire(Form.ExportCurrentTripPlanToFile1, &TExchangeCommands::ExportCurrentTripPlanToFile1Click);
+  Wire(Form.ImportTripPlanFromTextFile1, &TExchangeCommands::ImportTripPlanFromTextFile1Click);
+  Wire(Form.ImportGearListFromCsvFile1, &TExchangeCommands::ImportGearListFromCsvFile1Click);
+  Wire(Form.ExportGearListToCsvFile1, &TExchangeCommands::ExportGearListToCsvFile1Click);
+  // The pages' "Import" and "Export" buttons ask through the context.
+  Form.Context().SetSectionExchange([Run](TSectionExchange Command) {
+    switch (Command) {
+      case TSectionExchange::ImportGear: return Run(&TExchangeCommands::Button42Click);
+      case TSectionExchange::ExportGear: return Run(&TExchangeCommands::Button43Click);
+      case TSectionExchange::ImportRecipes: return Run(&TExchangeCommands::Button44Click);
+      case TSectionExchange::ExportRecipes: return Run(&TExchangeCommands::Button45Click);
+    }
+  });
 }
 
 QString TExchangeCommands::AskSaveFile(const QString& Title, const QString& Filter, const QString& Suffix) {
@@ -94,15 +96,12 @@ void TExchangeCommands::ImportTripPlanFromTextFile1Click() {
   const QString FileName = AskOpenFile(TextFileFilter);
   if (FileName.isEmpty()) return;
   TTravelerData& Store = FForm.TripData();
-  const int TripsBefore = Store.TripCount();
   // A file that fails adds nothing; one that is read whole adds its trip.
   if (!ReadTripFile(ToStore(FileName), Store)) {
     FForm.Context().Prompts.Error("This is not an Quillmoor Planner Exported File.");
     return;
   }
-  FForm.ComboBox1->addItem(FromStore(Store.GetTrip(TripsBefore).Name));
-  FForm.ComboBox1->setCurrentIndex(TripsBefore);
-  FForm.RefreshTripPages();
+  FForm.ShowAddedTrip();
 }
 
 template <class Reader>

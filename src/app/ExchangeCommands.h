@@ -1,6 +1,6 @@
 // The commands that export and import exchange files: the File menu for a
 // whole trip, and the "Import" and "Export" buttons of the Gear and Recipes
-// pages for one section.
+// pages for one section (asked for through the context).
 #pragma once
 
 #include <QObject>
@@ -11,7 +11,7 @@ struct TExchangeSections;
 class TExchangeCommands : public QObject {
   Q_OBJECT
  public:
-  // Connects the menu items and the page buttons of Form.
+  // Connects the menu items of Form and answers its pages' exchange buttons.
   explicit TExchangeCommands(TMainForm& Form);
 
   void ExportCurrentTripPlanToFile1Click();

@@ -24,6 +24,8 @@ bool TGoShoppingPage::HasWebView() const {
 #endif
 }
 
+void TGoShoppingPage::StartUp() { Navigate(Context.Config.ShoppingAddress); }
+
 void TGoShoppingPage::Navigate(const QString& Address) {
   FAddress = Address;
   if (!WebBrowser1) return;  // loaded when the view is created

@@ -15,6 +15,8 @@ class TGoShoppingPage : public TTripPage {
 
   // Loads Address into the web view (WebBrowser1).
   void Navigate(const QString& Address);
+  // Loads the shopping address of the start-up configuration.
+  void StartUp() override;
   QString Address() const { return FAddress; }
   bool HasWebView() const;
 

@@ -49,37 +49,10 @@
 #include "widgets/ColumnScrollArea.h"
 #include "widgets/FocusRing.h"
 #include "app/PageKeys.h"
+#include "app/PageTable.h"
 #include "ui/PageAccess.h"
 
 namespace {
-
-struct TPageInfo {
-  const char* Caption;
-  const char* Picture;
-};
-
-// Tab captions in page order; the picture button of a page shows its caption
-// as its hint.
-constexpr TPageInfo Pages[TMainForm::PageCount] = {
-    {"Calendar", "calendar"},
-    {"Gear", "gear"},
-    {"Logistics", "logistics"},
-    {"Calculator", "calculator"},
-    {"Shopping List", "shopping"},
-    {"Recipes", "recipes"},
-    {"Permits Manager", "permits"},
-    {"Contact Information", "contacts"},
-    {"Budget Manager", "budget"},
-    {"Reports", "reports"},
-    {"Go Shopping!", nullptr},
-};
-
-// The picture buttons in column order, by the page each one shows.
-constexpr int ButtonColumnPages[] = {
-    TMainForm::CalendarPageIndex,  TMainForm::GearPageIndex,    TMainForm::LogisticsPageIndex,
-    TMainForm::CalculatorPageIndex, TMainForm::ShoppingPageIndex, TMainForm::RecipesPageIndex,
-    TMainForm::PermitsPageIndex,   TMainForm::ContactsPageIndex, TMainForm::BudgetPageIndex,
-    TMainForm::ReportsPageIndex};
 
 template <std::size_t Count>
 QStringList UnitNames(const std::array<TUnit, Count>& Units) {
@@ -291,19 +264,21 @@ QWidget* TMainForm::BuildButtonColumn() {
   Column->setSpacing(4);
   FSpeedButtonGroup = new QButtonGroup(this);
   FSpeedButtonGroup->setExclusive(true);
-  for (int Page : ButtonColumnPages) {
+  // One button for each page with a picture, in tab order.
+  for (const TPageDescriptor& Page : PageTable()) {
+    if (!Page.Picture) continue;
     auto* Button = new QToolButton(Panel18);
     Button->setFixedSize(49, 49);
     Button->setCheckable(true);
     Button->setAutoRaise(true);
-    Button->setIcon(QIcon(QString(":/pictures/%1.png").arg(Pages[Page].Picture)));
+    Button->setIcon(QIcon(QString(":/pictures/%1.png").arg(Page.Picture)));
     Button->setIconSize(QSize(41, 41));
-    Button->setToolTip(Pages[Page].Caption);
-    Button->setAccessibleName(Pages[Page].Caption);
-    FSpeedButtonGroup->addButton(Button, Page);
-    SpeedButtons[static_cast<std::size_t>(Page)] = Button;
+    Button->setToolTip(Page.Caption);
+    Button->setAccessibleName(Page.Caption);
+    FSpeedButtonGroup->addButton(Button, Page.Index);
+    SpeedButtons[static_cast<std::size_t>(Page.Index)] = Button;
     Column->addWidget(Button);
-    connect(Button, &QToolButton::clicked, this, [this, Page] { SpeedButtonClick(Page); });
+    connect(Button, &QToolButton::clicked, this, [this, Index = Page.Index] { SpeedButtonClick(Index); });
   }
   Column->addStretch(1);
   SpeedButtons[CalendarPageIndex]->setChecked(true);
@@ -332,26 +307,35 @@ void TMainForm::FitToScreen(const QRect& Available) {
   move(Available.center() - QRect(QPoint(0, 0), size() + WindowFrameAllowance).center());
 }
 
+template <class TPage>
+TPage* TMainForm::PageAs(int Index) const {
+  return qobject_cast<TPage*>(FPages[static_cast<std::size_t>(Index)]);
+}
+
 void TMainForm::BuildPages() {
-  TAppContext& Ctx = *FContext;
-  CalendarPage = new TCalendarPage(Ctx);
-  GearPage = new TGearPage(Ctx);
-  LogisticsPage = new TLogisticsPage(Ctx);
-  CalculatorPage = new TCalculatorPage(Ctx);
-  ShoppingPage = new TShoppingPage(Ctx);
-  RecipesPage = new TRecipesPage(Ctx);
-  PermitsPage = new TPermitsPage(Ctx);
-  ContactsPage = new TContactsPage(Ctx);
-  BudgetPage = new TBudgetPage(Ctx);
-  ReportsPage = new TReportsPage(Ctx);
-  GoShoppingPage = new TGoShoppingPage(Ctx);
-  const std::array<TTripPage*, PageCount> InTabOrder = {
-      CalendarPage, GearPage,    LogisticsPage, CalculatorPage, ShoppingPage,  RecipesPage,
-      PermitsPage,  ContactsPage, BudgetPage,   ReportsPage,    GoShoppingPage};
-  for (int i = 0; i < PageCount; ++i) AddPage(InTabOrder[static_cast<std::size_t>(i)], Pages[i].Caption);
-  PageControl1->setTabToolTip(GoShoppingPageIndex, "Go Shopping!");
-  FRefreshOrder = {CalendarPage, GearPage,    LogisticsPage, ShoppingPage,
-                   RecipesPage,  PermitsPage, ContactsPage,  BudgetPage};
+  std::vector<const TPageDescriptor*> Refreshed;
+  for (const TPageDescriptor& Page : PageTable()) {
+    TTripPage* Built = Page.Create(*FContext);
+    FPages[static_cast<std::size_t>(Page.Index)] = Built;
+    AddPage(Built, Page.Caption);
+    // Without a picture button, the tab gives the hint.
+    if (!Page.Picture) PageControl1->setTabToolTip(Page.Index, Page.Caption);
+    if (Page.RefreshOrder != TPageDescriptor::NotRefreshed) Refreshed.push_back(&Page);
+  }
+  std::stable_sort(Refreshed.begin(), Refreshed.end(),
+                   [](const TPageDescriptor* A, const TPageDescriptor* B) { return A->RefreshOrder < B->RefreshOrder; });
+  for (const TPageDescriptor* Page : Refreshed) FRefreshOrder.push_back(FPages[static_cast<std::size_t>(Page->Index)]);
+  CalendarPage = PageAs<TCalendarPage>(CalendarPageIndex);
+  GearPage = PageAs<TGearPage>(GearPageIndex);
+  LogisticsPage = PageAs<TLogisticsPage>(LogisticsPageIndex);
+  CalculatorPage = PageAs<TCalculatorPage>(CalculatorPageIndex);
+  ShoppingPage = PageAs<TShoppingPage>(ShoppingPageIndex);
+  RecipesPage = PageAs<TRecipesPage>(RecipesPageIndex);
+  PermitsPage = PageAs<TPermitsPage>(PermitsPageIndex);
+  ContactsPage = PageAs<TContactsPage>(ContactsPageIndex);
+  BudgetPage = PageAs<TBudgetPage>(BudgetPageIndex);
+  ReportsPage = PageAs<TReportsPage>(ReportsPageIndex);
+  GoShoppingPage = PageAs<TGoShoppingPage>(GoShoppingPageIndex);
   PageControl1->setCurrentIndex(CalendarPageIndex);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
     CommitPendingEdits();
@@ -396,8 +380,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::ListTrips() {
-  ComboBox1->clear();
-  for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+  ListTripNames();
   ComboBox1->setCurrentIndex(FTripData->TripCount() > 0 ? 0 : -1);
   RefreshTripPages();
 }
@@ -506,19 +489,14 @@ void TMainForm::closeEvent(QCloseEvent* Event) {
 // ---- Start-up timer ----
 
 void TMainForm::Timer1Timer() {
-  CalendarPage->ApplyCalendarMonth();
   Timer1->stop();
-  CalculatorPage->DockCalculator();
   FContext->Config = LoadStartupConfig();
   Image1->setPixmap(FContext->Config.Banner);
   UpdatesAddress = FContext->Config.UpdatesAddress;
   ShoppingAddress = FContext->Config.ShoppingAddress;
   ReportFooter = FContext->Config.ReportFooter;
   AboutText = FContext->Config.AboutText;
-  GoShoppingPage->Navigate(ShoppingAddress);
-  const QDate Today = QDate::currentDate();
-  CalendarPage->ShowMonth(Today.year(), Today.month() - 1);
-  CalendarPage->FillCalendarNotes();
+  for (TTripPage* Page : FPages) Page->StartUp();
 }
 
 // ---- Whole-window refresh ----
@@ -528,9 +506,13 @@ void TMainForm::RefreshTripPages() {
   for (TTripPage* Page : FRefreshOrder) Page->FillPage();
 }
 
-void TMainForm::ShowTrips(int Trip) {
+void TMainForm::ListTripNames() {
   ComboBox1->clear();
   for (int i = 0; i < FTripData->TripCount(); ++i) ComboBox1->addItem(FromStore(FTripData->GetTrip(i).Name));
+}
+
+void TMainForm::ShowTrips(int Trip) {
+  ListTripNames();
   const bool Exists = Trip >= 0 && Trip < FTripData->TripCount();
   ComboBox1->setCurrentIndex(Exists ? Trip : -1);
   if (Exists) {
@@ -542,6 +524,21 @@ void TMainForm::ShowTrips(int Trip) {
   }
 }
 
+void TMainForm::ShowAddedTrip() { ShowTrips(FTripData->TripCount() - 1); }
+
+TTripPage* TMainForm::PageAt(int Index) const {
+  return Index >= 0 && Index < PageCount ? FPages[static_cast<std::size_t>(Index)] : nullptr;
+}
+
+QToolButton* TMainForm::PictureButton(int Index) const {
+  return Index >= 0 && Index < PageCount ? SpeedButtons[static_cast<std::size_t>(Index)] : nullptr;
+}
+
+void TMainForm::ShowPage(int Index) {
+  SpeedButtonClick(Index);
+  if (QToolButton* Button = PictureButton(Index)) Button->setChecked(true);
+}
+
 void TMainForm::ClearAllPages() {
   for (TTripPage* Page : FRefreshOrder) Page->ClearPage();
 }
@@ -550,12 +547,7 @@ void TMainForm::ClearAllPages() {
 
 void TMainForm::Button1Click() {
   CommitPendingEdits();
-  if (!FTripData->NewTrip()) return;
-  const int Last = FTripData->TripCount() - 1;
-  ComboBox1->addItem(FromStore(FTripData->GetTrip(Last).Name));
-  ComboBox1->setCurrentIndex(Last);
-  RefreshTripPages();
-  PageControl1->currentWidget()->setEnabled(true);
+  if (FTripData->NewTrip()) ShowAddedTrip();
 }
 
 void TMainForm::Button2Click() {
@@ -588,12 +580,14 @@ void TMainForm::ComboBox1Change() {
 // ---- Units ----
 
 void TMainForm::ComboBox2Change() {
-  GearPage->WeightUnitChanged();
-  ShoppingPage->WeightUnitChanged();
-  BudgetPage->WeightUnitChanged();
+  for (const TPageDescriptor& Page : PageTable())
+    if (Page.Has(TPageDescriptor::FollowsWeightUnit)) PageAt(Page.Index)->WeightUnitChanged();
 }
 
-void TMainForm::ComboBox3Change() { GearPage->VolumeUnitChanged(); }
+void TMainForm::ComboBox3Change() {
+  for (const TPageDescriptor& Page : PageTable())
+    if (Page.Has(TPageDescriptor::FollowsVolumeUnit)) PageAt(Page.Index)->VolumeUnitChanged();
+}
 
 // ---- Pages ----
 
@@ -605,8 +599,8 @@ void TMainForm::PageControl1Change() {
     FContext->Prompts.Information("Please add a new trip");
     PageControl1->currentWidget()->setEnabled(false);
   }
-  if (Page == CalculatorPageIndex) CalculatorPage->FocusCalculator();
-  if (Page >= 0 && Page < GoShoppingPageIndex) SpeedButtons[static_cast<std::size_t>(Page)]->setChecked(true);
+  if (TTripPage* Shown = PageAt(Page)) Shown->ShownByTab();
+  if (QToolButton* Button = PictureButton(Page)) Button->setChecked(true);
 }
 
 void TMainForm::SpeedButtonClick(int PageIndex) {

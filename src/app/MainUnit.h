@@ -1,5 +1,6 @@
 // The main window: the trip selector, the unit selectors, the column of
-// picture buttons, the eleven pages, the menus, start-up and close.
+// picture buttons, the pages (built from the page table), the menus,
+// start-up and close.
 #pragma once
 
 #include <QMainWindow>
@@ -78,6 +79,12 @@ class TMainForm : public QMainWindow, public TPageIndices {
   // Lists the store's trips in the selector again and shows trip Trip (none
   // when -1 or gone), as after the store was replaced by undo or redo.
   void ShowTrips(int Trip);
+  // Shows the trip just added at the end of the store (new, imported, copied).
+  void ShowAddedTrip();
+  // Shows page Index as its picture button does, the button pressed.
+  void ShowPage(int Index);
+  // The page at tab position Index; none when there is no such page.
+  TTripPage* PageAt(int Index) const;
 
   // Event handlers.
   void Timer1Timer();
@@ -112,8 +119,10 @@ class TMainForm : public QMainWindow, public TPageIndices {
   QAction* Updates1 = nullptr;
   QAction* About1 = nullptr;
   // SpeedButtons[i] is the picture button of page i (none for Go Shopping!).
-  std::array<QToolButton*, PageCount - 1> SpeedButtons{};
+  std::array<QToolButton*, PageCount> SpeedButtons{};
 
+  // The pages by their classes, for the settings and tests (the shell itself
+  // goes by the page table).
   TCalendarPage* CalendarPage = nullptr;
   TGearPage* GearPage = nullptr;
   TLogisticsPage* LogisticsPage = nullptr;
@@ -153,13 +162,21 @@ class TMainForm : public QMainWindow, public TPageIndices {
   void BuildPages();
   void BuildMenus();
   void ListTrips();
+  // Fills the trip selector with the store's trip names.
+  void ListTripNames();
   void ClearAllPages();
   void AddPage(TTripPage* Page, const QString& Caption);
+  template <class TPage>
+  TPage* PageAs(int Index) const;
+  // The picture button of page Index; none when it has none.
+  QToolButton* PictureButton(int Index) const;
 
   std::unique_ptr<TTravelerData> FTripData;
   std::unique_ptr<TStorePromptAdapter> FStorePrompt;
   std::unique_ptr<TAppContext> FContext;
   QButtonGroup* FSpeedButtonGroup = nullptr;
+  // The pages in tab order.
+  std::array<TTripPage*, PageCount> FPages{};
   // Pages in the order of the whole-window refresh.
   std::vector<TTripPage*> FRefreshOrder;
   bool FSwitchingByButton = false;

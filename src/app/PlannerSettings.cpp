@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
-#include <QToolButton>
 
 #include "app/MainUnit.h"
 #include "gear/BudgetPage.h"
@@ -79,8 +78,7 @@ void TPlannerSettings::Restore(TMainForm& Form) {
   }
   const int Page = Settings.value(PageKey, -1).toInt();
   if (Store.TripCount() > 0 && Page > 0 && Page < Form.PageControl1->count()) {
-    Form.SpeedButtonClick(Page);
-    if (Page < static_cast<int>(Form.SpeedButtons.size())) Form.SpeedButtons[static_cast<std::size_t>(Page)]->setChecked(true);
+    Form.ShowPage(Page);
   }
 }
 

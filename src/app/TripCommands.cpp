@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QTabWidget>
 
 #include "app/MainUnit.h"
 #include "app/UndoRecorder.h"
@@ -45,10 +44,6 @@ void TTripCommands::DuplicateTrip1Click() {
   CheckDuplicateLimits(Store, Trip);
   const QString Name = CopyOfTripName(FromStore(Store.GetTrip(Trip).Name));
   Store.DuplicateTrip(Trip, ToStore(Name));
-  const int Copy = Store.TripCount() - 1;
-  FForm.ComboBox1->addItem(Name);
-  FForm.ComboBox1->setCurrentIndex(Copy);
-  FForm.RefreshTripPages();
-  FForm.PageControl1->currentWidget()->setEnabled(true);
+  FForm.ShowAddedTrip();
   FForm.UndoRecorder().CheckNow("Duplicate Trip");
 }

@@ -9,13 +9,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QToolButton>
 
 #include "app/MainUnit.h"
+#include "app/PageTable.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreChange.h"
 #include "store/Traveler.h"
@@ -23,21 +22,6 @@
 #include "ui/TripPage.h"
 
 namespace {
-
-// The caption of the page that shows a part of a trip; none for the trip list.
-const char* PageCaption(TStoreSection Section) {
-  switch (Section) {
-    case TStoreSection::Notes: return "Calendar";
-    case TStoreSection::Gear: return "Gear";
-    case TStoreSection::Plans: return "Logistics";
-    case TStoreSection::Shopping: return "Shopping List";
-    case TStoreSection::Recipes: return "Recipes";
-    case TStoreSection::Contacts: return "Contact Information";
-    case TStoreSection::Permits: return "Permits Manager";
-    case TStoreSection::Budget: return "Budget Manager";
-    default: return nullptr;
-  }
-}
 
 // A command's caption as a step's name: without its mnemonic and dots.
 QString CommandName(QString Text) {
@@ -55,11 +39,6 @@ bool IsTextBox(const QObject* Widget) {
 
 bool IsKey(const QKeyEvent* Key, const QKeySequence& Sequence) {
   return QKeySequence(Key->keyCombination()) == Sequence;
-}
-
-TTripPage* PageAt(const QTabWidget& Pages, int Index) {
-  auto* Scroller = qobject_cast<QScrollArea*>(Pages.widget(Index));
-  return Scroller ? qobject_cast<TTripPage*>(Scroller->widget()) : nullptr;
 }
 
 }  // namespace
@@ -233,7 +212,7 @@ void TUndoRecorder::CheckNow(const std::string& Kind) {
     Name = Command.toStdString();
   else if (Kind.empty() && !Change.Confined && !Command.isEmpty())
     Name = Command.toStdString();
-  if (const char* Page = PageCaption(Change.Section)) Name += std::string(" on ") + Page + " page";
+  if (const char* Page = PageCaptionFor(Change.Section)) Name += std::string(" on ") + Page + " page";
 
   QWidget* Focus = QApplication::focusWidget();
   if (Typing && FNewestIsTyping && FTypingInto == Focus && FHistory.CanUndo() && FHistory.UndoLabel() == Name) {
@@ -287,16 +266,15 @@ TUndoPlace TUndoRecorder::CurrentPlace() const {
   TUndoPlace Place;
   Place.Trip = FForm.Context().Trip();
   Place.Page = FForm.PageControl1->currentIndex();
-  if (TTripPage* Page = PageAt(*FForm.PageControl1, Place.Page)) Place.Entry = Page->SelectedEntry();
+  if (TTripPage* Page = FForm.PageAt(Place.Page)) Place.Entry = Page->SelectedEntry();
   return Place;
 }
 
 void TUndoRecorder::ShowPlace(const TUndoPlace& Place) {
   if (Place.Page < 0 || Place.Page >= FForm.PageControl1->count()) return;
-  FForm.SpeedButtonClick(Place.Page);
-  if (Place.Page < static_cast<int>(FForm.SpeedButtons.size())) FForm.SpeedButtons[static_cast<std::size_t>(Place.Page)]->setChecked(true);
+  FForm.ShowPage(Place.Page);
   if (!Place.Entry.empty() && FForm.Context().Trip() >= 0)
-    if (TTripPage* Page = PageAt(*FForm.PageControl1, Place.Page)) Page->SelectEntry(Place.Entry);
+    if (TTripPage* Page = FForm.PageAt(Place.Page)) Page->SelectEntry(Place.Entry);
 }
 
 void TUndoRecorder::UpdateActions() {

@@ -50,8 +50,8 @@ TGearPage::TGearPage(TAppContext& Context, QWidget* Parent)
       Label6(StatisticControls[TotalVolume].Label),
       Edit6(StatisticControls[TotalVolume].Box),
       Button38(StatisticControls[TotalVolume].Button) {
-  Button42 = new QPushButton("Import", GroupBox1);
-  Button43 = new QPushButton("Export", GroupBox1);
+  Button42 = ExchangeButton("Import", TSectionExchange::ImportGear, GroupBox1);
+  Button43 = ExchangeButton("Export", TSectionExchange::ExportGear, GroupBox1);
   CategoryButtons()->addWidget(Button42);
   CategoryButtons()->addWidget(Button43);
 

@@ -10,8 +10,8 @@
 TRecipesPage::TRecipesPage(TAppContext& Context, QWidget* Parent)
     : TTextDetailsPage(Context, {"Recipe:", "Recipes", "Delete Checked Recepies", "&Delete Selcted", "Procedure"},
                        "Type the procedure details \r\nhere...", Parent) {
-  Button44 = new QPushButton("Import", this);
-  Button45 = new QPushButton("Export", this);
+  Button44 = ExchangeButton("Import", TSectionExchange::ImportRecipes, this);
+  Button45 = ExchangeButton("Export", TSectionExchange::ExportRecipes, this);
   NameRow->insertWidget(NameRow->count() - 1, Button44);
   NameRow->insertWidget(NameRow->count() - 1, Button45);
   GroupBox7 = new TIngredientEditor(Context, [this] { return SelectedIngredients(); }, this);

@@ -12,6 +12,9 @@
 #include "ui/StartupConfig.h"
 #include "store/Traveler.h"
 
+// The "Import" and "Export" buttons of the Gear and Recipes pages.
+enum class TSectionExchange { ImportGear, ExportGear, ImportRecipes, ExportRecipes };
+
 class TAppContext {
  public:
   TAppContext(TTravelerData& Store, IPrompts& Prompts) : Store(Store), Prompts(Prompts) {}
@@ -48,6 +51,11 @@ class TAppContext {
     if (FCommitPendingEdits) FCommitPendingEdits();
   }
 
+  // The exchange file of one section, read or written by the main window.
+  void ExchangeSection(TSectionExchange Command) const {
+    if (FExchangeSection) FExchangeSection(Command);
+  }
+
   TStartupConfig Config;
 
   // Runs an event handler's work: a failure that escapes it is shown in the
@@ -70,6 +78,7 @@ class TAppContext {
   void SetActivePageSource(std::function<int()> Source) { FActivePage = std::move(Source); }
   void SetRefresh(std::function<void()> Refresh) { FRefresh = std::move(Refresh); }
   void SetCommitPendingEdits(std::function<void()> Commit) { FCommitPendingEdits = std::move(Commit); }
+  void SetSectionExchange(std::function<void(TSectionExchange)> Handler) { FExchangeSection = std::move(Handler); }
 
  private:
   std::function<int()> FSelectedTrip;
@@ -78,5 +87,6 @@ class TAppContext {
   std::function<int()> FActivePage;
   std::function<void()> FRefresh;
   std::function<void()> FCommitPendingEdits;
+  std::function<void(TSectionExchange)> FExchangeSection;
   TNumberSettings FNumberSettings;
 };

@@ -1,5 +1,6 @@
 // The positions of the main window's tab pages, known to the pages that act
-// differently while they are the one shown.
+// differently while they are the one shown. Each names a row of the page
+// table (app/PageTable.cpp), which checks that its rows keep these positions.
 #pragma once
 
 struct TPageIndices {

@@ -1,9 +1,18 @@
 #include "ui/TripPage.h"
 
 #include <QPalette>
+#include <QPushButton>
+
+#include "ui/AppContext.h"
 
 TTripPage::TTripPage(TAppContext& Context, QWidget* Parent) : QWidget(Parent), Context(Context) {
   PaintPanelGreen(this);
+}
+
+QPushButton* TTripPage::ExchangeButton(const QString& Caption, TSectionExchange Command, QWidget* Parent) {
+  auto* Button = new QPushButton(Caption, Parent);
+  connect(Button, &QPushButton::clicked, this, [this, Command] { Context.ExchangeSection(Command); });
+  return Button;
 }
 
 QColor PanelGreen() { return QColor(192, 220, 192); }

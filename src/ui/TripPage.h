@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <vector>
 
+class QPushButton;
 class TAppContext;
+enum class TSectionExchange;
 
 class TTripPage : public QWidget {
   Q_OBJECT
@@ -23,8 +25,16 @@ class TTripPage : public QWidget {
   // selecting it again after a refill, when it still exists (undo, redo).
   virtual std::vector<int> SelectedEntry() const { return {}; }
   virtual void SelectEntry(const std::vector<int>& /*Entry*/) {}
+  // The window's start-up, once the start-up configuration is in the context.
+  virtual void StartUp() {}
+  // The page was picked by its tab or a page key (not by its picture button).
+  virtual void ShownByTab() {}
 
  protected:
+  // A button whose click has the main window read or write the exchange
+  // file of one section.
+  QPushButton* ExchangeButton(const QString& Caption, TSectionExchange Command, QWidget* Parent);
+
   TAppContext& Context;
 };
 

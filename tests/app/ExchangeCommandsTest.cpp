@@ -1,6 +1,7 @@
 // Exporting and importing exchange files from the File menu and the pages.
 #include <QAction>
 #include <QPushButton>
+#include <QTabWidget>
 #include <filesystem>
 
 #include "gear/GearPage.h"
@@ -123,6 +124,24 @@ TEST_F(ExchangeCommandsTest, GearAndRecipesGoIntoTheSelectedTrip) {
   // They show at once.
   EXPECT_EQ(Form->GearPage->ElTree1->CategoryRowCount(), 1);
   EXPECT_EQ(Form->RecipesPage->CheckListBox3->Count(), 1);
+}
+
+// The page left disabled for want of a trip is usable again once an import
+// adds one, as after "Add Trip".
+TEST_F(ExchangeCommandsTest, TripImportedIntoAnEmptyWindowIsShownOnAUsablePage) {
+  {
+    TTravelerData Other;
+    Other.AppendTrip();
+    Other.GetTrip(0).Name = "Granite";
+    WriteExchangeFile(ExchangeFile(), Other, 0, TExchangeSections::WholeTrip());
+  }
+  OpenWithTrips({});
+  Form->PageControl1->setCurrentIndex(TMainForm::GearPageIndex);
+  ASSERT_FALSE(Form->PageControl1->currentWidget()->isEnabled());
+  Prompts.FileAnswers.push_back(QString::fromStdString(ExchangeFile()));
+  Form->ImportTripPlanFromTextFile1->trigger();
+  EXPECT_EQ(Form->ComboBox1->currentText(), "Granite");
+  EXPECT_TRUE(Form->PageControl1->currentWidget()->isEnabled());
 }
 
 TEST_F(ExchangeCommandsTest, ExportWithoutTripsWritesNothing) {
