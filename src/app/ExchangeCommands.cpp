@@ -6,16 +6,16 @@
 #include <QPushButton>
 #include <stdexcept>
 
-#include "ui/ExportFileName.h"
 #include "app/MainUnit.h"
-#include "ui/StoreText.h"
 #include "gear/GearPage.h"
+#include "gear/core/Units.h"
 #include "pages/RecipesPage.h"
-#include "reports/ExchangeFile.h"
-#include "reports/GearCsv.h"
-#include "reports/ReportFiles.h"
-#include "gear/Units.h"
+#include "reports/core/ExchangeFile.h"
+#include "reports/core/GearCsv.h"
+#include "reports/core/ReportFiles.h"
 #include "store/DataFileFormat.h"
+#include "ui/ExportFileName.h"
+#include "ui/StoreText.h"
 
 namespace {
 const QString TextFileFilter = "Text File (*.txt)|*.txt";

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "startup/DataFolderLock.h"
 #include "store/ByteFile.h"
-#include "ui/DataFolderLock.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 

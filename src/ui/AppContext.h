@@ -7,10 +7,10 @@
 #include <functional>
 #include <utility>
 
-#include "gear/FigureText.h"
+#include "gear/core/FigureText.h"
+#include "store/Traveler.h"
 #include "ui/Prompts.h"
 #include "ui/StartupConfig.h"
-#include "store/Traveler.h"
 
 class TAppContext {
  public:

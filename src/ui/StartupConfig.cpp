@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "ui/ProgramInfo.h"
+#include "startup/ProgramInfo.h"
 
 namespace {
 

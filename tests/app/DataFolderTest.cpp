@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/DataFolder.h"
-#include "ui/DataFolderOptions.h"
+#include "startup/DataFolder.h"
+#include "startup/DataFolderOptions.h"
 #include "store/Traveler.h"
 
 namespace {

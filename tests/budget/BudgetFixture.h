@@ -5,7 +5,7 @@
 
 #include "gear/BudgetPage.h"
 #include "gear/GearFixture.h"
-#include "gear/NumberText.h"
+#include "gear/core/NumberText.h"
 #include "widgets/PieChart.h"
 
 class BudgetPageTest : public GearPageTest {

@@ -8,7 +8,7 @@
 #include "ui/StoreText.h"
 
 #include "BudgetFixture.h"
-#include "gear/Units.h"
+#include "gear/core/Units.h"
 
 namespace {
 

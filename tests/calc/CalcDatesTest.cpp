@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "CalcTestSupport.h"
-#include "calc/CalcDates.h"
+#include "calc/core/CalcDates.h"
 
 namespace {
 

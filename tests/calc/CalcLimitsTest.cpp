@@ -6,7 +6,7 @@
 #include <atomic>
 
 #include "CalcTestSupport.h"
-#include "calc/CalcWorker.h"
+#include "calc/core/CalcWorker.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CalcTestSupport.h"
-#include "calc/CalcNumbers.h"
+#include "calc/core/CalcNumbers.h"
 
 namespace {
 

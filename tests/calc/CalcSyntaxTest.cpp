@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CalcTestSupport.h"
-#include "calc/CalcTokenizer.h"
+#include "calc/core/CalcTokenizer.h"
 
 namespace {
 

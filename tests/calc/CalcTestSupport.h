@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/uCalcul.h"
+#include "calc/core/uCalcul.h"
 
 inline std::string Outcome(TCalcul& Calc, const std::string& Formula) {
   Calc.Formula = Formula;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreBuilder.h"
 #include "support/TempDir.h"

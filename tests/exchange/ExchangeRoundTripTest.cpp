@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
 #include "store/StoreBuilder.h"
 #include "support/TempDir.h"
 

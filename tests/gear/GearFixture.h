@@ -15,9 +15,9 @@
 #include <array>
 #include <functional>
 
-#include "gear/CategorizedList.h"
 #include "gear/GearPage.h"
 #include "gear/ShoppingPage.h"
+#include "gear/core/CategorizedList.h"
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <sstream>
 
-#include "gear/Units.h"
-#include "reports/GearCsv.h"
+#include "gear/core/Units.h"
+#include "reports/core/GearCsv.h"
 #include "store/StoreErrors.h"
 #include "support/TempDir.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "calc/CalculatorKeypad.h"
-#include "calc/uCalcul.h"
+#include "calc/core/CalculatorKeypad.h"
+#include "calc/core/uCalcul.h"
 
 namespace {
 

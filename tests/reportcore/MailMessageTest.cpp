@@ -1,7 +1,7 @@
 // The recipients' addresses and the mailto: link.
 #include <gtest/gtest.h>
 
-#include "reports/MailMessage.h"
+#include "reports/core/MailMessage.h"
 
 namespace {
 

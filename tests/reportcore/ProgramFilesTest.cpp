@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "reports/ProgramFiles.h"
+#include "reports/core/ProgramFiles.h"
 #include "support/WorkingFolder.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "gear/NumberText.h"
-#include "reports/ReportCompiler.h"
+#include "gear/core/NumberText.h"
+#include "reports/core/ReportCompiler.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The export format chosen by the file name, and the file errors.
 #include <gtest/gtest.h>
 
-#include "reports/ReportFiles.h"
+#include "reports/core/ReportFiles.h"
 #include "store/StoreErrors.h"
 #include "support/TempDir.h"
 

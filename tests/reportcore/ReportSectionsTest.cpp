@@ -1,8 +1,8 @@
 // The section texts of the report, byte for byte.
 #include <gtest/gtest.h>
 
-#include "gear/NumberText.h"
-#include "reports/ReportSections.h"
+#include "gear/core/NumberText.h"
+#include "reports/core/ReportSections.h"
 
 namespace {
 

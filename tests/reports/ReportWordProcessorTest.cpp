@@ -5,7 +5,7 @@
 #include <QTextTable>
 
 #include "ReportsFixture.h"
-#include "widgets/RtfReader.h"
+#include "reports/core/RtfReader.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 
+#include "reports/text/RtfTextDocument.h"
 #include "rtf/RtfTestSupport.h"
 #include "widgets/RtfEdit.h"
-#include "widgets/RtfTextDocument.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "RtfTestSupport.h"
-#include "widgets/RtfReader.h"
-#include "widgets/RtfWriter.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/RtfWriter.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RtfTestSupport.h"
-#include "widgets/RtfReader.h"
+#include "reports/core/RtfReader.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "RtfTestSupport.h"
-#include "widgets/RtfReader.h"
-#include "widgets/RtfWriter.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/RtfWriter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/RtfDocument.h"
+#include "reports/core/RtfDocument.h"
 
 inline TRtfCharFormat Font(const std::u16string& Name, int HalfPoints = 24) {
   TRtfCharFormat Format;

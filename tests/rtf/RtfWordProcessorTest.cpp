@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "RtfTestSupport.h"
-#include "widgets/RtfReader.h"
-#include "widgets/RtfWriter.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/RtfWriter.h"
 
 namespace {
 

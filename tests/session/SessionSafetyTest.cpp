@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ui/DataFolderLock.h"
 #include "app/SessionRecovery.h"
 #include "app/TerminationSignals.h"
 #include "gear/BudgetPage.h"
@@ -28,14 +27,15 @@
 #include "gear/ShoppingPage.h"
 #include "pages/ContactsPage.h"
 #include "pages/LogisticsPage.h"
+#include "pages/PagesFixture.h"
 #include "pages/PermitsPage.h"
 #include "pages/RecipesPage.h"
-#include "pages/PagesFixture.h"
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
+#include "startup/DataFolderLock.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
-#include "widgets/CategoryTree.h"
 #include "support/TempDir.h"
+#include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "gear/BudgetPage.h"
 #include "gear/GearPage.h"
 #include "gear/ShoppingPage.h"
-#include "reports/ExchangeFile.h"
-#include "store/DataFileFormat.h"
 #include "pages/PagesFixture.h"
+#include "reports/core/ExchangeFile.h"
+#include "store/DataFileFormat.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/MonthGrid.h"
 

@@ -1,8 +1,8 @@
 // The gear and shopping lists behind the pages, and their statistics.
 #include <gtest/gtest.h>
 
-#include "gear/CategorizedList.h"
-#include "gear/NumberText.h"
+#include "gear/core/CategorizedList.h"
+#include "gear/core/NumberText.h"
 
 namespace {
 

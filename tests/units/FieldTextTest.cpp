@@ -2,8 +2,8 @@
 // (the picked units and the user's decimal separator).
 #include <gtest/gtest.h>
 
-#include "gear/FieldText.h"
-#include "gear/NumberText.h"
+#include "gear/core/FieldText.h"
+#include "gear/core/NumberText.h"
 
 namespace {
 

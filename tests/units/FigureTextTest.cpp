@@ -3,8 +3,8 @@
 // shows for a stored weight.
 #include <gtest/gtest.h>
 
-#include "gear/FieldText.h"
-#include "gear/FigureText.h"
+#include "gear/core/FieldText.h"
+#include "gear/core/FigureText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "gear/NumberText.h"
+#include "gear/core/NumberText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The unit tables and the four conversions.
 #include <gtest/gtest.h>
 
-#include "gear/NumberText.h"
-#include "gear/Units.h"
+#include "gear/core/NumberText.h"
+#include "gear/core/Units.h"
 
 namespace {
 
