@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/uCalcul.h"
+#include "calc/core/uCalcul.h"
 
 #ifdef QMP_HAVE_MUPARSER
 #include <muParser.h>

@@ -13,7 +13,7 @@
 
 #include "BenchProcess.h"
 #include "BenchReport.h"
-#include "reports/GearCsv.h"
+#include "reports/core/GearCsv.h"
 
 namespace {
 

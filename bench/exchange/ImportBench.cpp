@@ -15,7 +15,7 @@
 
 #include "BenchProcess.h"
 #include "BenchReport.h"
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
 #include "store/Traveler.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "BenchReport.h"
-#include "reports/ReportExport.h"
+#include "reports/text/ReportExport.h"
 
 namespace {
 

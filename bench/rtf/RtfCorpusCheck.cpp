@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "reports/Utf8Text.h"
-#include "widgets/RtfReader.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/Utf8Text.h"
 
 namespace {
 

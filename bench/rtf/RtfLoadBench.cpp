@@ -12,8 +12,8 @@
 #include <exception>
 #include <string>
 
+#include "reports/core/RtfReader.h"
 #include "widgets/RtfEdit.h"
-#include "widgets/RtfReader.h"
 
 namespace {
 

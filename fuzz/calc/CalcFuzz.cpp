@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/uCalcul.h"
+#include "calc/core/uCalcul.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   const std::string Input(reinterpret_cast<const char*>(Data), Size);

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "widgets/RtfReader.h"
-#include "widgets/RtfWriter.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/RtfWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   const std::string Bytes(reinterpret_cast<const char*>(Data), Size);

@@ -4,14 +4,15 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-#include "ui/ExportFileName.h"
 #include "app/MainUnit.h"
+#include "gear/core/Units.h"
+#include "reports/core/ExchangeFile.h"
+#include "reports/core/GearCsv.h"
+#include "reports/core/ReportFiles.h"
 #include "ui/StoreText.h"
-#include "reports/ExchangeFile.h"
-#include "reports/GearCsv.h"
-#include "reports/ReportFiles.h"
-#include "gear/Units.h"
 #include "store/DataFileFormat.h"
+#include "ui/ExportFileName.h"
+#include "ui/StoreText.h"
 
 namespace {
 const QString TextFileFilter = "Text File (*.txt)|*.txt";

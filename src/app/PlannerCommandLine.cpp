@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/DataFolder.h"
-#include "ui/ProgramInfo.h"
+#include "startup/DataFolder.h"
+#include "startup/ProgramInfo.h"
 
 bool TPlannerCommandLine::AsksOnlyForText(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {

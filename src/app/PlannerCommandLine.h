@@ -7,7 +7,7 @@
 #include <QCommandLineParser>
 #include <QString>
 
-#include "ui/DataFolderOptions.h"
+#include "startup/DataFolderOptions.h"
 
 class QCoreApplication;
 

@@ -9,8 +9,8 @@
 
 #include "app/MainUnit.h"
 #include "gear/BudgetPage.h"
+#include "startup/ProgramInfo.h"
 #include "store/Traveler.h"
-#include "ui/ProgramInfo.h"
 #include "ui/StoreText.h"
 
 namespace {

@@ -3,17 +3,17 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/DataFolderLock.h"
 #include "app/MainUnit.h"
-#include "ui/Platform.h"
 #include "app/PlannerCommandLine.h"
 #include "app/PlannerSettings.h"
-#include "ui/QtPrompts.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHook.h"
 #include "app/Unit2.h"
+#include "startup/DataFolderLock.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
+#include "ui/Platform.h"
+#include "ui/QtPrompts.h"
 
 int main(int argc, char* argv[]) {
   if (TPlannerCommandLine::AsksOnlyForText(argc, argv)) {

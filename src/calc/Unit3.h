@@ -10,9 +10,9 @@
 #include <chrono>
 #include <memory>
 
-#include "calc/CalcWorker.h"
-#include "calc/CalculatorKeypad.h"
-#include "calc/uCalcul.h"
+#include "calc/core/CalcWorker.h"
+#include "calc/core/CalculatorKeypad.h"
+#include "calc/core/uCalcul.h"
 
 class QFrame;
 class QTextEdit;

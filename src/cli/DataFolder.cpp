@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "startup/DataFolderLock.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
-#include "ui/DataFolderLock.h"
+#include "startup/DataFolderLock.h"
 
 TDataFolder::TDataFolder() = default;
 TDataFolder::~TDataFolder() = default;

@@ -5,22 +5,22 @@
 #include <filesystem>
 #include <optional>
 
-#include "calc/uCalcul.h"
+#include "calc/core/uCalcul.h"
 #include "cli/DataFolder.h"
 #include "cli/QmpArguments.h"
-#include "gear/BudgetFigures.h"
-#include "gear/CategorizedList.h"
-#include "gear/NumberText.h"
-#include "gear/Units.h"
-#include "reports/CsvText.h"
-#include "reports/ExchangeFile.h"
-#include "reports/GearCsv.h"
-#include "reports/ProgramFiles.h"
-#include "reports/ReportExport.h"
-#include "reports/Utf8Text.h"
+#include "gear/core/BudgetFigures.h"
+#include "gear/core/CategorizedList.h"
+#include "gear/core/NumberText.h"
+#include "gear/core/Units.h"
+#include "reports/core/CsvText.h"
+#include "reports/core/ExchangeFile.h"
+#include "reports/core/GearCsv.h"
+#include "reports/core/ProgramFiles.h"
+#include "reports/core/Utf8Text.h"
+#include "reports/text/ReportExport.h"
 #include "store/DataFileFormat.h"
 #include "store/TextBytes.h"
-#include "ui/ConfigText.h"
+#include "startup/ConfigText.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gear/core/BudgetFigures.h"
+#include "gear/core/FigureText.h"
+#include "gear/core/Units.h"
 #include "ui/AppContext.h"
 #include "ui/PageIndices.h"
 #include "ui/StoreText.h"
-#include "gear/BudgetFigures.h"
-#include "gear/FigureText.h"
-#include "gear/Units.h"
 #include "widgets/KeyUpFilter.h"
 #include "widgets/PieChart.h"
 

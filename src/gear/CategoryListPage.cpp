@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gear/core/NumberText.h"
 #include "ui/AppContext.h"
 #include "ui/StoreText.h"
-#include "gear/NumberText.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "gear/core/CategorizedList.h"
 #include "ui/TripPage.h"
-#include "gear/CategorizedList.h"
 #include "widgets/CategoryTree.h"
 
 class QAction;

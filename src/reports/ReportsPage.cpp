@@ -13,14 +13,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "reports/EditMenuTimer.h"
+#include "reports/Unit4.h"
+#include "reports/core/MailMessage.h"
+#include "reports/core/ReportCompiler.h"
+#include "reports/text/ReportExport.h"
 #include "ui/AppContext.h"
 #include "ui/ExportFileName.h"
 #include "ui/StoreText.h"
-#include "reports/EditMenuTimer.h"
-#include "reports/MailMessage.h"
-#include "reports/ReportCompiler.h"
-#include "reports/ReportExport.h"
-#include "reports/Unit4.h"
 #include "widgets/CheckListBox.h"
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"

@@ -5,8 +5,8 @@
 
 #include <array>
 
+#include "reports/core/ReportCompiler.h"
 #include "ui/TripPage.h"
-#include "reports/ReportCompiler.h"
 
 class QCheckBox;
 class QGroupBox;

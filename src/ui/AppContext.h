@@ -7,10 +7,10 @@
 #include <functional>
 #include <utility>
 
-#include "gear/FigureText.h"
+#include "gear/core/FigureText.h"
+#include "store/Traveler.h"
 #include "ui/Prompts.h"
 #include "ui/StartupConfig.h"
-#include "store/Traveler.h"
 
 // The "Import" and "Export" buttons of the Gear and Recipes pages.
 enum class TSectionExchange { ImportGear, ExportGear, ImportRecipes, ExportRecipes };

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "reports/core/ProgramFiles.h"
 #include "ui/Prompts.h"
-#include "reports/ProgramFiles.h"
 
 std::string LocalFileName(const QString& FileName) { return QFile::encodeName(FileName).toStdString(); }
 

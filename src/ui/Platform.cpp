@@ -8,9 +8,9 @@
 #include <clocale>
 #include <locale>
 
-#include "ui/DataFolder.h"
+#include "startup/DataFolder.h"
+#include "startup/ProgramInfo.h"
 #include "ui/Fonts.h"
-#include "ui/ProgramInfo.h"
 #include "ui/ScreenFit.h"
 
 // The resources live in the UI library; outside any namespace, as Qt needs.

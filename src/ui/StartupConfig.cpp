@@ -1,7 +1,9 @@
 #include "ui/StartupConfig.h"
 
-#include "ui/ConfigText.h"
-#include "ui/ProgramInfo.h"
+#include <QFile>
+
+#include "startup/ConfigText.h"
+#include "startup/ProgramInfo.h"
 
 TStartupConfig LoadStartupConfig() {
   TStartupConfig Config;

@@ -1,6 +1,6 @@
 #include "ui/StoreText.h"
 
-#include "reports/Utf8Text.h"
+#include "reports/core/Utf8Text.h"
 
 QString FromStore(const std::string& Bytes) { return QString::fromStdString(Utf8OfStoreText(Bytes)); }
 

@@ -7,9 +7,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "widgets/RtfReader.h"
-#include "widgets/RtfTextDocument.h"
-#include "widgets/RtfWriter.h"
+#include "reports/core/RtfReader.h"
+#include "reports/core/RtfWriter.h"
+#include "reports/text/RtfTextDocument.h"
 
 TRtfEdit::TRtfEdit(QWidget* Parent) : QTextEdit(Parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

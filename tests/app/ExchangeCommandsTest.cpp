@@ -6,7 +6,7 @@
 
 #include "gear/GearPage.h"
 #include "pages/RecipesPage.h"
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/CheckListBox.h"

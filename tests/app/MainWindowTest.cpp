@@ -12,14 +12,14 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/GoShoppingPage.h"
 #include "app/CalendarPage.h"
+#include "app/GoShoppingPage.h"
 #include "pages/LogisticsPage.h"
 #include "pages/RecipesPage.h"
-#include "widgets/CheckListBox.h"
-#include "widgets/MonthGrid.h"
 #include "store/DataFileFormat.h"
 #include "support/MainFormFixture.h"
+#include "widgets/CheckListBox.h"
+#include "widgets/MonthGrid.h"
 
 namespace {
 

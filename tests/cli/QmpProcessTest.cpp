@@ -16,7 +16,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "reports/ExchangeFile.h"
+#include "reports/core/ExchangeFile.h"
 #include "store/DataFileFormat.h"
 #include "support/TempDir.h"
 

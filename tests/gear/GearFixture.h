@@ -15,9 +15,9 @@
 #include <array>
 #include <functional>
 
-#include "gear/CategorizedList.h"
 #include "gear/GearPage.h"
 #include "gear/ShoppingPage.h"
+#include "gear/core/CategorizedList.h"
 #include "support/MainFormFixture.h"
 #include "widgets/CategoryTree.h"
 #include "widgets/ValueListEditor.h"
@@ -31,14 +31,9 @@ using TCategoryTexts = std::vector<std::pair<std::string, std::vector<TItemTexts
 
 class GearPageTest : public MainFormTest {
  protected:
-  // Writes qmp.dat with what Build puts into a fresh store, then opens.
+  // Opens on what Build puts into qmp.dat, with no prompt recorded yet.
   void OpenWith(const std::function<void(TTravelerData&)>& Build) {
-    {
-      TTravelerData Store;
-      Build(Store);
-      Store.SaveToFile();
-    }
-    Open();
+    MainFormTest::OpenWith(Build);
     Prompts.Clear();
   }
   // One trip "Trip" whose categories of List hold the given items, their

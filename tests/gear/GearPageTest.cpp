@@ -1,9 +1,9 @@
 // The Gear page: categories, items in the key/value editor, Delete Selected
 // and the statistics, in every unit.
 #include "GearFixture.h"
-#include "gear/FigureText.h"
-#include "gear/NumberText.h"
-#include "gear/Units.h"
+#include "gear/core/FigureText.h"
+#include "gear/core/NumberText.h"
+#include "gear/core/Units.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTabWidget>
 
 #include "GearFixture.h"
-#include "RealisticTrip.h"
+#include "support/RealisticTrip.h"
 
 namespace {
 

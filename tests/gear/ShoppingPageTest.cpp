@@ -1,8 +1,8 @@
 // The Shopping List page: the gear page's pattern with its own rows,
 // statistics and failure handling.
 #include "GearFixture.h"
-#include "gear/NumberText.h"
-#include "gear/Units.h"
+#include "gear/core/NumberText.h"
+#include "gear/core/Units.h"
 
 namespace {
 

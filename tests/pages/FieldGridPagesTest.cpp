@@ -2,8 +2,8 @@
 // grid. What both share is tested on both.
 #include <QHeaderView>
 
-#include "PagesFixture.h"
 #include "pages/FieldGridPage.h"
+#include "support/PagesFixture.h"
 
 namespace {
 

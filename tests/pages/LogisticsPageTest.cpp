@@ -1,5 +1,5 @@
 // The list-plus-details pattern on its plainest page: Logistics.
-#include "PagesFixture.h"
+#include "support/PagesFixture.h"
 
 namespace {
 

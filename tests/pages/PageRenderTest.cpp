@@ -3,8 +3,8 @@
 // skipped.
 #include <QDir>
 
-#include "PagesFixture.h"
 #include "app/CalendarPage.h"
+#include "support/PagesFixture.h"
 
 namespace {
 

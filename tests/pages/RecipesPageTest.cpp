@@ -1,6 +1,6 @@
 // The Recipes page: what it adds to the pattern, the nested ingredient list.
-#include "PagesFixture.h"
 #include "pages/IngredientEditor.h"
+#include "support/PagesFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Text the user types on the plan pages, accents and symbols included, is
 // shown the same after the window has been closed and opened again.
-#include "PagesFixture.h"
+#include "support/PagesFixture.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <QTextTable>
 #include <fstream>
 
-#include "reports/ReportExport.h"
-#include "reports/ReportPdf.h"
+#include "reports/core/RtfReader.h"
+#include "reports/text/ReportExport.h"
+#include "reports/text/ReportPdf.h"
 #include "support/TempDir.h"
-#include "widgets/RtfReader.h"
 
 namespace {
 

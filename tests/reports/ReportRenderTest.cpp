@@ -36,7 +36,7 @@ TEST_F(ReportRenderTest, ReportsPageAndReportWindow) {
 TEST_F(ReportRenderTest, ReportFromAWordProcessorTemplate) {
   const QString Folder = qEnvironmentVariable("QMP_RENDER_DIR");
   if (Folder.isEmpty()) GTEST_SKIP() << "set QMP_RENDER_DIR to render the reports";
-  UseTemplate(FileText(std::string(QMP_SOURCE_DIR) + "/tests/rtf/data/writer-from-odt.rtf"));
+  UseTemplate(FileText(std::string(QMP_SOURCE_DIR) + "/tests/reports/core/rtf/writer-from-odt.rtf"));
   OpenWith(BuildReportTrip);
   EXPECT_TRUE(CompilePrintableReport([&] {
     ReportWindow().resize(800, 700);

@@ -5,7 +5,7 @@
 #include <QTextTable>
 
 #include "ReportsFixture.h"
-#include "widgets/RtfReader.h"
+#include "reports/core/RtfReader.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QString CellText(QTextTable* Table, int Row, int Column) {
 class ReportWordProcessorTest : public ReportsTest {};
 
 TEST_F(ReportWordProcessorTest, TemplateFromLibreOfficeWriter) {
-  UseTemplate(FileText(std::string(QMP_SOURCE_DIR) + "/tests/rtf/data/writer-from-odt.rtf"));
+  UseTemplate(FileText(std::string(QMP_SOURCE_DIR) + "/tests/reports/core/rtf/writer-from-odt.rtf"));
   OpenWith(BuildReportTrip);
   const std::string Path = Folder.File("report.rtf");
   Prompts.FileAnswers = {QString::fromStdString(Path)};

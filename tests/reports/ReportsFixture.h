@@ -9,10 +9,10 @@
 #include <fstream>
 #include <functional>
 
-#include "gear/RealisticTrip.h"
-#include "pages/PagesFixture.h"
 #include "reports/ReportsPage.h"
 #include "reports/Unit4.h"
+#include "support/PagesFixture.h"
+#include "support/RealisticTrip.h"
 #include "widgets/EditPopupMenu.h"
 #include "widgets/RtfEdit.h"
 

@@ -9,7 +9,7 @@
 #include "store/DataFileFormat.h"
 #include "store/DataFileHandler.h"
 #include "store/Traveler.h"
-#include "StoreBuilder.h"
+#include "support/StoreBuilder.h"
 #include "support/WorkingFolder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 #include "store/Traveler.h"
-#include "StoreBuilder.h"
+#include "support/StoreBuilder.h"
 #include "support/TempDir.h"
 
 namespace {

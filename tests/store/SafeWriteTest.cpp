@@ -11,12 +11,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "StoreBuilder.h"
 #include "store/BackgroundFileWriter.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
 #include "store/StoreErrors.h"
 #include "store/Traveler.h"
+#include "support/StoreBuilder.h"
 #include "support/TempDir.h"
 
 namespace {

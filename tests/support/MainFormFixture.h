@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "app/MainUnit.h"
@@ -20,18 +21,24 @@ class MainFormTest : public ::testing::Test {
     Form->show();
     Form->Timer1Timer();
   }
-  // Opens a window whose store holds trips with the given names (written to
-  // qmp.dat first, as a previous run would have).
-  void OpenWithTrips(const std::vector<std::string>& Names) {
+  // Writes qmp.dat with what Build puts into a fresh store, as a previous run
+  // would have, then opens the window on it.
+  void OpenWith(const std::function<void(TTravelerData&)>& Build) {
     {
       TTravelerData Store;
+      Build(Store);
+      Store.SaveToFile();
+    }
+    Open();
+  }
+  // Opens a window whose store holds trips with the given names.
+  void OpenWithTrips(const std::vector<std::string>& Names) {
+    OpenWith([&](TTravelerData& Store) {
       for (const auto& Name : Names) {
         Store.AppendTrip();
         Store.GetTrip(Store.TripCount() - 1).Name = Name;
       }
-      Store.SaveToFile();
-    }
-    Open();
+    });
   }
   // Closes the window as the user would; true when it closed.
   bool CloseForm() { return Form->close(); }
