@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "SeasonOfPlans.h"
 #include "store/ByteFile.h"
 #include "store/DataFileFormat.h"
 #include "store/Traveler.h"
@@ -29,16 +30,7 @@ double BestMilliseconds(Work&& Run) {
 
 int main() {
   TTravelerData Store;
-  // A season of plans: 200 trips of 60 gear categories with 30 items each.
-  for (int t = 0; t < 200; ++t) {
-    Store.AppendTrip();
-    Store.GetTrip(t).Name = "Trip " + std::to_string(t);
-    for (int c = 0; c < 60; ++c) {
-      Store.AddGearCategory(t, "Category " + std::to_string(c));
-      for (int i = 0; i < 30; ++i)
-        Store.AddGearItem(t, c, "Item " + std::to_string(i), "1.25", "49.95", "Yes", "8", "0.0025", "remark");
-    }
-  }
+  AddSeasonOfPlans(Store);
   const auto Last = DataFileBytes(Store);
   bool Same = false;
   const double Serialise = BestMilliseconds([&] { Same = DataFileBytes(Store) == Last; });

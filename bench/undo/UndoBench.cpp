@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "SeasonOfPlans.h"
 #include "BenchReport.h"
 #include "SampleTrip.h"
 #include "app/MainUnit.h"
@@ -79,19 +80,6 @@ TFigures MeasureSteps(TMainForm& Form, int Rounds) {
   return Figures;
 }
 
-void Large(TTravelerData& Store) {
-  // A season of plans: 200 trips of 60 gear categories with 30 items each.
-  for (int t = 0; t < 200; ++t) {
-    Store.AppendTrip();
-    Store.GetTrip(t).Name = "Trip " + std::to_string(t);
-    for (int c = 0; c < 60; ++c) {
-      Store.AddGearCategory(t, "Category " + std::to_string(c));
-      for (int i = 0; i < 30; ++i)
-        Store.AddGearItem(t, c, "Item " + std::to_string(i), "1.25", "49.95", "Yes", "8", "0.0025", "remark");
-    }
-  }
-}
-
 void SendKey(QWidget* Box, QChar Character) {
   QKeyEvent Press(QEvent::KeyPress, Qt::Key_0 + (Character.unicode() - '0'), Qt::NoModifier, QString(Character));
   QKeyEvent Release(QEvent::KeyRelease, Qt::Key_0 + (Character.unicode() - '0'), Qt::NoModifier, QString(Character));
@@ -118,7 +106,7 @@ int main(int argc, char** argv) {
   SampleForm.reset();
 
   TTravelerData Big;
-  Large(Big);
+  AddSeasonOfPlans(Big);
   auto BigForm = OpenOn(Big, Prompts);
   const TFigures Wide = MeasureSteps(*BigForm, 5);
 
