@@ -93,21 +93,20 @@ const std::string& TUndoHistory::RedoLabel() const {
   return FRedo.empty() ? None : FRedo.back().Label;
 }
 
-TUndoPlace TUndoHistory::Undo(TStoreBytes& Current) {
-  TStep Step = std::move(FUndo.back());
-  FUndo.pop_back();
-  Replace(Current, Step.Offset, Step.Later, Step.Earlier);
-  TUndoPlace Place = Step.BeforePlace;
-  FRedo.push_back(std::move(Step));
-  return Place;
-}
+TUndoPlace TUndoHistory::Undo(TStoreBytes& Current) { return MoveStep(FUndo, FRedo, Current, false); }
 
-TUndoPlace TUndoHistory::Redo(TStoreBytes& Current) {
-  TStep Step = std::move(FRedo.back());
-  FRedo.pop_back();
-  Replace(Current, Step.Offset, Step.Earlier, Step.Later);
-  TUndoPlace Place = Step.AfterPlace;
-  FUndo.push_back(std::move(Step));
+TUndoPlace TUndoHistory::Redo(TStoreBytes& Current) { return MoveStep(FRedo, FUndo, Current, true); }
+
+TUndoPlace TUndoHistory::MoveStep(std::deque<TStep>& From, std::deque<TStep>& To, TStoreBytes& Current,
+                                  bool Forward) {
+  TStep Step = std::move(From.back());
+  From.pop_back();
+  if (Forward)
+    Replace(Current, Step.Offset, Step.Earlier, Step.Later);
+  else
+    Replace(Current, Step.Offset, Step.Later, Step.Earlier);
+  const TUndoPlace Place = Forward ? Step.AfterPlace : Step.BeforePlace;
+  To.push_back(std::move(Step));
   return Place;
 }
 

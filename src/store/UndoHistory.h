@@ -71,6 +71,9 @@ class TUndoHistory {
   static TStep Difference(const TStoreBytes& Before, const TStoreBytes& After);
   // Replaces the middle From of Bytes (at Offset) by To.
   static void Replace(TStoreBytes& Bytes, std::size_t Offset, const TStoreBytes& From, const TStoreBytes& To);
+  // Takes the newest step of From back (Forward false) or again (true) on
+  // Current, puts it on To and returns the place the user is then.
+  static TUndoPlace MoveStep(std::deque<TStep>& From, std::deque<TStep>& To, TStoreBytes& Current, bool Forward);
   void Trim();
 
   std::size_t FMemoryLimit;
