@@ -24,11 +24,13 @@ const QString TripPositionKey = "selection/tripPosition";
 const QString TripNameKey = "selection/tripName";
 const QString PageKey = "selection/page";
 
-// An index kept in Key, when it is a position of Box.
-void RestoreIndex(const QSettings& Settings, const QString& Key, QComboBox& Box) {
+// An index kept in Key, when it is a position of Box; whether Box changed.
+bool RestoreIndex(const QSettings& Settings, const QString& Key, QComboBox& Box) {
   bool Valid = false;
   const int Index = Settings.value(Key).toInt(&Valid);
-  if (Valid && Index >= 0 && Index < Box.count()) Box.setCurrentIndex(Index);
+  if (!Valid || Index < 0 || Index >= Box.count() || Index == Box.currentIndex()) return false;
+  Box.setCurrentIndex(Index);
+  return true;
 }
 
 bool FitsOnAScreen(const QRect& Frame) {
@@ -51,14 +53,18 @@ void TPlannerSettings::Reset() {
 
 void TPlannerSettings::Restore(TMainForm& Form) {
   const QSettings& Settings = *FSettings;
-  RestoreIndex(Settings, WeightUnitKey, *Form.ComboBox2);
-  RestoreIndex(Settings, VolumeUnitKey, *Form.ComboBox3);
+  const bool WeightUnitChanged = RestoreIndex(Settings, WeightUnitKey, *Form.ComboBox2);
+  const bool VolumeUnitChanged = RestoreIndex(Settings, VolumeUnitKey, *Form.ComboBox3);
   bool Valid = false;
   const double Target = Settings.value(TargetWeightKey).toDouble(&Valid);
   if (Valid && Target >= 0) Form.BudgetPage->SetTargetWeight(Target);
-  // The pages show the units now chosen.
-  Form.ComboBox2Change();
-  Form.ComboBox3Change();
+  // The pages show the units now chosen, and start as after any start: the
+  // item editors reset, showing no item (a unit change shows the current one).
+  if (WeightUnitChanged || VolumeUnitChanged) {
+    Form.ComboBox2Change();
+    Form.ComboBox3Change();
+    Form.RefreshTripPages();
+  }
 
   const QPoint Position = Settings.value(WindowPositionKey).toPoint();
   const QSize Size = Settings.value(WindowSizeKey).toSize();

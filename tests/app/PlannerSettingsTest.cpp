@@ -8,6 +8,8 @@
 
 #include "app/PlannerSettings.h"
 #include "gear/BudgetPage.h"
+#include "gear/GearPage.h"
+#include "widgets/ValueListEditor.h"
 #include "support/MainFormFixture.h"
 
 namespace {
@@ -64,6 +66,24 @@ TEST_F(PlannerSettingsTest, RestoresUnitsTargetTripPageAndAFittingWindow) {
   TPlannerSettings().Restore(*Form);
   EXPECT_EQ(Form->ComboBox2->currentText(), "Kilograms");
   EXPECT_EQ(Form->PageControl1->currentIndex(), TMainForm::CalendarPageIndex);
+}
+
+// Units restored at start do not show an item in the disabled item editor:
+// it starts reset, as after any start.
+TEST_F(PlannerSettingsTest, RestoredUnitsLeaveTheItemEditorReset) {
+  const auto Build = [](TTravelerData& Store) {
+    Store.AppendTrip();
+    Store.AddGearCategory(0, "Shelter");
+    Store.AddGearItem(0, 0, "Tent", "1.2", "300", "Yes", "9", "0.004", "");
+  };
+  OpenWith(Build);
+  Pick(Form->ComboBox2, 3);  // Ounces
+  TPlannerSettings().Save(*Form);
+  OpenWith(Build);
+  TPlannerSettings().Restore(*Form);
+  EXPECT_EQ(Form->ComboBox2->currentText(), "Ounces");
+  EXPECT_FALSE(Form->GearPage->ValueListEditor1->isEnabled());
+  EXPECT_EQ(Form->GearPage->ValueListEditor1->Values(), (QStringList{"", "0", "0", "No", "10", "0", ""}));
 }
 
 }  // namespace
